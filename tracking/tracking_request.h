@@ -1,0 +1,37 @@
+// The first half of a tracking query: the query address, one HTTP GET, and the conversion of
+// the service's UTF-8 answer to GBK. Every failure ends in an empty result; nothing throws.
+#pragma once
+
+#include <string_view>
+
+#include "text/text_ops.h"
+
+// The tracking service host ("host" or "host:port"). Set once at start-up, before any query.
+void SetTrackingHost(std::string_view host);
+Text TrackingHost();
+
+// "http://" host "/query?type=" code "&postid=" number "&id=1&valicode=&temp=0.5366536813547046",
+// built unchanged from its pieces.
+Text BuildQueryAddress(std::string_view number, std::string_view type_code);
+
+// Limits of one fetch: connect time-out, the low-speed cut-off (below 1 byte/s for this many
+// seconds), and the largest body accepted.
+struct FetchLimits {
+    long connect_timeout_seconds = 60;
+    long low_speed_seconds = 30;
+    long long max_body_bytes = 32LL * 1024 * 1024;
+};
+void SetFetchLimits(const FetchLimits& limits);
+
+// One GET of an http or https address; the body whatever the status, empty on any failure.
+ByteArray FetchUrl(std::string_view address);
+
+// Ends every fetch in progress and makes later fetches fail at once (used when the program
+// closes, so that no worker keeps it waiting on the network).
+void AbortAllFetches();
+
+// Re-encodes all of data with iconv; empty when data is empty or any of it fails to convert.
+ByteArray ConvertCharset(const ByteArray& data, std::string_view from, std::string_view to);
+
+// Builds the address, fetches it and converts the body from UTF-8 to GBK, up to a zero byte.
+Text FetchTrackingText(std::string_view number, std::string_view type_code);
