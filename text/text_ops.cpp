@@ -8,7 +8,9 @@ namespace {
 constexpr char kSpace = ' ';
 constexpr unsigned char kFullWidthSpaceByte = 0xA1;
 
-bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+bool IsLeadByte(char byte) {
+    return static_cast<unsigned char>(byte) >= 0x80;
+}
 
 // Whether a space character starts at pos (a character boundary); sets its byte length.
 bool SpaceAt(std::string_view text, std::size_t pos, std::size_t& length) {
@@ -46,7 +48,9 @@ std::size_t FindOnBoundary(std::string_view text, std::string_view sought, std::
 
 }  // namespace
 
-TextPos TextLength(std::string_view text) { return static_cast<TextPos>(text.size()); }
+TextPos TextLength(std::string_view text) {
+    return static_cast<TextPos>(text.size());
+}
 
 Text TextLeft(std::string_view text, TextPos n) {
     if (n <= 0) {
@@ -158,11 +162,15 @@ Text RemoveAllSpaces(std::string_view text) {
     return kept;
 }
 
-bool TextsEqual(std::string_view a, std::string_view b) { return a == b; }
+bool TextsEqual(std::string_view a, std::string_view b) {
+    return a == b;
+}
 
 Text BytesToText(const ByteArray& bytes) {
     const auto zero = std::find(bytes.begin(), bytes.end(), '\0');
     return Text(bytes.begin(), zero);
 }
 
-ByteArray TextToBytes(std::string_view text) { return ByteArray(text.begin(), text.end()); }
+ByteArray TextToBytes(std::string_view text) {
+    return ByteArray(text.begin(), text.end());
+}

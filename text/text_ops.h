@@ -30,8 +30,7 @@ TextPos FindText(std::string_view text, std::string_view sought);
 // The bytes after the first start marker up to the next end marker. A missing start marker
 // leaves the text without its first (length of start marker - 2) bytes; a missing end
 // marker gives the empty text.
-Text TextBetween(std::string_view text, std::string_view start_marker,
-                 std::string_view end_marker);
+Text TextBetween(std::string_view text, std::string_view start_marker, std::string_view end_marker);
 
 // Pieces between delimiters, left to right. Inner and leading empty pieces are kept; the empty
 // piece after a trailing delimiter is not produced; the empty text gives no piece. An empty

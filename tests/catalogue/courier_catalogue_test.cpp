@@ -9,7 +9,7 @@
 namespace {
 
 class CatalogueTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { LoadCatalogue(); }
 };
 
@@ -53,10 +53,9 @@ TEST_F(CatalogueTest, RowsHoldTheirFieldsInStoredOrder) {
 
 TEST_F(CatalogueTest, LettersMatchCodesAndCountsPerLetter) {
     const std::map<char, int> expected = {
-        {'A', 3}, {'B', 3},  {'C', 7}, {'D', 8}, {'E', 3},  {'F', 7}, {'G', 5},
-        {'H', 12}, {'J', 9}, {'K', 3}, {'L', 8}, {'M', 4},  {'N', 1}, {'O', 2},
-        {'Q', 5}, {'R', 2},  {'S', 15}, {'T', 7}, {'U', 3}, {'W', 3}, {'X', 5},
-        {'Y', 21}, {'Z', 12},
+        {'A', 3},  {'B', 3}, {'C', 7}, {'D', 8}, {'E', 3}, {'F', 7},  {'G', 5},  {'H', 12},
+        {'J', 9},  {'K', 3}, {'L', 8}, {'M', 4}, {'N', 1}, {'O', 2},  {'Q', 5},  {'R', 2},
+        {'S', 15}, {'T', 7}, {'U', 3}, {'W', 3}, {'X', 5}, {'Y', 21}, {'Z', 12},
     };
     std::map<char, int> counted;
     for (const CourierEntry& entry : CourierCatalogue) {

@@ -46,8 +46,8 @@ struct CutCase {
 
 TEST(TextLeftRight, ClampCounts) {
     const std::vector<CutCase> cases = {
-        {"abc", 0, "", ""},     {"abc", -2, "", ""},   {"abc", 7, "abc", "abc"},
-        {"abc", 2, "ab", "bc"}, {"", 3, "", ""},       {"\xB0\xA1z", 1, "\xB0", "z"},
+        {"abc", 0, "", ""},     {"abc", -2, "", ""}, {"abc", 7, "abc", "abc"},
+        {"abc", 2, "ab", "bc"}, {"", 3, "", ""},     {"\xB0\xA1z", 1, "\xB0", "z"},
     };
     for (const CutCase& c : cases) {
         EXPECT_EQ(TextLeft(c.text, c.n), c.left) << c.text << " " << c.n;
