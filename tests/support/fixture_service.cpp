@@ -1,0 +1,243 @@
+#include "tests/support/fixture_service.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+// The std::chrono durations come with <condition_variable>: <chrono> itself does not compile
+// with a GBK execution character set (its micro-second suffix has no GBK form).
+#include <condition_variable>
+
+namespace {
+
+constexpr std::string_view kHeadEnd = "\r\n\r\n";
+constexpr std::size_t kMaxHeadBytes = 64 * 1024;
+constexpr int kAcceptRetryMs = 10;
+
+// The request head, without the blank line that ends it; empty when the client sent none.
+std::string ReadRequestHead(SocketHandle connection) {
+    std::string received;
+    char buffer[4096];
+    while (received.size() < kMaxHeadBytes) {
+        const std::ptrdiff_t count = ReceiveSome(connection, buffer, sizeof buffer);
+        if (count <= 0) {
+            return std::string();
+        }
+        received.append(buffer, static_cast<std::size_t>(count));
+        const std::size_t end = received.find(kHeadEnd);
+        if (end != std::string::npos) {
+            return received.substr(0, end);
+        }
+    }
+    return std::string();
+}
+
+}  // namespace
+
+FixtureService::FixtureService() {
+    listener_ = ListenOnLoopback(port_);
+    if (listener_ == kNoSocket) {
+        throw std::runtime_error("fixture service: no loopback port");
+    }
+    SetDefaultReply(BodyReply("<html><body>not found</body></html>", 404));
+    acceptor_ = std::thread([this] { AcceptConnections(); });
+}
+
+FixtureService::~FixtureService() {
+    Stop();
+}
+
+std::string FixtureService::HostAndPort() const {
+    return "127.0.0.1:" + std::to_string(port_);
+}
+
+std::string FixtureService::Address(std::string_view target) const {
+    return "http://" + HostAndPort() + std::string(target);
+}
+
+void FixtureService::SetDefaultReply(FixtureReply reply) {
+    SetReplyMaker([reply = std::move(reply)](const RecordedRequest&) { return reply; });
+}
+
+void FixtureService::SetReplyMaker(ReplyMaker maker) {
+    const std::lock_guard lock(mutex_);
+    default_maker_ = std::move(maker);
+}
+
+void FixtureService::SetReplyForNumber(std::string number, FixtureReply reply) {
+    const std::lock_guard lock(mutex_);
+    number_routes_[std::move(number)] = std::move(reply);
+}
+
+void FixtureService::SetReplyForPath(std::string path, FixtureReply reply) {
+    const std::lock_guard lock(mutex_);
+    path_routes_[std::move(path)] = std::move(reply);
+}
+
+void FixtureService::SetRequestDelay(int milliseconds) {
+    const std::lock_guard lock(mutex_);
+    request_delay_ms_ = milliseconds;
+}
+
+std::vector<RecordedRequest> FixtureService::Requests() const {
+    const std::lock_guard lock(mutex_);
+    return requests_;
+}
+
+std::size_t FixtureService::RequestCount() const {
+    const std::lock_guard lock(mutex_);
+    return requests_.size();
+}
+
+void FixtureService::WaitForRequests(std::size_t count) const {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopping_ || requests_.size() >= count; });
+}
+
+void FixtureService::Stop() {
+    {
+        const std::lock_guard lock(mutex_);
+        if (stopping_) {
+            return;
+        }
+        stopping_ = true;
+        for (const SocketHandle connection : open_connections_) {
+            ShutdownSocket(connection);
+        }
+    }
+    changed_.notify_all();
+    ShutdownSocket(listener_);
+    acceptor_.join();
+    for (Worker& worker : workers_) {
+        worker.thread.join();
+    }
+    workers_.clear();
+    CloseSocket(listener_);
+}
+
+void FixtureService::AcceptConnections() {
+    for (;;) {
+        const SocketHandle connection = AcceptConnection(listener_);
+        {
+            const std::lock_guard lock(mutex_);
+            if (stopping_) {
+                if (connection != kNoSocket) {
+                    CloseSocket(connection);
+                }
+                return;
+            }
+            if (connection != kNoSocket) {
+                open_connections_.insert(connection);
+            }
+        }
+        if (connection == kNoSocket) {
+            Pause(kAcceptRetryMs);
+            continue;
+        }
+        JoinFinishedWorkers();
+        auto finished = std::make_shared<bool>(false);
+        workers_.push_back(Worker{std::thread([this, connection, finished] {
+                                      Serve(connection);
+                                      const std::lock_guard lock(mutex_);
+                                      *finished = true;
+                                  }),
+                                  finished});
+    }
+}
+
+void FixtureService::JoinFinishedWorkers() {
+    std::list<Worker> finished;
+    {
+        const std::lock_guard lock(mutex_);
+        for (auto it = workers_.begin(); it != workers_.end();) {
+            const auto next = std::next(it);
+            if (*it->finished) {
+                finished.splice(finished.end(), workers_, it);
+            }
+            it = next;
+        }
+    }
+    for (Worker& worker : finished) {
+        worker.thread.join();
+    }
+}
+
+void FixtureService::Serve(SocketHandle connection) {
+    const std::string head = ReadRequestHead(connection);
+    if (head.empty()) {
+        EndConnection(connection, ConnectionEnd::kClose);
+        return;
+    }
+    const RecordedRequest request = ParseRequestHead(head);
+    int request_delay_ms = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        requests_.push_back(request);
+        request_delay_ms = request_delay_ms_;
+    }
+    changed_.notify_all();
+    const FixtureReply reply = ChooseReply(request);
+    if (Pause(request_delay_ms + reply.delay_ms)) {
+        Deliver(connection, reply);
+    }
+    EndConnection(connection, reply.end);
+}
+
+FixtureReply FixtureService::ChooseReply(const RecordedRequest& request) const {
+    ReplyMaker maker;
+    {
+        const std::lock_guard lock(mutex_);
+        const std::optional<std::string> number = QueryValue(request.target, "postid");
+        if (number) {
+            const auto route = number_routes_.find(*number);
+            if (route != number_routes_.end()) {
+                return route->second;
+            }
+        }
+        const auto route = path_routes_.find(TargetPath(request.target));
+        if (route != path_routes_.end()) {
+            return route->second;
+        }
+        maker = default_maker_;
+    }
+    return maker(request);
+}
+
+void FixtureService::Deliver(SocketHandle connection, const FixtureReply& reply) const {
+    const std::string response = ResponseBytes(reply);
+    std::string_view left = std::string_view(response).substr(
+        0, std::min(response.size(), reply.send_limit.value_or(response.size())));
+    const std::size_t piece = reply.drip_bytes == 0 ? left.size() : reply.drip_bytes;
+    while (!left.empty()) {
+        const std::size_t count = std::min(piece, left.size());
+        if (!SendAll(connection, left.substr(0, count))) {
+            return;
+        }
+        left.remove_prefix(count);
+        if (!left.empty() && !Pause(reply.drip_interval_ms)) {
+            return;
+        }
+    }
+}
+
+bool FixtureService::Pause(int milliseconds) const {
+    std::unique_lock lock(mutex_);
+    return !changed_.wait_for(lock, std::chrono::milliseconds(std::max(milliseconds, 0)),
+                              [&] { return stopping_; });
+}
+
+void FixtureService::EndConnection(SocketHandle connection, ConnectionEnd end) {
+    if (end == ConnectionEnd::kHold) {
+        char buffer[1024];
+        while (ReceiveSome(connection, buffer, sizeof buffer) > 0) {
+        }
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        open_connections_.erase(connection);
+    }
+    if (end == ConnectionEnd::kReset) {
+        ResetSocket(connection);
+    } else {
+        CloseSocket(connection);
+    }
+}

@@ -1,0 +1,106 @@
+// The one POSIX-only place of the test support: the socket calls of the fixture service.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "tests/support/fixture_socket.h"
+
+namespace {
+
+int Descriptor(SocketHandle socket) {
+    return static_cast<int>(socket);
+}
+
+sockaddr_in LoopbackAddress(int port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
+
+int BoundPort(int descriptor) {
+    sockaddr_in bound{};
+    socklen_t length = sizeof bound;
+    if (getsockname(descriptor, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        return -1;
+    }
+    return ntohs(bound.sin_port);
+}
+
+}  // namespace
+
+SocketHandle ListenOnLoopback(int& port) {
+    const int descriptor = socket(AF_INET, SOCK_STREAM, 0);
+    if (descriptor < 0) {
+        return kNoSocket;
+    }
+    const sockaddr_in address = LoopbackAddress(0);
+    if (bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        listen(descriptor, SOMAXCONN) != 0 || (port = BoundPort(descriptor)) < 0) {
+        close(descriptor);
+        return kNoSocket;
+    }
+    return descriptor;
+}
+
+SocketHandle AcceptConnection(SocketHandle listener) {
+    for (;;) {
+        const int descriptor = accept(Descriptor(listener), nullptr, nullptr);
+        if (descriptor >= 0) {
+            return descriptor;
+        }
+        if (errno != EINTR && errno != ECONNABORTED) {
+            return kNoSocket;
+        }
+    }
+}
+
+std::ptrdiff_t ReceiveSome(SocketHandle socket, char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t received = recv(Descriptor(socket), buffer, size, 0);
+        if (received >= 0 || errno != EINTR) {
+            return received;
+        }
+    }
+}
+
+bool SendAll(SocketHandle socket, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t sent = send(Descriptor(socket), bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR) {
+            continue;
+        }
+        if (sent <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(sent));
+    }
+    return true;
+}
+
+void ShutdownSocket(SocketHandle socket) {
+    shutdown(Descriptor(socket), SHUT_RDWR);
+}
+
+void CloseSocket(SocketHandle socket) {
+    close(Descriptor(socket));
+}
+
+void ResetSocket(SocketHandle socket) {
+    const linger abortive{1, 0};
+    setsockopt(Descriptor(socket), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+    close(Descriptor(socket));
+}
+
+int UnusedLoopbackPort() {
+    int port = -1;
+    const SocketHandle probe = ListenOnLoopback(port);
+    if (probe != kNoSocket) {
+        CloseSocket(probe);
+    }
+    return port;
+}

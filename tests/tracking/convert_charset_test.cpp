@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tracking/tracking_request.h"
+
+namespace {
+
+ByteArray Bytes(std::string_view text) {
+    return ByteArray(text.begin(), text.end());
+}
+
+ByteArray Utf8(std::u8string_view text) {
+    return ByteArray(text.begin(), text.end());
+}
+
+struct ConversionCase {
+    const char* what;
+    ByteArray input;
+    std::string from;
+    std::string to;
+    ByteArray expected;
+};
+
+TEST(ConvertCharset, ConvertsAllOrNothing) {
+    const ByteArray cut = [] {
+        ByteArray bytes = Utf8(u8"查询");
+        bytes.pop_back();
+        return bytes;
+    }();
+    const std::vector<ConversionCase> cases = {
+        {"ascii", Bytes("ok 123"), "UTF-8", "GBK", Bytes("ok 123")},
+        {"chinese", Utf8(u8"查询执行完成"), "UTF-8", "GBK", Bytes("查询执行完成")},
+        {"zero byte kept", Bytes(std::string("a\0b", 3)), "UTF-8", "GBK",
+         Bytes(std::string("a\0b", 3))},
+        {"empty input", {}, "UTF-8", "GBK", {}},
+        {"invalid byte", Bytes("ok\xFF ok"), "UTF-8", "GBK", {}},
+        {"cut at the end", cut, "UTF-8", "GBK", {}},
+        {"outside GBK", Utf8(u8"到达😀"), "UTF-8", "GBK", {}},
+        {"unsupported pair", Bytes("ok"), "UTF-8", "NO-SUCH-CHARSET", {}},
+        {"unsupported source", Bytes("ok"), "NO-SUCH-CHARSET", "GBK", {}},
+        {"back to UTF-8", Bytes("查询"), "GBK", "UTF-8", Utf8(u8"查询")},
+        {"shift back at the end", Utf8(u8"日本"), "UTF-8", "ISO-2022-JP",
+         Bytes("\x1B$BF|K\\\x1B(B")},
+    };
+    for (const ConversionCase& c : cases) {
+        EXPECT_EQ(ConvertCharset(c.input, c.from, c.to), c.expected) << c.what;
+    }
+}
+
+TEST(ConvertCharset, GrowsItsBufferForLongerOutput) {
+    std::string gbk;
+    std::u8string utf8;
+    for (int i = 0; i < 50000; ++i) {
+        gbk += "快件a";
+        utf8 += u8"快件a";
+    }
+    EXPECT_EQ(ConvertCharset(Bytes(gbk), "GBK", "UTF-8"), Utf8(utf8));
+
+    // Four bytes out for every byte in: several enlargements in a row.
+    std::string ascii;
+    ByteArray wide;
+    for (int i = 0; i < 10000; ++i) {
+        const char c = static_cast<char>('a' + i % 26);
+        ascii += c;
+        wide.insert(wide.end(), {c, '\0', '\0', '\0'});
+    }
+    EXPECT_EQ(ConvertCharset(Bytes(ascii), "UTF-8", "UTF-32LE"), wide);
+    EXPECT_EQ(ConvertCharset(Bytes("z"), "UTF-8", "UTF-32LE"), Bytes(std::string("z\0\0\0", 4)));
+}
+
+}  // namespace

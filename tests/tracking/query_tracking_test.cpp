@@ -1,0 +1,114 @@
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/tracking/transport_test_fixture.h"
+#include "tracking/tracking_reply.h"
+
+namespace {
+
+using TrackingServiceTest = TransportTest;
+
+struct TextCase {
+    const char* what;
+    FixtureReply reply;
+    std::string expected;
+};
+
+TEST_F(TrackingServiceTest, FetchesTheReplyAsGbkText) {
+    const std::vector<TextCase> cases = {
+        {"chinese", BodyReply(FromUtf8(u8"{\"message\":\"快件已签收\"}")),
+         "{\"message\":\"快件已签收\"}"},
+        {"error page", BodyReply("<html><body>Not Found</body></html>", 404),
+         "<html><body>Not Found</body></html>"},
+        {"outside GBK", BodyReply(FromUtf8(u8"{\"message\":\"ok\",\"x\":\"😀\"}")), ""},
+        {"not UTF-8", BodyReply("{\"message\":\"\xB2\xE9\"}"), ""},
+        {"empty body", BodyReply(""), ""},
+        {"zero byte", BodyReply(std::string("before\0after", 12)), "before"},
+    };
+    for (const TextCase& c : cases) {
+        service.SetDefaultReply(c.reply);
+        EXPECT_EQ(FetchTrackingText("1234", "ems"), c.expected) << c.what;
+    }
+}
+
+TrackingEventList PreparedList() {
+    return {{"old", "2026-01-01 00:00:00", "kept"}};
+}
+
+struct QueryCase {
+    const char* what;
+    FixtureReply reply;
+    std::string message;
+    bool replaced;
+};
+
+TEST_F(TrackingServiceTest, ReplacesTheCallersListOnlyForOk) {
+    const std::vector<FixtureEvent> steps = {{"2026-12-02 08:40:00", FromUtf8(u8"到达上海")},
+                                             {"2026-12-01 10:00:00", FromUtf8(u8"已收寄")}};
+    FixtureReply silent = SilentReply();
+    const std::vector<QueryCase> cases = {
+        {"ok", BodyReply(TrackingReplyJson("1234", steps)), "ok", true},
+        {"ok without steps", BodyReply(TrackingReplyJson("1234", {})), "ok", true},
+        {"capital OK", BodyReply(R"({"message":"OK","data":[{"time":"t","context":"c"}]})"), "OK",
+         false},
+        {"service error", BodyReply(MessageReplyJson(FromUtf8(u8"参数错误"))), "参数错误", false},
+        {"empty reply", BodyReply(""), "", false},
+        {"no answer", silent, "", false},
+    };
+    for (const QueryCase& c : cases) {
+        service.SetDefaultReply(c.reply);
+        TrackingEventList events = PreparedList();
+        EXPECT_EQ(QueryTracking("1234", "ems", events), c.message) << c.what;
+        if (c.replaced) {
+            EXPECT_EQ(events.size(), ParseTrackingReply(c.reply.body, "1234").events.size())
+                << c.what;
+        } else {
+            ASSERT_EQ(events.size(), 1U) << c.what;
+            EXPECT_EQ(events[0].context, "kept") << c.what;
+        }
+    }
+}
+
+TEST_F(TrackingServiceTest, GivesTheStepsLatestFirstWithTheNumber) {
+    service.SetDefaultReply(
+        BodyReply(TrackingReplyJson("EA1", {{"2026-12-02 08:40:00", FromUtf8(u8"到达上海")},
+                                            {"2026-12-01 10:00:00", FromUtf8(u8"已收寄")}})));
+    TrackingEventList events = PreparedList();
+    ASSERT_EQ(QueryTracking("EA1", "ems", events), "ok");
+    ASSERT_EQ(events.size(), 2U);
+    EXPECT_EQ(events[0].number, "EA1");
+    EXPECT_EQ(events[0].time, "2026-12-01 10:00:00");
+    EXPECT_EQ(events[0].context, "已收寄");
+    EXPECT_EQ(events[1].number, "EA1");
+    EXPECT_EQ(events[1].time, "2026-12-02 08:40:00");
+    EXPECT_EQ(events[1].context, "到达上海");
+}
+
+TEST_F(TrackingServiceTest, ConcurrentQueriesEachGetTheirOwnReply) {
+    constexpr int kQueries = 8;
+    for (int i = 0; i < kQueries; ++i) {
+        const std::string number = "N" + std::to_string(i);
+        service.SetReplyForNumber(
+            number, BodyReply(TrackingReplyJson(number, {{"t", "step of " + number}})));
+    }
+    std::vector<TrackingEventList> results(kQueries);
+    std::vector<std::string> messages(kQueries);
+    std::vector<std::thread> workers;
+    for (int i = 0; i < kQueries; ++i) {
+        workers.emplace_back(
+            [&, i] { messages[i] = QueryTracking("N" + std::to_string(i), "ems", results[i]); });
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    for (int i = 0; i < kQueries; ++i) {
+        const std::string number = "N" + std::to_string(i);
+        EXPECT_EQ(messages[i], "ok") << number;
+        ASSERT_EQ(results[i].size(), 1U) << number;
+        EXPECT_EQ(results[i][0].number, number);
+        EXPECT_EQ(results[i][0].context, "step of " + number);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+// One GET over libcurl, one easy handle per fetch.
+//
+// The result is the body whatever the status. A failure before any body byte arrived (name,
+// connection, TLS, time-out, protocol) gives the empty array. A failure after some of the body
+// arrived (connection cut or reset, stalled transfer, broken chunking) gives the bytes that
+// arrived, as a failed read does on the original platform. Two failures are ours and always give
+// the empty array: a body over the size cap, and a fetch ended by AbortAllFetches.
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "tracking/fetch_control.h"
+#include "tracking/tracking_request.h"
+#include "tracking/wire_address.h"
+
+namespace {
+
+constexpr char kUserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
+constexpr char kWebProtocols[] = "http,https";
+constexpr long kMaxRedirects = 10;
+constexpr long kLowSpeedBytesPerSecond = 1;
+// libcurl sizes its receive buffer before the response headers arrive, so the read size cannot
+// follow the announced Content-Length; it is the largest read size the announced length allows.
+constexpr long kReadSize = 102400;
+
+struct Transfer {
+    ByteArray body;
+    std::size_t max_body_bytes = 0;
+    bool stopped = false;  // over the cap or aborted: the result is empty
+};
+
+using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+using HeaderList = std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)>;
+
+std::size_t KeepBodyBytes(char* data, std::size_t size, std::size_t count, void* user) {
+    auto& transfer = *static_cast<Transfer*>(user);
+    const std::size_t length = size * count;
+    if (length > transfer.max_body_bytes - transfer.body.size()) {
+        transfer.stopped = true;
+        return 0;
+    }
+    transfer.body.insert(transfer.body.end(), data, data + length);
+    return length;
+}
+
+int StopWhenAborted(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    if (!FetchesAborted()) {
+        return 0;
+    }
+    static_cast<Transfer*>(user)->stopped = true;
+    return 1;
+}
+
+HeaderList RequestHeaders() {
+    HeaderList headers(curl_slist_append(nullptr, "Accept: */*"), &curl_slist_free_all);
+    if (headers == nullptr) {
+        return headers;
+    }
+    curl_slist* const full = curl_slist_append(headers.get(), "Pragma: no-cache");
+    if (full == nullptr) {
+        headers.reset();
+    }
+    return headers;
+}
+
+bool ConfigureRequest(CURL* easy, const Text& wire_address, curl_slist* headers,
+                      const FetchLimits& limits, Transfer& transfer) {
+    const CURLcode results[] = {
+        curl_easy_setopt(easy, CURLOPT_URL, wire_address.c_str()),
+        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, kWebProtocols),
+        curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kWebProtocols),
+        curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L),
+        curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0)),
+        curl_easy_setopt(easy, CURLOPT_USERAGENT, kUserAgent),
+        curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers),
+        curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L),
+        curl_easy_setopt(easy, CURLOPT_MAXREDIRS, kMaxRedirects),
+        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L),
+        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L),
+        curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L),
+        curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, limits.connect_timeout_seconds),
+        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, kLowSpeedBytesPerSecond),
+        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, limits.low_speed_seconds),
+        curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE,
+                         static_cast<curl_off_t>(transfer.max_body_bytes)),
+        curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, kReadSize),
+        curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &KeepBodyBytes),
+        curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer),
+        curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L),
+        curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &StopWhenAborted),
+        curl_easy_setopt(easy, CURLOPT_XFERINFODATA, &transfer),
+    };
+    return std::all_of(std::begin(results), std::end(results),
+                       [](CURLcode result) { return result == CURLE_OK; });
+}
+
+}  // namespace
+
+ByteArray FetchUrl(std::string_view address) {
+    if (address.empty() || FetchesAborted() || !StartTransport()) {
+        return {};
+    }
+    const FetchLimits limits = CurrentFetchLimits();
+    const Text wire_address = WireAddress(address);
+    const EasyHandle easy(curl_easy_init(), &curl_easy_cleanup);
+    const HeaderList headers = RequestHeaders();
+    if (easy == nullptr || headers == nullptr) {
+        return {};
+    }
+    Transfer transfer;
+    transfer.max_body_bytes = static_cast<std::size_t>(std::max(limits.max_body_bytes, 0LL));
+    if (!ConfigureRequest(easy.get(), wire_address, headers.get(), limits, transfer)) {
+        return {};
+    }
+    curl_easy_perform(easy.get());
+    if (transfer.stopped) {
+        return {};
+    }
+    return std::move(transfer.body);
+}
