@@ -1,0 +1,5 @@
+#include "runs/query_runs.h"
+
+void OnQueryButton() {}
+
+void ViewParcelSteps() {}
