@@ -15,7 +15,8 @@ Text TrackingHost();
 Text BuildQueryAddress(std::string_view number, std::string_view type_code);
 
 // Limits of one fetch: connect time-out, the low-speed cut-off (below 1 byte/s for this many
-// seconds), and the largest body accepted.
+// seconds, measured as an average over the last few seconds), and the largest body accepted.
+// A time of 0 leaves the HTTP library's own default (a 300 s connect time-out, no cut-off).
 struct FetchLimits {
     long connect_timeout_seconds = 60;
     long low_speed_seconds = 30;
@@ -24,6 +25,8 @@ struct FetchLimits {
 void SetFetchLimits(const FetchLimits& limits);
 
 // One GET of an http or https address; the body whatever the status, empty on any failure.
+// A transfer that breaks off after part of the body arrived gives that part, as a failed read
+// does; a body over the size cap and a fetch ended by AbortAllFetches give nothing.
 ByteArray FetchUrl(std::string_view address);
 
 // Ends every fetch in progress and makes later fetches fail at once (used when the program
