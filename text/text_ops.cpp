@@ -77,9 +77,12 @@ TextPos FindText(std::string_view text, std::string_view sought) {
 
 Text TextBetween(std::string_view text, std::string_view start_marker,
                  std::string_view end_marker) {
+    // The same arithmetic as TextRight and TextLeft, on views so that only the result is copied.
     const TextPos length = TextLength(text);
     const TextPos start = FindText(text, start_marker);
-    const Text rest = TextRight(text, length - (start + TextLength(start_marker) - 1));
+    const TextPos rest_length =
+        std::clamp<TextPos>(length - (start + TextLength(start_marker) - 1), 0, length);
+    const std::string_view rest = text.substr(static_cast<std::size_t>(length - rest_length));
     const TextPos end = FindText(rest, end_marker);
     return TextLeft(rest, end - 1);
 }
