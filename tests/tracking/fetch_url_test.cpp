@@ -36,8 +36,8 @@ TEST_F(FetchUrlTest, SendsOnePlainOldGet) {
               std::vector<std::string>{"Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"});
     EXPECT_EQ(HeaderValues(request, "Accept"), std::vector<std::string>{"*/*"});
     EXPECT_EQ(HeaderValues(request, "Host"), std::vector<std::string>{service.HostAndPort()});
-    for (const char* conditional : {"If-Modified-Since", "If-None-Match", "Cookie", "Range"}) {
-        EXPECT_TRUE(HeaderValues(request, conditional).empty()) << conditional;
+    for (const char* unwanted : {"If-Modified-Since", "If-None-Match", "Cookie", "Range"}) {
+        EXPECT_TRUE(HeaderValues(request, unwanted).empty()) << unwanted;
     }
 }
 
