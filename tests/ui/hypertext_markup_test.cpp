@@ -1,0 +1,86 @@
+#include "ui/hypertext_markup.h"
+
+#include <gtest/gtest.h>
+
+#include "build_settings.h"
+#include "ui/im_service.h"
+#include "ui/main_window.h"
+#include "ui/window_texts.h"
+
+namespace {
+
+// The body of DisplayMarkup's result, without the shared style around it.
+Text Body(std::string_view markup) {
+    const Text shown = DisplayMarkup(markup);
+    const Text start = "<font face=\"宋体,Verdana\">";
+    const std::size_t begin = shown.find(start) + start.size();
+    return shown.substr(begin, shown.rfind("</font>") - begin);
+}
+
+struct MarkupCase {
+    const char* label;
+    const char* markup;
+    const char* body;
+};
+
+class DisplayMarkupCases : public ::testing::TestWithParam<MarkupCase> {};
+
+TEST_P(DisplayMarkupCases, TurnsEventLinksIntoEventAddresses) {
+    EXPECT_EQ(Body(GetParam().markup), GetParam().body);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Markup, DisplayMarkupCases,
+    ::testing::Values(
+        MarkupCase{"plain", "或粘贴运单号↓", "或粘贴运单号↓"},
+        MarkupCase{"batch_links", "<a event=导入>导入</a>或粘贴运单号↓<a event=清空>清空</a>",
+                   "<a href=\"event:导入\">导入</a>或粘贴运单号↓<a href=\"event:清空\">清空</a>"},
+        MarkupCase{"quoted_name", "<a event=\"帮助\">软件帮助</a>",
+                   "<a href=\"event:帮助\">软件帮助</a>"},
+        MarkupCase{"address_link_kept", "<a href=\"http://a.example/\">站</a>",
+                   "<a href=\"http://a.example/\">站</a>"},
+        MarkupCase{"unclosed_tag", "x<a event=半", "x<a href=\"event:半\">"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(HypertextMarkup, StyleMakesTextBlackAndLinksBlue) {
+    const Text shown = DisplayMarkup("x");
+    EXPECT_NE(shown.find("text=\"#000000\""), Text::npos);
+    EXPECT_NE(shown.find("link=\"#0000FF\""), Text::npos);
+}
+
+TEST(HypertextMarkup, LinkEventNameOnlyForEventAddresses) {
+    EXPECT_EQ(LinkEventName("event:帮助"), Text("帮助"));
+    EXPECT_EQ(LinkEventName("event:"), Text());
+    EXPECT_EQ(LinkEventName("http://event:80/"), std::nullopt);
+    EXPECT_EQ(LinkEventName("Event:x"), std::nullopt);
+}
+
+TEST(HypertextMarkup, EscapeKeepsGbkAndWritesEntities) {
+    EXPECT_EQ(EscapeMarkup("a&b<c>\"d\"工作室"), "a&amp;b&lt;c&gt;&quot;d&quot;工作室");
+}
+
+TEST(HypertextMarkup, FooterLinksTheSiteTheHelpEventAndTheChatPage) {
+    const Text body = Body(FooterMarkup());
+    EXPECT_EQ(body.find("获取或定制更多软件，请访问：<a href=\""), 0U);
+    EXPECT_NE(body.find(JoinTexts("<a href=\"", EscapeMarkup(kMakerSite), "\">",
+                                  EscapeMarkup(kStudioName), "</a><br>")),
+              Text::npos);
+    EXPECT_NE(body.find("<br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<a "
+                        "href=\"event:帮助\">软件帮助</a>&nbsp;&nbsp;&nbsp;作者QQ：<a href=\""),
+              Text::npos);
+    EXPECT_NE(body.find(JoinTexts(EscapeMarkup(ChatPageAddress()), "\">", kImAccount, "</a>")),
+              Text::npos);
+}
+
+TEST(ImService, AddressesAreBuiltFromHostAndAccount) {
+    EXPECT_EQ(PresencePictureAddress(),
+              JoinTexts("http://", kImHost, "/pa?p=2:", kImAccount, ":53"));
+    EXPECT_EQ(ChatPageAddress(), JoinTexts("http://", kImHost, "/msgrd?V=1&Uin=", kImAccount,
+                                           "&Exe=QQ&Site=Parcelio&Menu=yes"));
+}
+
+TEST(FatalError, ReasonFollowsTheHeadingAfterABlankLine) {
+    EXPECT_EQ(FatalErrorText("载入启动窗口失败"), "运行时出错!\r\n\r\n错误信息：载入启动窗口失败");
+}
+
+}  // namespace

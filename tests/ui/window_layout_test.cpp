@@ -1,0 +1,152 @@
+#include "ui/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+#include "ui/window_texts.h"
+
+namespace {
+
+const WindowLayout& Layout() {
+    return MainWindowLayout();
+}
+
+const ControlSpec* Find(std::string_view name) {
+    const auto& controls = Layout().controls;
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [name](const ControlSpec& spec) { return spec.name == name; });
+    return found == controls.end() ? nullptr : &*found;
+}
+
+TEST(WindowLayout, NamesAreUniqueAndParentsComeBeforeTheirChildren) {
+    std::set<std::string_view> seen;
+    int windows = 0;
+    for (const ControlSpec& spec : Layout().controls) {
+        EXPECT_TRUE(seen.insert(spec.name).second) << spec.name << " appears twice";
+        if (spec.kind == ControlKind::Window) {
+            ++windows;
+            EXPECT_TRUE(spec.parent.empty());
+        } else {
+            EXPECT_TRUE(seen.contains(spec.parent)) << spec.name << " has parent " << spec.parent;
+        }
+    }
+    EXPECT_EQ(windows, 1);
+}
+
+TEST(WindowLayout, PagesBelongToThePageControlAndNothingElseDoes) {
+    for (const ControlSpec& spec : Layout().controls) {
+        const ControlSpec* parent = Find(spec.parent);
+        if (parent == nullptr) {
+            continue;
+        }
+        const bool on_page_control = parent->kind == ControlKind::PageControl;
+        EXPECT_EQ(spec.kind == ControlKind::Page, on_page_control) << spec.name;
+    }
+}
+
+// Which kind of control can raise which event.
+bool EventFits(EventKind event, ControlKind kind) {
+    switch (event) {
+        case EventKind::Created:
+            return kind == ControlKind::Window;
+        case EventKind::Clicked:
+            return kind == ControlKind::Button || kind == ControlKind::RadioBox;
+        case EventKind::ItemChosen:
+            return kind == ControlKind::ComboBox;
+        case EventKind::LeftDoubleClick:
+            return kind == ControlKind::TransLabel;
+        case EventKind::LinkEvent:
+            return kind == ControlKind::SimpleHtml;
+        case EventKind::RightClick:
+            return kind == ControlKind::ListView;
+        case EventKind::LeftButtonUp:
+            return kind == ControlKind::PicBox;
+        case EventKind::MenuChosen:
+            return false;
+    }
+    return false;
+}
+
+TEST(WindowLayout, EveryBindingNamesAControlThatCanRaiseItsEvent) {
+    for (const EventBinding& binding : Layout().bindings) {
+        EXPECT_NE(binding.handler, nullptr) << binding.control;
+        if (binding.event == EventKind::MenuChosen) {
+            const auto& items = Layout().menu_items;
+            EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const MenuItemSpec& item) {
+                return item.menu == binding.control && item.text == binding.menu_item;
+            })) << binding.control;
+            continue;
+        }
+        const ControlSpec* control = Find(binding.control);
+        ASSERT_NE(control, nullptr) << binding.control;
+        EXPECT_TRUE(EventFits(binding.event, control->kind)) << binding.control;
+        EXPECT_TRUE(binding.menu_item.empty()) << binding.control;
+    }
+}
+
+TEST(WindowLayout, EveryMenuItemAndEveryOptionHasExactlyOneHandler) {
+    std::map<std::string, int> handlers;
+    for (const EventBinding& binding : Layout().bindings) {
+        ++handlers[std::string(binding.control) + "/" + std::string(binding.menu_item)];
+    }
+    for (const MenuItemSpec& item : Layout().menu_items) {
+        EXPECT_EQ((handlers[std::string(item.menu) + "/" + std::string(item.text)]), 1)
+            << item.text;
+    }
+    for (const ControlSpec& spec : Layout().controls) {
+        if (spec.kind == ControlKind::RadioBox || spec.kind == ControlKind::Button) {
+            EXPECT_EQ(handlers[std::string(spec.name) + "/"], 1) << spec.name;
+        }
+    }
+}
+
+TEST(WindowLayout, OptionsAreNumberedInTheirRowsLeftToRight) {
+    // Option n of 1..7 is in the first row, 8..14 in the second, each further right.
+    for (int n = 1; n <= 14; ++n) {
+        const ControlSpec* option = Find("CommonCourierOption" + std::to_string(n));
+        ASSERT_NE(option, nullptr) << n;
+        EXPECT_EQ(option->top, n <= 7 ? 20 : 52) << n;
+        if (n != 1 && n != 8) {
+            EXPECT_GT(option->left, Find("CommonCourierOption" + std::to_string(n - 1))->left);
+        }
+    }
+}
+
+TEST(WindowLayout, HelpTextHasThirteenLinesWithIndentedBodyLines) {
+    const std::string_view text = HelpText();
+    std::vector<std::string_view> lines;
+    for (std::size_t at = 0;;) {
+        const std::size_t end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end - at));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        at = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 13U);
+    const std::set<std::size_t> indented = {2, 3, 6, 7, 8, 9, 12, 13};
+    for (std::size_t n = 1; n <= 13; ++n) {
+        const std::string_view line = lines[n - 1];
+        EXPECT_EQ(line.starts_with("    "), indented.contains(n)) << "line " << n;
+        EXPECT_EQ(line.empty(), n == 4 || n == 10) << "line " << n;
+        EXPECT_EQ(line.find('\n'), std::string_view::npos);
+    }
+    EXPECT_EQ(lines.back(), "    可把EXCEL表格中的单号复制到文本文档中保存，然后引用。");
+}
+
+TEST(WindowLayout, AboutTextIsThreeIndentedParagraphs) {
+    const std::string_view text = AboutText();
+    const std::size_t first_break = text.find("\r\n\r\n");
+    const std::size_t second_break = text.find("\r\n\r\n", first_break + 4);
+    ASSERT_NE(second_break, std::string_view::npos);
+    EXPECT_EQ(text.find("\r\n\r\n", second_break + 4), std::string_view::npos);
+    for (const std::size_t start : {std::size_t{0}, first_break + 4, second_break + 4}) {
+        EXPECT_TRUE(text.substr(start).starts_with("    ")) << start;
+    }
+}
+
+}  // namespace
