@@ -1,0 +1,106 @@
+#include "ui/main_window.h"
+
+#include <cstdlib>
+
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/msgdlg.h>
+
+#include "catalogue/courier_catalogue.h"
+#include "tracking/tracking_request.h"
+#include "ui/control_ops.h"
+#include "ui/gbk_text.h"
+#include "ui/im_service.h"
+#include "ui/layout_builder.h"
+#include "ui/picture_box.h"
+#include "ui/status_bar.h"
+#include "ui/toolkit_reports.h"
+#include "ui/window_layout.h"
+
+namespace {
+
+// Lets tests and demos point the program at a tracking service on this machine.
+void TakeTrackingHostFromEnvironment() {
+    const char* host = std::getenv("PARCELIO_TRACKING_HOST");
+    if (host != nullptr && *host != '\0') {
+        SetTrackingHost(host);
+    }
+}
+
+void ShowFatalError(std::string_view reason) {
+    wxMessageBox(GbkToWx(FatalErrorText(reason)), GbkToWx(kProgramName), wxOK | wxICON_ERROR);
+}
+
+}  // namespace
+
+Text FatalErrorText(std::string_view reason) {
+    return JoinTexts("运行时出错!\r\n\r\n错误信息：", reason);
+}
+
+bool StartUserInterface(int& argc, char** argv) {
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) {
+        return false;
+    }
+    SilenceToolkitReports();
+    wxInitAllImageHandlers();
+    return true;
+}
+
+wxFrame* OpenMainWindow() {
+    wxFrame* window = BuildWindow(MainWindowLayout());
+    if (window != nullptr) {
+        window->Centre();
+        window->Show();
+    }
+    return window;
+}
+
+void EndUserInterface() {
+    wxEntryCleanup();
+}
+
+void InitMainWindow() {
+    PlaceControl("ResultPages", {3, 244, 610, 352});
+    ShowPage("ResultPages", 0);
+    SelectItem("LetterGroupBox", 0);
+    ClearItems("CourierBox");
+    for (const CourierEntry& entry : CourierCatalogue) {
+        AppendItem("CourierBox", entry.name);
+    }
+    SelectItem("CourierBox", 0);
+    AppendStatusPart("请输入快递单号", 250);
+    AppendStatusPart("欢迎使用Parcelio", 130);
+    AppendStatusPart("精品软件，来自Vorlan", 120);
+    AppendStatusPart("Vorlan Home Group.", -1);
+    // Start-up waits for this fetch; no picture (no network, an error page) leaves it empty.
+    SetPictureBytes("PresencePicture", FetchUrl(PresencePictureAddress()));
+}
+
+void FreeProgramValues() {
+    CourierCatalogue.clear();
+    CourierCatalogue.shrink_to_fit();
+}
+
+int ProgramEntry() {
+    int argc = 1;
+    char program[] = "parcelio";
+    char* argv[] = {program, nullptr};
+    if (!StartUserInterface(argc, argv)) {
+        return 1;
+    }
+    CourierCatalogue.clear();
+    std::atexit(FreeProgramValues);
+    LoadCatalogue();
+    TakeTrackingHostFromEnvironment();
+    if (OpenMainWindow() == nullptr) {
+        ShowFatalError("载入启动窗口失败");
+        EndUserInterface();
+        return 1;
+    }
+    wxTheApp->OnRun();
+    EndUserInterface();
+    return 0;
+}

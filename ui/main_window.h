@@ -1,0 +1,30 @@
+// The program's entry and exit, and what the main window does once it has been created.
+#pragma once
+
+#include <string_view>
+
+#include "text/text_ops.h"
+
+class wxFrame;
+
+// The program: starts the user interface, loads the catalogue, opens the main window and runs
+// until it is closed. Returns 0 then; 1 when the window or the user interface cannot start.
+int ProgramEntry();
+
+// Runs once when MainWindow and all its controls exist, before it takes user input: places the
+// pages, fills the courier lists, builds the status bar and loads the presence picture.
+void InitMainWindow();
+
+// The exit routine: releases the courier catalogue. Running it again does nothing more.
+void FreeProgramValues();
+
+// Starting steps shared by the program and its window tests.
+// Initialises the toolkit with a plain application object and silences its reports.
+bool StartUserInterface(int& argc, char** argv);
+// Builds MainWindow from its layout (running InitMainWindow), centres and shows it; nullptr
+// when it cannot be created.
+wxFrame* OpenMainWindow();
+void EndUserInterface();
+
+// "运行时出错!", a blank line, then "错误信息：" followed by reason.
+Text FatalErrorText(std::string_view reason);

@@ -1,0 +1,5 @@
+#include "ui/main_window.h"
+
+int main() {
+    return ProgramEntry();
+}
