@@ -1,0 +1,109 @@
+// The window as start-up leaves it.
+#include <algorithm>
+
+#include <wx/display.h>
+#include <wx/frame.h>
+#include <wx/generic/statbmpg.h>
+#include <wx/simplebook.h>
+#include <wx/statusbr.h>
+
+#include "catalogue/courier_catalogue.h"
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/status_bar.h"
+
+namespace {
+
+using StartUp = MainWindowTest;
+
+TEST_F(StartUp, LetterGroupBoxShowsAllOfItsSixGroups) {
+    EXPECT_EQ(SelectedItem("LetterGroupBox"), 0);
+    const Text groups[] = {"全部", "A-E", "F-J", "K-O", "P-T", "U-Z"};
+    ASSERT_EQ(ItemCount("LetterGroupBox"), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(ItemText("LetterGroupBox", i), groups[i]);
+    }
+}
+
+TEST_F(StartUp, CourierBoxHoldsEveryCatalogueNameInCatalogueOrder) {
+    ASSERT_EQ(CourierCatalogue.size(), static_cast<std::size_t>(kCourierCount));
+    ASSERT_EQ(ItemCount("CourierBox"), kCourierCount);
+    for (int i = 0; i < kCourierCount; ++i) {
+        EXPECT_EQ(ItemText("CourierBox", i), CourierCatalogue[i].name) << i;
+    }
+    EXPECT_EQ(SelectedItem("CourierBox"), 0);
+    EXPECT_EQ(ItemText("CourierBox", SelectedItem("CourierBox")), "澳大利亚邮政");
+}
+
+TEST_F(StartUp, CourierBoxKeepsDuplicateNames) {
+    int ems = 0;
+    int haihong = 0;
+    for (int i = 0; i < ItemCount("CourierBox"); ++i) {
+        ems += ItemText("CourierBox", i) == "EMS";
+        haihong += ItemText("CourierBox", i) == "山东海红";
+    }
+    EXPECT_EQ(ems, 2);
+    EXPECT_EQ(haihong, 3);
+}
+
+TEST_F(StartUp, ResultPagesSitsBelowThePanelShowingTheSinglePage) {
+    EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{3, 244, 610, 352}));
+    EXPECT_EQ(ShownPage("ResultPages"), 0);
+    EXPECT_TRUE(Control<wxWindow>("SingleResultList").IsShownOnScreen());
+    EXPECT_FALSE(Control<wxWindow>("BatchResultList").IsShownOnScreen());
+    EXPECT_FALSE(Control<wxWindow>("ReturnButton").IsShownOnScreen());
+}
+
+TEST_F(StartUp, StatusBarHasFourPartsWithTextsWidthsAndTips) {
+    struct Part {
+        Text text;
+        int width;
+    };
+    const Part parts[] = {{"请输入快递单号", 250},
+                          {"欢迎使用Parcelio", 130},
+                          {"精品软件，来自Vorlan", 120},
+                          {"Vorlan Home Group.", -1}};
+    wxStatusBar& bar = Control<wxStatusBar>("MainStatusBar");
+    ASSERT_EQ(bar.GetFieldsCount(), 4);
+    ASSERT_EQ(StatusPartCount(), 4);
+    int left = 0;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(StatusPartText(i), parts[i].text) << i;
+        EXPECT_EQ(StatusPartTip(i), parts[i].text) << i;
+        EXPECT_EQ(bar.GetStatusWidth(i), parts[i].width) << i;
+        wxRect rect;
+        ASSERT_TRUE(bar.GetFieldRect(i, rect));
+        EXPECT_NEAR(rect.x, left, 4) << i;  // the edges lie where the widths add up
+        left += parts[i].width;
+    }
+    wxRect last;
+    bar.GetFieldRect(3, last);
+    EXPECT_NEAR(last.GetRight(), bar.GetClientSize().x, 4);
+}
+
+TEST_F(StartUp, PresencePictureStaysEmptyWithoutAServiceAndNothingElseOpens) {
+    // The build's instant-messaging host does not resolve here.
+    EXPECT_FALSE(Control<wxGenericStaticBitmap>("PresencePicture").GetBitmap().IsOk());
+    EXPECT_EQ(ControlPlacement("PresencePicture"), (Placement{494, 12, 82, 122}));
+    EXPECT_EQ(wxTopLevelWindows.size(), 1U);
+}
+
+TEST_F(StartUp, WindowIsFixedCentredAndTitled) {
+    wxFrame& window = Window();
+    EXPECT_EQ(ControlText("MainWindow"), "Parceliov1.4");
+    EXPECT_EQ(window.GetSize(), wxSize(623, 688));
+    EXPECT_FALSE(window.HasFlag(wxRESIZE_BORDER));
+    EXPECT_FALSE(window.HasFlag(wxMAXIMIZE_BOX));
+    EXPECT_TRUE(window.HasFlag(wxMINIMIZE_BOX));
+    EXPECT_TRUE(window.HasFlag(wxSYSTEM_MENU));
+    EXPECT_FALSE(window.HasFlag(wxSTAY_ON_TOP));
+    EXPECT_EQ(window.GetMenuBar(), nullptr);
+    const wxRect screen = wxDisplay(&window).GetClientArea();
+    const wxPoint centred =
+        screen.GetPosition() + wxPoint((screen.width - 623) / 2, (screen.height - 688) / 2);
+    EXPECT_NEAR(window.GetPosition().x, centred.x, 1);
+    EXPECT_NEAR(window.GetPosition().y, centred.y, 1);
+}
+
+}  // namespace
