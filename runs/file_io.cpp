@@ -1,0 +1,94 @@
+#include "runs/file_io.h"
+
+#include <cstdint>
+#include <fstream>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kReadChunkBytes = 64 * 1024;
+
+// A name in the folder of path that no file holds yet.
+fs::path TemporaryPathBeside(const fs::path& path) {
+    std::random_device source;
+    std::uniform_int_distribution<std::uint64_t> pick;
+    fs::path temporary;
+    std::error_code error;
+    do {
+        temporary = path.parent_path() / ("~" + std::to_string(pick(source)) + ".tmp");
+    } while (fs::exists(temporary, error));
+    return temporary;
+}
+
+// Whether an existing file may be opened for writing; opening it neither cuts nor changes it.
+bool CanOpenForWriting(const fs::path& path) {
+    std::fstream probe(path, std::ios::in | std::ios::out | std::ios::binary);
+    return probe.is_open();
+}
+
+bool WriteNewFile(const fs::path& path, const ByteArray& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        return false;
+    }
+    if (!bytes.empty()) {
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    file.flush();
+    file.close();
+    return !file.fail();
+}
+
+}  // namespace
+
+std::optional<ByteArray> ReadWholeFile(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    ByteArray bytes;
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (!error) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
+    ByteArray chunk(kReadChunkBytes);
+    while (file.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
+           file.gcount() > 0) {
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + file.gcount());
+    }
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WriteWholeFile(const fs::path& path, const ByteArray& bytes) {
+    std::error_code error;
+    const fs::file_status existing = fs::status(path, error);
+    const bool replaces = fs::exists(existing);
+    if (replaces && (!fs::is_regular_file(existing) || !CanOpenForWriting(path))) {
+        return false;
+    }
+    const fs::path temporary = TemporaryPathBeside(path);
+    if (!WriteNewFile(temporary, bytes)) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    if (replaces) {
+        fs::permissions(temporary, existing.permissions(), error);
+    }
+    fs::rename(temporary, path, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,17 @@
+// Whole-file read and write for the number-list import and the result export.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "text/text_ops.h"
+
+// All bytes of a regular file. Nothing when the path is missing, not a regular file (a folder,
+// a device) or cannot be read; an empty file gives an empty byte array.
+std::optional<ByteArray> ReadWholeFile(const std::filesystem::path& path);
+
+// Writes bytes to a new temporary file beside path, then renames it over path, so a failed
+// write never leaves a half-written file and an existing file keeps its content. A path that
+// names a folder or a file that may not be written is left alone. Returns whether path now
+// holds exactly the bytes; on failure no temporary file remains.
+bool WriteWholeFile(const std::filesystem::path& path, const ByteArray& bytes);

@@ -1,0 +1,114 @@
+#include "runs/import_export_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+ByteArray Bytes(const std::string& text) {
+    return ByteArray(text.begin(), text.end());
+}
+
+struct ImportCase {
+    const char* name;
+    std::string file;
+    Text box;
+};
+
+TEST(ImportedNumberText, KeepsNonEmptyLinesAfterSpaceRemoval) {
+    const std::vector<ImportCase> cases = {
+        {"four lines", "111\r\n 222 \r\n\r\n333\r\n", "111\r\n222\r\n333"},
+        {"dropped first line", "\r\n111\r\n", "\r\n111"},
+        {"two dropped leading lines", "\r\n \r\n111", "\r\n111"},
+        {"inner spaces", "SF 123 456\r\n", "SF123456"},
+        {"full-width spaces only", "111\r\n\xA1\xA1\xA1\xA1\r\n222\r\n", "111\r\n222"},
+        {"full-width first line", "\xA1\xA1\r\n111", "\r\n111"},
+        {"lone LF is no line end", "1 11\n222\n", "111\n222\n"},
+        {"lone CR is no line end", "111\r222\r\n", "111\r222"},
+        {"zero byte cuts",
+         std::string("111\r\n\0"
+                     "222\r\n",
+                     11),
+         "111"},
+        {"empty file", "", ""},
+        {"only line breaks", "\r\n\r\n\r\n", ""},
+        {"tabs stay", "1\t1\r\n", "1\t1"},
+        {"no final line break", "111\r\n222", "111\r\n222"},
+        {"trail byte A1 before full-width char", "\xB0\xA1\xA1\xA2\r\n", "\xB0\xA1\xA1\xA2"},
+    };
+    for (const ImportCase& c : cases) {
+        EXPECT_EQ(ImportedNumberText(Bytes(c.file)), c.box) << c.name;
+    }
+}
+
+struct ExportCase {
+    const char* name;
+    RowCellsList rows;
+    std::string bytes;
+};
+
+TEST(ExportedRowBytes, WritesOneSpaceSeparatedLinePerRow) {
+    const std::vector<ExportCase> cases = {
+        {"two rows", {{"a", "b", "c"}, {"d", "e", "f"}}, "a b c\r\nd e f\r\n"},
+        {"no rows", {}, ""},
+        {"empty cells", {{"", "", ""}}, "  \r\n"},
+        {"GBK cells unchanged", {{"1 2", "--", "暂无跟踪记录"}}, "1 2 -- 暂无跟踪记录\r\n"},
+    };
+    for (const ExportCase& c : cases) {
+        EXPECT_EQ(ExportedRowBytes(c.rows), Bytes(c.bytes)) << c.name;
+    }
+}
+
+// Numbers built from ASCII digits and GBK characters, among them one whose trail byte is A1
+// followed by one whose lead byte is A1, which a byte-wise space search would cut apart.
+TextList GeneratedNumbers(int count) {
+    const TextList pieces = {"\xB0\xA1", "\xA1\xA2", "\xD6\xD0", "SF", "-", "\x81\x40"};
+    TextList numbers;
+    for (int index = 0; index < count; ++index) {
+        Text number = std::to_string(index * 7919);
+        number += pieces[index % pieces.size()];
+        number += pieces[(index / 3) % pieces.size()];
+        number += std::to_string(index);
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+Text JoinedLines(const TextList& lines) {
+    Text joined;
+    for (const Text& line : lines) {
+        joined += joined.empty() ? "" : "\r\n";
+        joined += line;
+    }
+    return joined;
+}
+
+TEST(ImportExportText, RoundTripOfManyGbkNumbersLosesNothing) {
+    const TextList numbers = GeneratedNumbers(10000);
+    const Text file_text = JoinedLines(numbers) + "\r\n";
+
+    const Text box = ImportedNumberText(TextToBytes(file_text));
+    EXPECT_EQ(SplitText(box, "\r\n"), numbers);
+
+    RowCellsList rows;
+    for (const Text& line : SplitText(box, "\r\n")) {
+        rows.push_back({line, "", ""});
+    }
+    const ByteArray exported = ExportedRowBytes(rows);
+    EXPECT_EQ(ImportedNumberText(exported), box);
+
+    RowCellsList full_rows;
+    for (const Text& number : numbers) {
+        full_rows.push_back({number, "2024-01-01", "已签收"});
+    }
+    const TextList exported_lines = SplitText(BytesToText(ExportedRowBytes(full_rows)), "\r\n");
+    ASSERT_EQ(exported_lines.size(), numbers.size());
+    for (std::size_t index = 0; index < numbers.size(); ++index) {
+        const RowCells& row = full_rows[index];
+        EXPECT_EQ(SplitText(exported_lines[index], " "), (TextList{row[0], row[1], row[2]}));
+    }
+}
+
+}  // namespace
