@@ -1,0 +1,146 @@
+// Every control of the layout exists as the class its kind maps to, inside its parent, at its
+// place and size in the parent's client coordinates.
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/frame.h>
+#include <wx/generic/statbmpg.h>
+#include <wx/html/htmlwin.h>
+#include <wx/listctrl.h>
+#include <wx/panel.h>
+#include <wx/radiobut.h>
+#include <wx/simplebook.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/gbk_text.h"
+#include "ui/window_layout.h"
+
+// Test names and failure messages show a control by its name.
+void PrintTo(const ControlSpec& spec, std::ostream* out) {
+    *out << spec.name;
+}
+
+namespace {
+
+bool IsBuiltAs(ControlKind kind, wxWindow* control) {
+    switch (kind) {
+        case ControlKind::Window:
+            return dynamic_cast<wxFrame*>(control) != nullptr;
+        case ControlKind::PageControl:
+            return dynamic_cast<wxSimplebook*>(control) != nullptr;
+        case ControlKind::Page:
+            return dynamic_cast<wxPanel*>(control) != nullptr;
+        case ControlKind::Label:
+            return dynamic_cast<wxStaticText*>(control) != nullptr;
+        case ControlKind::PicBox:
+            return dynamic_cast<wxGenericStaticBitmap*>(control) != nullptr;
+        case ControlKind::Button:
+            return dynamic_cast<wxButton*>(control) != nullptr;
+        case ControlKind::SimpleHtml:
+            return dynamic_cast<wxHtmlWindow*>(control) != nullptr;
+        case ControlKind::GroupBox:
+            return dynamic_cast<wxStaticBox*>(control) != nullptr;
+        case ControlKind::StatusBar:
+            return dynamic_cast<wxStatusBar*>(control) != nullptr;
+        case ControlKind::ComboBox:
+            return dynamic_cast<wxChoice*>(control) != nullptr;
+        case ControlKind::EditBox:
+            return dynamic_cast<wxTextCtrl*>(control) != nullptr;
+        case ControlKind::RadioBox:
+            return dynamic_cast<wxRadioButton*>(control) != nullptr;
+        case ControlKind::TransLabel:
+            return control != nullptr;
+        case ControlKind::ListView:
+            return dynamic_cast<wxListCtrl*>(control) != nullptr;
+        case ControlKind::CommonDlg:
+            return control == nullptr;
+    }
+    return false;
+}
+
+// The window whose client area the control's coordinates are relative to.
+wxWindow* ClientOf(const ControlSpec& spec) {
+    wxWindow* parent = FindControl(spec.parent);
+    if (spec.parent == "MainWindow") {
+        // The frame's client area is one panel filling it above the status bar.
+        wxWindow* control = FindControl(spec.name);
+        return control != nullptr && control->GetParent()->GetParent() == parent
+                   ? control->GetParent()
+                   : nullptr;
+    }
+    return parent;
+}
+
+class LayoutGeometry : public MainWindowTest, public ::testing::WithParamInterface<ControlSpec> {};
+
+TEST_P(LayoutGeometry, ControlIsBuiltInPlace) {
+    const ControlSpec& spec = GetParam();
+    wxWindow* control = FindControl(spec.name);
+    ASSERT_TRUE(IsBuiltAs(spec.kind, control)) << spec.name;
+    switch (spec.kind) {
+        case ControlKind::CommonDlg:
+        case ControlKind::Window:
+            return;
+        case ControlKind::StatusBar:
+            EXPECT_EQ(Window().GetStatusBar(), control);
+            EXPECT_EQ(control->GetSize(), wxSize(Window().GetClientSize().x, spec.height));
+            return;
+        case ControlKind::Page: {
+            // A page fills the page area once it is shown.
+            auto& pages = Control<wxSimplebook>(spec.parent);
+            EXPECT_EQ(control->GetParent(), &pages);
+            ShowPage(spec.parent, pages.FindPage(control));
+            EXPECT_EQ(control->GetSize(), pages.GetClientSize());
+            return;
+        }
+        default:
+            break;
+    }
+    wxWindow* client = ClientOf(spec);
+    ASSERT_NE(client, nullptr) << spec.name;
+    EXPECT_EQ(control->GetParent(), client) << spec.name;
+    if (spec.name == "ResultPages") {
+        return;  // start-up has moved it (see the start-up tests)
+    }
+    EXPECT_EQ(ControlPlacement(spec.name),
+              (Placement{spec.left, spec.top, spec.width, spec.height}))
+        << spec.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryControl, LayoutGeometry,
+                         ::testing::ValuesIn(MainWindowLayout().controls.begin(),
+                                             MainWindowLayout().controls.end()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using WindowClientArea = MainWindowTest;
+
+TEST_F(WindowClientArea, FillsTheWindowAboveTheStatusBar) {
+    wxWindow* client = Control<wxWindow>("ModeButton").GetParent();
+    EXPECT_EQ(client->GetPosition(), wxPoint(0, 0));
+    EXPECT_EQ(client->GetSize(), Window().GetClientSize());
+    const wxRect bar = Window().GetStatusBar()->GetRect();
+    EXPECT_EQ(bar.GetTop(), client->GetRect().GetBottom() + 1);
+}
+
+TEST_F(WindowClientArea, TabOrderFollowsTheTable) {
+    // Tab visits the siblings in table order (topmost first), whatever order they were made in.
+    const wxWindowList& siblings = Control<wxWindow>("CommonCourierPanel").GetChildren();
+    std::vector<std::string> order;
+    for (const wxWindow* sibling : siblings) {
+        if (!sibling->GetName().empty() && sibling->IsShown()) {
+            order.push_back(WxToGbk(sibling->GetName()));
+        }
+    }
+    std::vector<std::string> expected = {"PanelToggleLabel"};
+    for (int n = 14; n >= 1; --n) {
+        expected.push_back("CommonCourierOption" + std::to_string(n));
+    }
+    EXPECT_EQ(order, expected);
+}
+
+}  // namespace
