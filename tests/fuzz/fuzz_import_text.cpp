@@ -1,0 +1,114 @@
+// Fuzzes the number-list import: the box text it builds from any file's bytes is compared with a
+// naive line-by-line reading of the same rules, and checked for spaces, empty lines and a final
+// line break.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runs/import_export_text.h"
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+void Require(bool holds) {
+    if (!holds) {
+        std::abort();
+    }
+}
+
+// The characters of a text: a byte of 0x80 or more and the byte after it form one character;
+// such a byte at the very end stands alone.
+std::vector<std::string_view> Characters(std::string_view text) {
+    std::vector<std::string_view> characters;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
+        characters.push_back(text.substr(at, length));
+        at += length;
+    }
+    return characters;
+}
+
+bool IsSpace(std::string_view character) {
+    return character == " " || character == "\xA1\xA1";
+}
+
+bool IsCut(std::string_view character) {
+    return static_cast<unsigned char>(character[0]) >= 0x80 && character.size() == 1;
+}
+
+// The file's lines: every space and a cut final character dropped, then cut at CR LF pairs
+// that start a character; no line after a final CR LF.
+std::vector<std::string> FileLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool line_open = false;
+    bool after_cr = false;
+    for (const std::string_view character : Characters(text)) {
+        if (IsSpace(character) || IsCut(character)) {
+            continue;
+        }
+        if (after_cr && character == "\n") {
+            line.pop_back();
+            lines.push_back(line);
+            line.clear();
+            line_open = false;
+            after_cr = false;
+            continue;
+        }
+        line += character;
+        line_open = true;
+        after_cr = character == "\r";
+    }
+    if (line_open) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string ReferenceBoxText(std::string_view file_text) {
+    const std::vector<std::string> lines = FileLines(file_text);
+    std::string box;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty()) {
+            continue;
+        }
+        box += (i == 0 ? "" : kLineBreak);
+        box += lines[i];
+    }
+    return box;
+}
+
+bool StartsCharacterAt(std::string_view text, std::size_t offset) {
+    std::size_t at = 0;
+    while (at < offset) {
+        at += static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
+    }
+    return at == offset;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const ByteArray file_bytes(data, data + size);
+    const Text box = ImportedNumberText(file_bytes);
+
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string_view file_text = bytes.substr(0, bytes.find('\0'));
+    Require(box == ReferenceBoxText(file_text));
+
+    for (const std::string_view character : Characters(box)) {
+        Require(!IsSpace(character));
+    }
+    Require(box.size() < kLineBreak.size() || !box.ends_with(kLineBreak) ||
+            !StartsCharacterAt(box, box.size() - kLineBreak.size()));
+    // Every line holds a character; only the first may be empty, when the file's first line was.
+    const TextList lines = SplitText(box, kLineBreak);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        Require(!TrimSpaces(lines[i]).empty() || (i == 0 && lines[i].empty()));
+    }
+    return 0;
+}
