@@ -12,6 +12,6 @@ std::optional<ByteArray> ReadWholeFile(const std::filesystem::path& path);
 
 // Writes bytes to a new temporary file beside path, then renames it over path, so a failed
 // write never leaves a half-written file and an existing file keeps its content. A path that
-// names a folder or a file that may not be written is left alone. Returns whether path now
-// holds exactly the bytes; on failure no temporary file remains.
+// names a folder or a file that may not be written is left alone. Returns whether the whole
+// write and the rename succeeded; on failure no temporary file remains.
 bool WriteWholeFile(const std::filesystem::path& path, const ByteArray& bytes);

@@ -11,7 +11,8 @@
 
 #include "text/text_ops.h"
 
-// Opens the bridge. Operations posted before an earlier close are never run.
+// Opens the bridge; on the user-interface thread. Operations posted before an earlier close
+// are never run.
 void OpenWorkerBridge();
 
 // Runs body on a detached thread of its own, counted as live until body has returned.
@@ -33,7 +34,7 @@ bool WorkersShouldStop();
 
 inline constexpr int kWorkerEndMilliseconds = 1500;
 
-// Closes the bridge: later posts are dropped, queued operations will not run, waiting reads
-// return, every fetch in progress is aborted. Then waits up to limit_milliseconds for the live
-// workers to end and tells whether they all did.
+// Closes the bridge, on the user-interface thread: later posts are dropped, queued operations will
+// not run, waiting reads return, every fetch in progress is aborted. Then waits up to
+// limit_milliseconds for the live workers to end and tells whether they all did.
 bool CloseWorkerBridge(int limit_milliseconds = kWorkerEndMilliseconds);

@@ -1,0 +1,30 @@
+// Closing the bridge ends a worker's fetch that the service never answers. In a process of
+// its own: once aborted, fetches stay aborted for the rest of the process.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "runs/worker_bridge.h"
+#include "tests/support/fixture_service.h"
+#include "tracking/tracking_request.h"
+
+namespace {
+
+TEST(CloseWorkerBridge, EndsAFetchTheServiceNeverAnswers) {
+    FixtureService service;
+    service.SetDefaultReply(SilentReply());
+    // Far longer than the close waits, so only the abort can end the fetch in time.
+    SetFetchLimits(FetchLimits{600, 600, 1024});
+    OpenWorkerBridge();
+
+    // Shared with the worker, which may outlive this test when the abort fails.
+    const auto body = std::make_shared<ByteArray>(TextToBytes("not fetched"));
+    const Text address = service.Address("/query?type=ems&postid=SF1");
+    StartWorker([body, address] { *body = FetchUrl(address); });
+    service.WaitForRequests(1);
+
+    ASSERT_TRUE(CloseWorkerBridge(60000));
+    EXPECT_EQ(*body, ByteArray());
+}
+
+}  // namespace
