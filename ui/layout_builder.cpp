@@ -171,9 +171,25 @@ bool CompleteWindow(const WindowLayout& layout, const ControlSpec& window_spec, 
     return std::all_of(layout.bindings.begin(), layout.bindings.end(), WireBinding);
 }
 
+// Every parent is a control named further up in the table.
+bool ParentsComeFirst(const WindowLayout& layout) {
+    for (auto spec = layout.controls.begin(); spec != layout.controls.end(); ++spec) {
+        const bool known = std::any_of(layout.controls.begin(), spec, [&](const ControlSpec& up) {
+            return up.name == spec->parent;
+        });
+        if (spec->kind != ControlKind::Window && !known) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 wxFrame* BuildWindow(const WindowLayout& layout) {
+    if (!ParentsComeFirst(layout)) {
+        return nullptr;
+    }
     const auto window_spec =
         std::find_if(layout.controls.begin(), layout.controls.end(),
                      [](const ControlSpec& spec) { return spec.kind == ControlKind::Window; });

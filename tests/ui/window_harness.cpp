@@ -95,7 +95,7 @@ void DoubleClick(std::string_view name) {
     PostMouse(name, wxEVT_LEFT_DCLICK);
 }
 
-void RightClick(std::string_view name) {
+void RightClickOn(std::string_view name) {
     wxWindow& control = Control<wxWindow>(name);
     wxContextMenuEvent event(wxEVT_CONTEXT_MENU, control.GetId(), ScreenCentre(control));
     Post(control, event);

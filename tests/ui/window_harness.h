@@ -27,7 +27,7 @@ void ChooseItem(std::string_view combo, int index);                 // selects, 
 void ChooseMenuItem(std::string_view menu, std::string_view item);  // wxEVT_MENU
 void ClickLink(std::string_view box, std::string_view address);     // wxEVT_HTML_LINK_CLICKED
 void DoubleClick(std::string_view name);                            // wxEVT_LEFT_DCLICK
-void RightClick(std::string_view name);                             // wxEVT_CONTEXT_MENU
+void RightClickOn(std::string_view name);                           // wxEVT_CONTEXT_MENU
 void ReleaseLeftButton(std::string_view name);                      // wxEVT_LEFT_UP
 
 // Real input through the X server (XTest): the pointer moves to the point and clicks there.

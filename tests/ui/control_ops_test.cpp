@@ -1,0 +1,144 @@
+// Operations on the real controls by name.
+#include <stdexcept>
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/statusbr.h>
+
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/gbk_text.h"
+#include "ui/status_bar.h"
+#include "ui/window_texts.h"
+
+namespace {
+
+using ControlOps = MainWindowTest;
+
+TEST_F(ControlOps, AccessorRefusesUnknownNamesAndWrongClasses) {
+    EXPECT_THROW(Control<wxButton>("NumberBox"), std::logic_error);
+    EXPECT_THROW(Control<wxWindow>("NoSuchControl"), std::logic_error);
+    EXPECT_THROW(Menu("NoSuchMenu"), std::logic_error);
+    EXPECT_EQ(FindControl("FileDialog"), nullptr);  // the dialogs are made when used
+    EXPECT_NO_THROW(Control<wxButton>("QueryButton"));
+}
+
+struct SelectCase {
+    int asked;
+    int selected;
+};
+
+class SelectItemClamps : public MainWindowTest, public ::testing::WithParamInterface<SelectCase> {};
+
+TEST_P(SelectItemClamps, ToTheItemsOrNone) {
+    SelectItem("CourierBox", GetParam().asked);
+    EXPECT_EQ(SelectedItem("CourierBox"), GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Indexes, SelectItemClamps,
+                         ::testing::Values(SelectCase{5, 5}, SelectCase{147, 147},
+                                           SelectCase{148, 147}, SelectCase{100000, 147},
+                                           SelectCase{-1, -1}, SelectCase{-7, -1}));
+
+TEST_F(ControlOps, SelectingInAnEmptyListSelectsNothing) {
+    ClearItems("CourierBox");
+    SelectItem("CourierBox", 0);
+    EXPECT_EQ(SelectedItem("CourierBox"), -1);
+    EXPECT_EQ(ItemText("CourierBox", 0), "");
+}
+
+TEST_F(ControlOps, ItemTextOutsideTheItemsIsEmpty) {
+    EXPECT_EQ(ItemText("LetterGroupBox", -1), "");
+    EXPECT_EQ(ItemText("LetterGroupBox", 6), "");
+    EXPECT_EQ(ItemText("LetterGroupBox", 5), "U-Z");
+}
+
+TEST_F(ControlOps, ProgramSelectionRaisesNoChoiceEvent) {
+    int events = 0;
+    Control<wxChoice>("LetterGroupBox").Bind(wxEVT_CHOICE, [&events](wxCommandEvent& event) {
+        ++events;
+        event.Skip();
+    });
+    SelectItem("LetterGroupBox", 3);
+    PumpEvents();
+    EXPECT_EQ(events, 0);
+    ChooseItem("LetterGroupBox", 2);
+    EXPECT_EQ(events, 1);
+}
+
+TEST_F(ControlOps, ComboBoxKeepsItsStoredTextWithoutShowingIt) {
+    EXPECT_EQ(ControlText("CourierBox"), "-请选择-");
+    SetControlText("CourierBox", "-请选择-x");
+    EXPECT_EQ(ControlText("CourierBox"), "-请选择-x");
+    EXPECT_EQ(Control<wxChoice>("CourierBox").GetStringSelection(), GbkToWx("澳大利亚邮政"));
+}
+
+struct TextCase {
+    const char* control;
+    Text initial;
+    Text replaced;
+};
+
+class ControlTexts : public MainWindowTest, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(ControlTexts, ReadBackAsGbkBytes) {
+    const TextCase& c = GetParam();
+    EXPECT_EQ(ControlText(c.control), c.initial);
+    SetControlText(c.control, c.replaced);
+    EXPECT_EQ(ControlText(c.control), c.replaced);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, ControlTexts,
+                         ::testing::Values(TextCase{"MainWindow", "Parceliov1.4", "Parcelio"},
+                                           TextCase{"ModeButton", "批量◢", "◤单个"},
+                                           TextCase{"CommonCourierPanel", "常用快递（双击关闭）",
+                                                    "常用快递（双击展开）"},
+                                           TextCase{"CommonCourierOption6", "顺丰", "顺丰"},
+                                           TextCase{"NumberLabel", "输入单号", "输入单号"},
+                                           TextCase{"NumberBox", "", "  1234 5678\xA1\xA1"},
+                                           TextCase{"BatchNumberBox", "", "111\r\n222\r\n"},
+                                           TextCase{"QueryButton", "查询", "查询"}),
+                         [](const auto& info) { return std::string(info.param.control); });
+
+TEST_F(ControlOps, HelpTextIsShownByteForByte) {
+    EXPECT_EQ(ControlText("HelpText"), HelpText());
+    EXPECT_EQ(ControlText("AboutText"), AboutText());
+}
+
+TEST_F(ControlOps, PlacementRoundTripsAndAMissingPageChangesNothing) {
+    PlaceControl("ResultPages", {0, 101, 623, 495});
+    EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{0, 101, 623, 495}));
+    ShowPage("ResultPages", 2);
+    EXPECT_EQ(ShownPage("ResultPages"), 2);
+    ShowPage("ResultPages", 3);
+    ShowPage("ResultPages", -1);
+    EXPECT_EQ(ShownPage("ResultPages"), 2);
+}
+
+TEST_F(ControlOps, StatusPartTextAndTipChangeApart) {
+    SetStatusPartText(0, "查询执行完成!");
+    SetStatusPartTip(0, "查询执行完成");
+    EXPECT_EQ(StatusPartText(0), "查询执行完成!");
+    EXPECT_EQ(StatusPartTip(0), "查询执行完成");
+    EXPECT_EQ(StatusPartTip(1), "欢迎使用Parcelio");
+    SetStatusPartText(4, "x");
+    SetStatusPartTip(-1, "x");
+    EXPECT_EQ(StatusPartText(4), "");
+    EXPECT_EQ(StatusPartTip(-1), "");
+    EXPECT_EQ(StatusPartCount(), 4);
+}
+
+TEST_F(ControlOps, StatusTipFollowsThePartUnderThePointer) {
+    SetStatusPartTip(0, "单号提示");
+    wxStatusBar& bar = Control<wxStatusBar>("MainStatusBar");
+    for (const int part : {1, 0, 3}) {
+        wxRect rect;
+        ASSERT_TRUE(bar.GetFieldRect(part, rect));
+        MoveMouseTo(bar.ClientToScreen(rect.GetPosition() + wxPoint(5, rect.height / 2)));
+        EXPECT_TRUE(PumpUntil([&] { return WxToGbk(bar.GetToolTipText()) == StatusPartTip(part); }))
+            << "part " << part;
+    }
+}
+
+}  // namespace
