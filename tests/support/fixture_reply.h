@@ -33,6 +33,7 @@ struct FixtureReply {
     int delay_ms = 0;                         // wait before the first byte
     std::size_t drip_bytes = 0;               // when not 0: send in pieces of this many bytes
     int drip_interval_ms = 0;                 // and wait this long between pieces
+    std::size_t drip_after = 0;               // bytes sent at once before the first piece
     std::optional<std::size_t> send_limit;    // send only the first bytes of the response
     ConnectionEnd end = ConnectionEnd::kClose;
 };

@@ -12,6 +12,9 @@ namespace {
 constexpr std::string_view kHeadEnd = "\r\n\r\n";
 constexpr std::size_t kMaxHeadBytes = 64 * 1024;
 constexpr int kAcceptRetryMs = 10;
+// Undripped responses go out in slices of this size, so that a client that stops reading is
+// seen within one slice of where it stopped.
+constexpr std::size_t kSendSlice = 64 * 1024;
 
 // The request head, without the blank line that ends it; empty when the client sent none.
 std::string ReadRequestHead(SocketHandle connection) {
@@ -81,6 +84,11 @@ void FixtureService::SetRequestDelay(int milliseconds) {
 std::vector<RecordedRequest> FixtureService::Requests() const {
     const std::lock_guard lock(mutex_);
     return requests_;
+}
+
+std::vector<std::size_t> FixtureService::SentByteCounts() const {
+    const std::lock_guard lock(mutex_);
+    return sent_byte_counts_;
 }
 
 std::size_t FixtureService::RequestCount() const {
@@ -169,15 +177,20 @@ void FixtureService::Serve(SocketHandle connection) {
     }
     const RecordedRequest request = ParseRequestHead(head);
     int request_delay_ms = 0;
+    std::size_t index = 0;
     {
         const std::lock_guard lock(mutex_);
+        index = requests_.size();
         requests_.push_back(request);
+        sent_byte_counts_.push_back(0);
         request_delay_ms = request_delay_ms_;
     }
     changed_.notify_all();
     const FixtureReply reply = ChooseReply(request);
     if (Pause(request_delay_ms + reply.delay_ms)) {
-        Deliver(connection, reply);
+        const std::size_t sent = Deliver(connection, reply);
+        const std::lock_guard lock(mutex_);
+        sent_byte_counts_[index] = sent;
     }
     EndConnection(connection, reply.end);
 }
@@ -202,21 +215,28 @@ FixtureReply FixtureService::ChooseReply(const RecordedRequest& request) const {
     return maker(request);
 }
 
-void FixtureService::Deliver(SocketHandle connection, const FixtureReply& reply) const {
+std::size_t FixtureService::Deliver(SocketHandle connection, const FixtureReply& reply) const {
     const std::string response = ResponseBytes(reply);
     std::string_view left = std::string_view(response).substr(
         0, std::min(response.size(), reply.send_limit.value_or(response.size())));
-    const std::size_t piece = reply.drip_bytes == 0 ? left.size() : reply.drip_bytes;
+    const bool dripping = reply.drip_bytes != 0;
+    std::size_t sent = 0;
     while (!left.empty()) {
-        const std::size_t count = std::min(piece, left.size());
-        if (!SendAll(connection, left.substr(0, count))) {
-            return;
+        std::size_t count = kSendSlice;
+        if (dripping) {
+            count = sent < reply.drip_after ? reply.drip_after - sent : reply.drip_bytes;
         }
+        count = std::min(count, left.size());
+        if (!SendAll(connection, left.substr(0, count))) {
+            return sent;
+        }
+        sent += count;
         left.remove_prefix(count);
-        if (!left.empty() && !Pause(reply.drip_interval_ms)) {
-            return;
+        if (dripping && !left.empty() && !Pause(reply.drip_interval_ms)) {
+            return sent;
         }
     }
+    return sent;
 }
 
 bool FixtureService::Pause(int milliseconds) const {

@@ -44,6 +44,9 @@ class FixtureService {
 
     std::vector<RecordedRequest> Requests() const;
     std::size_t RequestCount() const;
+    // The response bytes handed to each request's connection before it ended or failed, in the
+    // order of Requests(); final for every request once Stop() has returned.
+    std::vector<std::size_t> SentByteCounts() const;
     // Blocks until this many requests have been read (or the service stops).
     void WaitForRequests(std::size_t count) const;
 
@@ -60,7 +63,7 @@ class FixtureService {
     void JoinFinishedWorkers();
     void Serve(SocketHandle connection);
     FixtureReply ChooseReply(const RecordedRequest& request) const;
-    void Deliver(SocketHandle connection, const FixtureReply& reply) const;
+    std::size_t Deliver(SocketHandle connection, const FixtureReply& reply) const;
     bool Pause(int milliseconds) const;  // false when the service stops meanwhile
     void EndConnection(SocketHandle connection, ConnectionEnd end);
 
@@ -74,6 +77,7 @@ class FixtureService {
     bool stopping_ = false;
     std::set<SocketHandle> open_connections_;
     std::vector<RecordedRequest> requests_;
+    std::vector<std::size_t> sent_byte_counts_;
     ReplyMaker default_maker_;
     std::map<std::string, FixtureReply> number_routes_;
     std::map<std::string, FixtureReply> path_routes_;
