@@ -1,6 +1,6 @@
-// A body dripped too slowly and a body over the size cap: both end within the limits, the first
-// with the part of the body that arrived, the second with nothing and without reading the body
-// to its end.
+// Replies dripped too slowly and bodies over the size cap: all end within the limits. A stall
+// keeps the part of the body that arrived (nothing when the head never completed); a body over
+// the cap gives nothing, and is not read to its end.
 #include <string>
 #include <vector>
 
@@ -27,6 +27,13 @@ TEST_F(SlowAndHugeRepliesTest, BodyDrippedBelowTheSpeedLimitKeepsWhatArrived) {
     EXPECT_GE(text.size(), kAtOnce);
     EXPECT_LT(text.size(), body.size());
     EXPECT_EQ(text, body.substr(0, text.size()));
+}
+
+TEST_F(SlowAndHugeRepliesTest, HeadDrippedBelowTheSpeedLimitGivesNothing) {
+    FixtureReply reply = BodyReply(PatternBody(100));
+    reply.drip_bytes = 1;
+    reply.drip_interval_ms = 2000;
+    EXPECT_TRUE(FetchRouted("1", reply).empty());
 }
 
 std::vector<FixtureReply> FramedReplies(const std::string& body) {
