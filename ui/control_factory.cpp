@@ -56,6 +56,8 @@ wxWindow* MakePage(const ControlSpec& spec, wxWindow& parent) {
     auto* page = Made<wxPanel>(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL,
                                Name(spec));
     if (page != nullptr) {
+        // Painted, not see-through: a page placed over other controls hides them.
+        page->SetBackgroundColour(wxGetTopLevelParent(book)->GetBackgroundColour());
         book->AddPage(page, wxString());
     }
     return page;

@@ -1,6 +1,7 @@
 #include "ui/hypertext_box.h"
 
 #include <wx/html/htmlwin.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include "ui/gbk_text.h"
@@ -9,10 +10,13 @@
 void ShowHypertext(wxHtmlWindow& box, std::string_view markup) {
     box.SetBorders(0);
     box.SetStandardFonts(9);
-    if (box.GetParent() != nullptr) {
-        box.SetBackgroundColour(box.GetParent()->GetBackgroundColour());
-    }
     box.SetPage(GbkToWx(DisplayMarkup(markup)));
+    // After the page, which resets it: the box blends into its parent, which shows the
+    // window's colour unless it has one of its own.
+    const wxWindow* parent = box.GetParent();
+    box.SetBackgroundColour(parent != nullptr && parent->UseBackgroundColour()
+                                ? parent->GetBackgroundColour()
+                                : wxGetTopLevelParent(&box)->GetBackgroundColour());
 }
 
 void HandleHypertextLinks(wxHtmlWindow& box, LinkEventHandler on_event) {
