@@ -1,0 +1,60 @@
+// Screenshots of the started window and of its other pages, written to the build folder for
+// people to look at; a few pixels are checked against the layout.
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+
+namespace {
+
+// The colour on screen at the centre of the named control.
+wxColour ColourAtCentreOf(const wxImage& shot, const wxFrame& window, std::string_view name) {
+    const wxPoint at = ScreenCentre(Control<wxWindow>(name)) - window.GetScreenPosition();
+    return {shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)};
+}
+
+wxImage Screenshot(wxFrame& window, std::string_view file_name) {
+    // Drawing reaches the X server some frames after a change; there is nothing to wait for.
+    window.Refresh();
+    window.Update();
+    for (int round = 0; round < 20; ++round) {
+        PumpEvents();
+        wxMilliSleep(10);
+    }
+    const std::string path = OutputPath(file_name);
+    EXPECT_TRUE(SaveWindowScreenshot(window, path));
+    return wxImage(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+}
+
+using Screenshots = MainWindowTest;
+
+TEST_F(Screenshots, StartedWindowShowsItsLayout) {
+    const wxImage shot = Screenshot(Window(), "window_started.png");
+    ASSERT_TRUE(shot.IsOk());
+    EXPECT_EQ(shot.GetSize(), wxSize(623, 688));
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "NumberBox"), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BannerStrip"), wxColour(0x9C, 0xCB, 0xEA));
+    EXPECT_NE(ColourAtCentreOf(shot, Window(), "ModeButton"), *wxWHITE);
+}
+
+TEST_F(Screenshots, BatchPage) {
+    ShowPage("ResultPages", 1);
+    const wxImage shot = Screenshot(Window(), "window_batch_page.png");
+    ASSERT_TRUE(shot.IsOk());
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BatchNumberBox"), *wxWHITE);
+}
+
+TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
+    ShowPage("ResultPages", 2);
+    PlaceControl("ResultPages", {0, 101, 623, 495});
+    const wxImage shot = Screenshot(Window(), "window_help_page.png");
+    ASSERT_TRUE(shot.IsOk());
+    // The white about group now lies where the mode button is.
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "ModeButton"), *wxWHITE);
+}
+
+}  // namespace
