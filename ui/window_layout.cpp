@@ -6,6 +6,7 @@
 #include "runs/import_export.h"
 #include "runs/query_runs.h"
 #include "runs/result_list.h"
+#include "ui/embedded_assets.h"
 #include "ui/main_window.h"
 #include "ui/modes_panels.h"
 #include "ui/window_texts.h"
@@ -23,12 +24,14 @@ std::vector<ControlSpec> MakeControlTable() {
     // clang-format off
     return {
         // name, kind, parent, left, top, width, height, text, focus, font, style, background
-        {"MainWindow", Window, "", 50, 50, 623, 688, "Parceliov1.4", false},
+        {"MainWindow", Window, "", 50, 50, 623, 688, "Parceliov1.4", false, FontChoice::Default,
+         kPlainStyle, kDefaultColour, kWindowIconPng},
 
         {"ResultPages", PageControl, "MainWindow", 0, 101, 623, 495, "", false, kSimSun},
         {"BannerStrip", Label, "MainWindow", 0, 88, 624, 13, "", false, FontChoice::Default,
          kPlainStyle, kStripColour},
-        {"BannerPicture", PicBox, "MainWindow", 0, 0, 624, 88, "", false},
+        {"BannerPicture", PicBox, "MainWindow", 0, 0, 624, 88, "", false, FontChoice::Default,
+         kPlainStyle, kDefaultColour, kBannerJpeg},
         {"ModeButton", Button, "MainWindow", 565, 106, 44, 32, "批量◢", true},
         {"FooterLinkBox", SimpleHtml, "MainWindow", 175, 602, 266, 26, FooterMarkup(), true},
         {"CommonCourierPanel", GroupBox, "MainWindow", 8, 146, 600, 88, "常用快递（双击关闭）",

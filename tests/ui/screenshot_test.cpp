@@ -8,6 +8,8 @@
 #include "tests/ui/window_harness.h"
 #include "ui/control_ops.h"
 #include "ui/controls.h"
+#include "ui/embedded_assets.h"
+#include "ui/picture_box.h"
 
 namespace {
 
@@ -39,6 +41,15 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), "NumberBox"), *wxWHITE);
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BannerStrip"), wxColour(0x9C, 0xCB, 0xEA));
     EXPECT_NE(ColourAtCentreOf(shot, Window(), "ModeButton"), *wxWHITE);
+    // The banner's picture is on screen as it is stored.
+    const wxBitmap banner = DecodePicture(kBannerJpeg.data(), kBannerJpeg.size());
+    const wxImage stored = banner.ConvertToImage();
+    for (const wxPoint& at : {wxPoint(10, 10), wxPoint(60, 40), wxPoint(300, 80)}) {
+        const wxPoint on_screen = Control<wxWindow>("BannerPicture").GetScreenPosition() + at -
+                                  Window().GetScreenPosition();
+        EXPECT_NEAR(shot.GetRed(on_screen.x, on_screen.y), stored.GetRed(at.x, at.y), 8);
+        EXPECT_NEAR(shot.GetBlue(on_screen.x, on_screen.y), stored.GetBlue(at.x, at.y), 8);
+    }
 }
 
 TEST_F(Screenshots, BatchPage) {

@@ -4,6 +4,7 @@
 #include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/generic/statbmpg.h>
+#include <wx/iconbndl.h>
 #include <wx/simplebook.h>
 #include <wx/statusbr.h>
 
@@ -87,6 +88,18 @@ TEST_F(StartUp, PresencePictureStaysEmptyWithoutAServiceAndNothingElseOpens) {
     EXPECT_FALSE(Control<wxGenericStaticBitmap>("PresencePicture").GetBitmap().IsOk());
     EXPECT_EQ(ControlPlacement("PresencePicture"), (Placement{494, 12, 82, 122}));
     EXPECT_EQ(wxTopLevelWindows.size(), 1U);
+}
+
+TEST_F(StartUp, BannerAndIconComeBuiltIn) {
+    const wxBitmap banner = Control<wxGenericStaticBitmap>("BannerPicture").GetBitmap();
+    ASSERT_TRUE(banner.IsOk());
+    EXPECT_EQ(banner.GetSize(), wxSize(623, 88));
+    EXPECT_EQ(ControlPlacement("BannerPicture"), (Placement{0, 0, 624, 88}));
+    ASSERT_EQ(Window().GetIcons().GetIconCount(), 1U);
+    const wxIcon icon = Window().GetIcons().GetIconByIndex(0);
+    ASSERT_TRUE(icon.IsOk());
+    EXPECT_EQ(icon.GetSize(), wxSize(48, 48));
+    EXPECT_TRUE(icon.ConvertToImage().HasAlpha());
 }
 
 TEST_F(StartUp, WindowIsFixedCentredAndTitled) {

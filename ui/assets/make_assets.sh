@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Makes the window's pictures with ImageMagick: banner.jpg (623 x 88) and icon.png (48 x 48,
+# 32-bit). They are committed; the build embeds them and never runs this script.
+set -euo pipefail
+cd "$(dirname "$0")"
+title_font=/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf
+cjk_font=/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc
+
+# A closed band under the curve y = base + height * sin(x / period + phase), down to the foot.
+wave() {
+    local base=$1 height=$2 period=$3 phase=$4
+    local points="0,88"
+    for x in $(seq 0 8 624); do
+        points+=" $x,$(awk -v x="$x" -v b="$base" -v h="$height" -v p="$period" -v f="$phase" \
+            'BEGIN { printf "%.1f", b + h * sin(x / p + f) }')"
+    done
+    echo "polygon $points 624,88"
+}
+
+convert -size 623x88 gradient:'#d4ecfa'-'#e3f5dc' \
+    -fill '#b4dcf2c0' -draw "$(wave 52 9 70 0.0)" \
+    -fill '#a8dca0a0' -draw "$(wave 62 7 55 1.7)" \
+    -fill '#9ccbeaff' -draw "$(wave 76 5 45 3.1)" \
+    -font "$title_font" -pointsize 38 -fill '#0d2c6b' -annotate +24+50 'Parcelio' \
+    -font "$cjk_font" -pointsize 17 -fill '#143a80' \
+    -annotate +240+36 '快递查询 · 一键跟踪' \
+    -annotate +240+64 '覆盖148家国内外快递公司' \
+    -quality 90 -strip banner.jpg
+
+convert -size 48x48 xc:none \
+    -fill '#1f5fb0' -draw 'roundrectangle 2,6 45,43 7,7' \
+    -fill '#9ccbea' -draw 'polygon 2,18 24,28 45,18 45,22 24,32 2,22' \
+    -fill '#ffffff' -font "$title_font" -pointsize 24 -annotate +13+37 'P' \
+    -depth 8 -define png:color-type=6 -strip icon.png
