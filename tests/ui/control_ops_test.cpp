@@ -5,10 +5,12 @@
 #include <wx/choice.h>
 #include <wx/statusbr.h>
 
+#include "catalogue/courier_catalogue.h"
 #include "tests/ui/window_harness.h"
 #include "ui/control_ops.h"
 #include "ui/controls.h"
 #include "ui/gbk_text.h"
+#include "ui/main_window.h"
 #include "ui/status_bar.h"
 #include "ui/window_texts.h"
 
@@ -41,9 +43,11 @@ INSTANTIATE_TEST_SUITE_P(Indexes, SelectItemClamps,
                                            SelectCase{148, 147}, SelectCase{100000, 147},
                                            SelectCase{-1, -1}, SelectCase{-7, -1}));
 
-TEST_F(ControlOps, SelectingInAnEmptyListSelectsNothing) {
-    ClearItems("CourierBox");
-    SelectItem("CourierBox", 0);
+TEST_F(ControlOps, AnEmptyCatalogueLeavesTheCourierBoxEmptyWithNothingSelected) {
+    FreeProgramValues();
+    InitMainWindow();
+    LoadCatalogue();
+    EXPECT_EQ(ItemCount("CourierBox"), 0);
     EXPECT_EQ(SelectedItem("CourierBox"), -1);
     EXPECT_EQ(ItemText("CourierBox", 0), "");
 }

@@ -4,7 +4,6 @@
 
 #include "build_settings.h"
 #include "ui/im_service.h"
-#include "ui/main_window.h"
 #include "ui/window_texts.h"
 
 namespace {
@@ -70,17 +69,6 @@ TEST(HypertextMarkup, FooterLinksTheSiteTheHelpEventAndTheChatPage) {
               Text::npos);
     EXPECT_NE(body.find(JoinTexts(EscapeMarkup(ChatPageAddress()), "\">", kImAccount, "</a>")),
               Text::npos);
-}
-
-TEST(ImService, AddressesAreBuiltFromHostAndAccount) {
-    EXPECT_EQ(PresencePictureAddress(),
-              JoinTexts("http://", kImHost, "/pa?p=2:", kImAccount, ":53"));
-    EXPECT_EQ(ChatPageAddress(), JoinTexts("http://", kImHost, "/msgrd?V=1&Uin=", kImAccount,
-                                           "&Exe=QQ&Site=Parcelio&Menu=yes"));
-}
-
-TEST(FatalError, ReasonFollowsTheHeadingAfterABlankLine) {
-    EXPECT_EQ(FatalErrorText("载入启动窗口失败"), "运行时出错!\r\n\r\n错误信息：载入启动窗口失败");
 }
 
 }  // namespace

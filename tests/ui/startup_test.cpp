@@ -37,17 +37,6 @@ TEST_F(StartUp, CourierBoxHoldsEveryCatalogueNameInCatalogueOrder) {
     EXPECT_EQ(ItemText("CourierBox", SelectedItem("CourierBox")), "澳大利亚邮政");
 }
 
-TEST_F(StartUp, CourierBoxKeepsDuplicateNames) {
-    int ems = 0;
-    int haihong = 0;
-    for (int i = 0; i < ItemCount("CourierBox"); ++i) {
-        ems += ItemText("CourierBox", i) == "EMS";
-        haihong += ItemText("CourierBox", i) == "山东海红";
-    }
-    EXPECT_EQ(ems, 2);
-    EXPECT_EQ(haihong, 3);
-}
-
 TEST_F(StartUp, ResultPagesSitsBelowThePanelShowingTheSinglePage) {
     EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{3, 244, 610, 352}));
     EXPECT_EQ(ShownPage("ResultPages"), 0);

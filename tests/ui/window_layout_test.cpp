@@ -104,18 +104,6 @@ TEST(WindowLayout, EveryMenuItemAndEveryOptionHasExactlyOneHandler) {
     }
 }
 
-TEST(WindowLayout, OptionsAreNumberedInTheirRowsLeftToRight) {
-    // Option n of 1..7 is in the first row, 8..14 in the second, each further right.
-    for (int n = 1; n <= 14; ++n) {
-        const ControlSpec* option = Find("CommonCourierOption" + std::to_string(n));
-        ASSERT_NE(option, nullptr) << n;
-        EXPECT_EQ(option->top, n <= 7 ? 20 : 52) << n;
-        if (n != 1 && n != 8) {
-            EXPECT_GT(option->left, Find("CommonCourierOption" + std::to_string(n - 1))->left);
-        }
-    }
-}
-
 TEST(WindowLayout, HelpTextHasThirteenLinesWithIndentedBodyLines) {
     const std::string_view text = HelpText();
     std::vector<std::string_view> lines;
@@ -136,17 +124,6 @@ TEST(WindowLayout, HelpTextHasThirteenLinesWithIndentedBodyLines) {
         EXPECT_EQ(line.find('\n'), std::string_view::npos);
     }
     EXPECT_EQ(lines.back(), "    可把EXCEL表格中的单号复制到文本文档中保存，然后引用。");
-}
-
-TEST(WindowLayout, AboutTextIsThreeIndentedParagraphs) {
-    const std::string_view text = AboutText();
-    const std::size_t first_break = text.find("\r\n\r\n");
-    const std::size_t second_break = text.find("\r\n\r\n", first_break + 4);
-    ASSERT_NE(second_break, std::string_view::npos);
-    EXPECT_EQ(text.find("\r\n\r\n", second_break + 4), std::string_view::npos);
-    for (const std::size_t start : {std::size_t{0}, first_break + 4, second_break + 4}) {
-        EXPECT_TRUE(text.substr(start).starts_with("    ")) << start;
-    }
 }
 
 }  // namespace
