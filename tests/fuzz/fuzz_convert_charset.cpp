@@ -1,5 +1,6 @@
 // Fuzzes the character-set conversion: UTF-8 to GBK is all or nothing and round-trips, and both
-// directions give exactly what one whole-buffer iconv call gives.
+// directions give exactly what one whole-buffer iconv call gives, save that a tag character the
+// C library drops fails the conversion.
 #include <iconv.h>
 
 #include <cstddef>
@@ -39,13 +40,22 @@ ByteArray ReferenceConversion(const ByteArray& input, const char* from, const ch
     return output;
 }
 
+// Valid UTF-8 holding a Unicode tag character (U+E0000 to U+E007F, F3 A0 80 80 to F3 A0 81 BF).
+// The C library drops these without an error when converting to GBK; the conversion must fail.
+bool HoldsTagCharacter(const ByteArray& utf8) {
+    const std::string_view text(utf8.data(), utf8.size());
+    return text.find("\xF3\xA0\x80") != std::string_view::npos ||
+           text.find("\xF3\xA0\x81") != std::string_view::npos;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ByteArray input(data, data + size);
 
     const ByteArray gbk = ConvertCharset(input, "UTF-8", "GBK");
-    Require(gbk == ReferenceConversion(input, "UTF-8", "GBK"));
+    const ByteArray reference = ReferenceConversion(input, "UTF-8", "GBK");
+    Require(gbk == (HoldsTagCharacter(input) ? ByteArray() : reference));
     if (!gbk.empty()) {
         Require(ConvertCharset(gbk, "GBK", "UTF-8") == input);
     }

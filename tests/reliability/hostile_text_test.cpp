@@ -40,6 +40,7 @@ TEST_F(HostileTextTest, TextIsTheWholeBodyInGbkOrNothing) {
         {"surrogate pair encoded separately", ReplyHolding("\xED\xA0\xBD\xED\xB8\x80"), ""},
         {"four-byte character", ReplyHolding(FromUtf8(u8"\U0001F600")), ""},
         {"four-byte character in the head", FromUtf8(u8"\U00020000") + kReply, ""},
+        {"tag character", ReplyHolding(FromUtf8(u8"\U000E0001")), ""},
         {"byte order mark", "\xEF\xBB\xBF" + kReply, ""},
         {"zero byte", std::string("{\"message\":\"ok\0\"}", 17), "{\"message\":\"ok"},
         {"empty body", "", ""},

@@ -43,10 +43,28 @@ TEST(ConvertCharset, ConvertsAllOrNothing) {
         {"back to UTF-8", Bytes("查询"), "GBK", "UTF-8", Utf8(u8"查询")},
         {"shift back at the end", Utf8(u8"日本"), "UTF-8", "ISO-2022-JP",
          Bytes("\x1B$BF|K\\\x1B(B")},
+        {"tag character outside GBK", Utf8(u8"b\U000E0000"), "UTF-8", "GBK", {}},
+        {"language tags between characters",
+         Utf8(u8"到\U000E0001\U000E007F达"),
+         "UTF-8",
+         "GBK",
+         {}},
+        {"tag character kept where the target holds it", Utf8(u8"b\U000E0001"), "UTF-8", "UTF-16LE",
+         Bytes(std::string("b\0\x40\xDB\x01\xDC", 6))},
     };
     for (const ConversionCase& c : cases) {
         EXPECT_EQ(ConvertCharset(c.input, c.from, c.to), c.expected) << c.what;
     }
+}
+
+TEST(ConvertCharset, FailsOnATagCharacterFarIntoALongInput) {
+    std::u8string text;
+    for (int i = 0; i < 20000; ++i) {
+        text += u8"快";
+    }
+    EXPECT_EQ(ConvertCharset(Utf8(text), "UTF-8", "GBK").size(), 40000U);
+    text += u8"\U000E0041";
+    EXPECT_TRUE(ConvertCharset(Utf8(text), "UTF-8", "GBK").empty());
 }
 
 TEST(ConvertCharset, GrowsItsBufferForLongerOutput) {
