@@ -34,27 +34,27 @@ T* Made(Arguments&&... arguments) {
     return control;
 }
 
-wxPoint Position(const ControlSpec& spec) {
-    return {spec.left, spec.top};
+wxPoint Position(const ControlRow& row) {
+    return {row.left, row.top};
 }
-wxSize Size(const ControlSpec& spec) {
-    return {spec.width, spec.height};
+wxSize Size(const ControlRow& row) {
+    return {row.width, row.height};
 }
-wxString Name(const ControlSpec& spec) {
-    return GbkToWx(spec.name);
-}
-
-wxBitmap Picture(const ControlSpec& spec) {
-    return DecodePicture(spec.picture.data(), spec.picture.size());
+wxString Name(const ControlRow& row) {
+    return GbkToWx(row.name);
 }
 
-wxWindow* MakePage(const ControlSpec& spec, wxWindow& parent) {
+wxBitmap Picture(const ControlRow& row) {
+    return DecodePicture(row.picture.data(), row.picture.size());
+}
+
+wxWindow* MakePage(const ControlRow& row, wxWindow& parent) {
     auto* book = dynamic_cast<wxSimplebook*>(&parent);
     if (book == nullptr) {
         return nullptr;
     }
-    auto* page = Made<wxPanel>(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL,
-                               Name(spec));
+    auto* page =
+        Made<wxPanel>(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, Name(row));
     if (page != nullptr) {
         // Painted, not see-through: a page placed over other controls hides them.
         page->SetBackgroundColour(wxGetTopLevelParent(book)->GetBackgroundColour());
@@ -63,11 +63,11 @@ wxWindow* MakePage(const ControlSpec& spec, wxWindow& parent) {
     return page;
 }
 
-wxWindow* MakeHypertext(const ControlSpec& spec, wxWindow& parent) {
-    auto* box = Made<wxHtmlWindow>(&parent, wxID_ANY, Position(spec), Size(spec),
-                                   wxHW_SCROLLBAR_NEVER | wxBORDER_NONE, Name(spec));
+wxWindow* MakeHypertext(const ControlRow& row, wxWindow& parent) {
+    auto* box = Made<wxHtmlWindow>(&parent, wxID_ANY, Position(row), Size(row),
+                                   wxHW_SCROLLBAR_NEVER | wxBORDER_NONE, Name(row));
     if (box != nullptr) {
-        ShowHypertext(*box, spec.text);
+        ShowHypertext(*box, row.text);
     }
     return box;
 }
@@ -75,7 +75,7 @@ wxWindow* MakeHypertext(const ControlSpec& spec, wxWindow& parent) {
 // Option buttons of one parent form one group. Its first member stays hidden and takes the
 // check mark back after every click, so that a click on any option, even the one clicked
 // last, is a click again (a checked option raises no event of its own).
-wxWindow* MakeOption(const ControlSpec& spec, wxWindow& parent) {
+wxWindow* MakeOption(const ControlRow& row, wxWindow& parent) {
     const bool first_of_group = std::none_of(
         parent.GetChildren().begin(), parent.GetChildren().end(),
         [](const wxWindow* sibling) { return dynamic_cast<const wxRadioButton*>(sibling); });
@@ -88,15 +88,15 @@ wxWindow* MakeOption(const ControlSpec& spec, wxWindow& parent) {
         keeper->Hide();
         keeper->SetValue(true);
     }
-    return Made<wxRadioButton>(&parent, wxID_ANY, GbkToWx(spec.text), Position(spec), Size(spec), 0,
-                               wxDefaultValidator, Name(spec));
+    return Made<wxRadioButton>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), 0,
+                               wxDefaultValidator, Name(row));
 }
 
-wxWindow* MakeTransparentLabel(const ControlSpec& spec, wxWindow& parent) {
+wxWindow* MakeTransparentLabel(const ControlRow& row, wxWindow& parent) {
     auto* label = new wxWindow;
     label->SetBackgroundStyle(wxBG_STYLE_PAINT);
-    if (!label->Create(&parent, wxID_ANY, Position(spec), Size(spec),
-                       wxTRANSPARENT_WINDOW | wxBORDER_NONE, Name(spec))) {
+    if (!label->Create(&parent, wxID_ANY, Position(row), Size(row),
+                       wxTRANSPARENT_WINDOW | wxBORDER_NONE, Name(row))) {
         delete label;
         return nullptr;
     }
@@ -105,14 +105,14 @@ wxWindow* MakeTransparentLabel(const ControlSpec& spec, wxWindow& parent) {
     return label;
 }
 
-wxWindow* MakeList(const ControlSpec& spec, wxWindow& parent, const WindowLayout& layout) {
-    auto* list = Made<wxListCtrl>(&parent, wxID_ANY, Position(spec), Size(spec), wxLC_REPORT,
-                                  wxDefaultValidator, Name(spec));
+wxWindow* MakeList(const ControlRow& row, wxWindow& parent, const WindowLayout& layout) {
+    auto* list = Made<wxListCtrl>(&parent, wxID_ANY, Position(row), Size(row), wxLC_REPORT,
+                                  wxDefaultValidator, Name(row));
     if (list == nullptr) {
         return nullptr;
     }
-    for (const ColumnSpec& column : layout.columns) {
-        if (column.list == spec.name) {
+    for (const ColumnRow& column : layout.columns) {
+        if (column.list == row.name) {
             list->AppendColumn(
                 GbkToWx(column.caption),
                 column.align == ColumnAlign::Centre ? wxLIST_FORMAT_CENTRE : wxLIST_FORMAT_LEFT,
@@ -122,74 +122,74 @@ wxWindow* MakeList(const ControlSpec& spec, wxWindow& parent, const WindowLayout
     return list;
 }
 
-wxWindow* MakeComboBox(const ControlSpec& spec, wxWindow& parent, const WindowLayout& layout) {
-    auto* box = Made<wxChoice>(&parent, wxID_ANY, Position(spec), Size(spec), wxArrayString(), 0,
-                               wxDefaultValidator, Name(spec));
+wxWindow* MakeComboBox(const ControlRow& row, wxWindow& parent, const WindowLayout& layout) {
+    auto* box = Made<wxChoice>(&parent, wxID_ANY, Position(row), Size(row), wxArrayString(), 0,
+                               wxDefaultValidator, Name(row));
     if (box == nullptr) {
         return nullptr;
     }
-    for (const ItemSpec& item : layout.items) {
-        if (item.control == spec.name) {
+    for (const ItemRow& item : layout.items) {
+        if (item.control == row.name) {
             box->Append(GbkToWx(item.text));
         }
     }
     // Kept, never shown: a drop-down list shows only its selected item.
-    box->SetLabel(GbkToWx(spec.text));
+    box->SetLabel(GbkToWx(row.text));
     return box;
 }
 
-wxWindow* MakeEditBox(const ControlSpec& spec, wxWindow& parent) {
+wxWindow* MakeEditBox(const ControlRow& row, wxWindow& parent) {
     const long style =
-        (spec.style & kMultiLine) != 0 ? wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_BESTWRAP : 0;
-    return Made<wxTextCtrl>(&parent, wxID_ANY, GbkToWx(spec.text), Position(spec), Size(spec),
-                            style, wxDefaultValidator, Name(spec));
+        (row.style & kMultiLine) != 0 ? wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_BESTWRAP : 0;
+    return Made<wxTextCtrl>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), style,
+                            wxDefaultValidator, Name(row));
 }
 
-wxWindow* MakeGroupBox(const ControlSpec& spec, wxWindow& parent) {
-    const long style = (spec.style & kCentredCaption) != 0 ? wxALIGN_CENTRE_HORIZONTAL : 0;
-    return Made<wxStaticBox>(&parent, wxID_ANY, GbkToWx(spec.text), Position(spec), Size(spec),
-                             style, Name(spec));
+wxWindow* MakeGroupBox(const ControlRow& row, wxWindow& parent) {
+    const long style = (row.style & kCentredCaption) != 0 ? wxALIGN_CENTRE_HORIZONTAL : 0;
+    return Made<wxStaticBox>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), style,
+                             Name(row));
 }
 
-wxWindow* MakePicture(const ControlSpec& spec, wxWindow& parent) {
-    auto* box = Made<wxGenericStaticBitmap>(&parent, wxID_ANY, Picture(spec), Position(spec),
-                                            Size(spec), 0, Name(spec));
+wxWindow* MakePicture(const ControlRow& row, wxWindow& parent) {
+    auto* box = Made<wxGenericStaticBitmap>(&parent, wxID_ANY, Picture(row), Position(row),
+                                            Size(row), 0, Name(row));
     if (box != nullptr) {
-        box->SetSize(Size(spec));
+        box->SetSize(Size(row));
     }
     return box;
 }
 
 }  // namespace
 
-wxWindow* CreateControl(const ControlSpec& spec, wxWindow& parent, const WindowLayout& layout) {
-    switch (spec.kind) {
+wxWindow* CreateControl(const ControlRow& row, wxWindow& parent, const WindowLayout& layout) {
+    switch (row.kind) {
         case ControlKind::PageControl:
-            return Made<wxSimplebook>(&parent, wxID_ANY, Position(spec), Size(spec), 0, Name(spec));
+            return Made<wxSimplebook>(&parent, wxID_ANY, Position(row), Size(row), 0, Name(row));
         case ControlKind::Page:
-            return MakePage(spec, parent);
+            return MakePage(row, parent);
         case ControlKind::Label:
-            return Made<wxStaticText>(&parent, wxID_ANY, GbkToWx(spec.text), Position(spec),
-                                      Size(spec), wxST_NO_AUTORESIZE, Name(spec));
+            return Made<wxStaticText>(&parent, wxID_ANY, GbkToWx(row.text), Position(row),
+                                      Size(row), wxST_NO_AUTORESIZE, Name(row));
         case ControlKind::PicBox:
-            return MakePicture(spec, parent);
+            return MakePicture(row, parent);
         case ControlKind::Button:
-            return Made<wxButton>(&parent, wxID_ANY, GbkToWx(spec.text), Position(spec), Size(spec),
-                                  0, wxDefaultValidator, Name(spec));
+            return Made<wxButton>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), 0,
+                                  wxDefaultValidator, Name(row));
         case ControlKind::SimpleHtml:
-            return MakeHypertext(spec, parent);
+            return MakeHypertext(row, parent);
         case ControlKind::GroupBox:
-            return MakeGroupBox(spec, parent);
+            return MakeGroupBox(row, parent);
         case ControlKind::ComboBox:
-            return MakeComboBox(spec, parent, layout);
+            return MakeComboBox(row, parent, layout);
         case ControlKind::EditBox:
-            return MakeEditBox(spec, parent);
+            return MakeEditBox(row, parent);
         case ControlKind::RadioBox:
-            return MakeOption(spec, parent);
+            return MakeOption(row, parent);
         case ControlKind::TransLabel:
-            return MakeTransparentLabel(spec, parent);
+            return MakeTransparentLabel(row, parent);
         case ControlKind::ListView:
-            return MakeList(spec, parent, layout);
+            return MakeList(row, parent, layout);
         case ControlKind::Window:
         case ControlKind::StatusBar:
         case ControlKind::CommonDlg:
@@ -198,12 +198,12 @@ wxWindow* CreateControl(const ControlSpec& spec, wxWindow& parent, const WindowL
     return nullptr;
 }
 
-wxFrame* CreateFrame(const ControlSpec& spec) {
+wxFrame* CreateFrame(const ControlRow& row) {
     auto* frame =
-        Made<wxFrame>(nullptr, wxID_ANY, GbkToWx(spec.text), Position(spec), Size(spec),
-                      wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, Name(spec));
+        Made<wxFrame>(nullptr, wxID_ANY, GbkToWx(row.text), Position(row), Size(row),
+                      wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, Name(row));
     if (frame != nullptr) {
-        const wxBitmap icon = Picture(spec);
+        const wxBitmap icon = Picture(row);
         if (icon.IsOk()) {
             wxIcon frame_icon;
             frame_icon.CopyFromBitmap(icon);
@@ -213,17 +213,17 @@ wxFrame* CreateFrame(const ControlSpec& spec) {
     return frame;
 }
 
-wxWindow* CreateStatusBar(const ControlSpec& spec, wxFrame& frame) {
+wxWindow* CreateStatusBar(const ControlRow& row, wxFrame& frame) {
     // Without the tooltip style: the bar's tooltip follows the part under the pointer.
     auto* bar = Made<wxStatusBar>(&frame, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE,
-                                  Name(spec));
+                                  Name(row));
     if (bar == nullptr) {
         return nullptr;
     }
     frame.SetStatusBar(bar);
-    bar->SetMinHeight(spec.height);
-    bar->SetMinSize(wxSize(-1, spec.height));
-    bar->SetSize(wxSize(frame.GetClientSize().x, spec.height));
+    bar->SetMinHeight(row.height);
+    bar->SetMinSize(wxSize(-1, row.height));
+    bar->SetSize(wxSize(frame.GetClientSize().x, row.height));
     frame.SendSizeEvent();
     return bar;
 }

@@ -7,14 +7,16 @@ class wxFont;
 class wxFrame;
 class wxWindow;
 
-// The control of spec inside parent, at its place and size with its initial content, or nullptr
-// when the toolkit cannot create it. Not for Window, StatusBar and CommonDlg rows.
-wxWindow* CreateControl(const ControlSpec& spec, wxWindow& parent, const WindowLayout& layout);
+// The control a table row describes, inside parent, at its place and size with its initial
+// content; nullptr when the toolkit cannot create it. Not for Window, StatusBar and CommonDlg
+// rows.
+wxWindow* CreateControl(const ControlRow& row, wxWindow& parent, const WindowLayout& layout);
 
-// The main window of spec (a Window row): fixed frame, centred later by the caller.
-wxFrame* CreateFrame(const ControlSpec& spec);
+// The main window a Window row describes: fixed frame, centred later by the caller.
+wxFrame* CreateFrame(const ControlRow& row);
 
-// The status bar of spec docked along the bottom edge of frame, without parts.
-wxWindow* CreateStatusBar(const ControlSpec& spec, wxFrame& frame);
+// The status bar a StatusBar row describes, docked along the bottom edge of frame, without
+// parts.
+wxWindow* CreateStatusBar(const ControlRow& row, wxFrame& frame);
 
 wxFont MakeFont(FontChoice font);

@@ -21,11 +21,11 @@
 
 namespace {
 
-std::vector<const ControlSpec*> ChildrenOf(const WindowLayout& layout, std::string_view parent) {
-    std::vector<const ControlSpec*> children;
-    for (const ControlSpec& spec : layout.controls) {
-        if (spec.parent == parent && !spec.parent.empty()) {
-            children.push_back(&spec);
+std::vector<const ControlRow*> ChildrenOf(const WindowLayout& layout, std::string_view parent) {
+    std::vector<const ControlRow*> children;
+    for (const ControlRow& row : layout.controls) {
+        if (row.parent == parent && !row.parent.empty()) {
+            children.push_back(&row);
         }
     }
     return children;
@@ -37,32 +37,32 @@ bool IsContainer(ControlKind kind) {
            kind == ControlKind::StatusBar;
 }
 
-void ApplyLook(const ControlSpec& spec, wxWindow& control) {
-    if (spec.background != kDefaultColour) {
-        control.SetBackgroundColour(wxColour(
-            (spec.background >> 16) & 0xFF, (spec.background >> 8) & 0xFF, spec.background & 0xFF));
+void ApplyLook(const ControlRow& row, wxWindow& control) {
+    if (row.background != kDefaultColour) {
+        control.SetBackgroundColour(wxColour((row.background >> 16) & 0xFF,
+                                             (row.background >> 8) & 0xFF, row.background & 0xFF));
     }
-    if ((spec.style & kHandPointer) != 0) {
+    if ((row.style & kHandPointer) != 0) {
         control.SetCursor(wxCursor(wxCURSOR_HAND));
     }
-    if (!spec.focus && !IsContainer(spec.kind)) {
+    if (!row.focus && !IsContainer(row.kind)) {
         control.SetCanFocus(false);
     }
 }
 
-wxWindow* MakeControl(const WindowLayout& layout, const ControlSpec& spec, wxWindow& parent,
+wxWindow* MakeControl(const WindowLayout& layout, const ControlRow& row, wxWindow& parent,
                       wxFrame& frame) {
-    if (spec.kind == ControlKind::StatusBar) {
-        wxWindow* bar = CreateStatusBar(spec, frame);
+    if (row.kind == ControlKind::StatusBar) {
+        wxWindow* bar = CreateStatusBar(row, frame);
         if (bar != nullptr) {
             TrackStatusTips(*static_cast<wxStatusBar*>(bar));
         }
         return bar;
     }
-    wxWindow* control = CreateControl(spec, parent, layout);
+    wxWindow* control = CreateControl(row, parent, layout);
     if (auto* box = dynamic_cast<wxHtmlWindow*>(control)) {
-        const EventHandler handler = LinkHandlerOf(layout, spec.name);
-        HandleHypertextLinks(*box, [handler, name = spec.name](std::string_view event_name) {
+        const EventHandler handler = LinkHandlerOf(layout, row.name);
+        HandleHypertextLinks(*box, [handler, name = row.name](std::string_view event_name) {
             if (handler != nullptr) {
                 handler({name, event_name});
             }
@@ -80,35 +80,35 @@ void OrderTabbing(const std::vector<wxWindow*>& siblings) {
 
 bool BuildChildren(const WindowLayout& layout, std::string_view parent_name, wxWindow& parent,
                    wxFrame& frame) {
-    std::vector<const ControlSpec*> children = ChildrenOf(layout, parent_name);
+    std::vector<const ControlRow*> children = ChildrenOf(layout, parent_name);
     // The table lists siblings topmost first; a control made later lies above those before it.
     // Pages are not stacked but kept in page order.
-    std::vector<const ControlSpec*> making = children;
+    std::vector<const ControlRow*> making = children;
     if (dynamic_cast<wxSimplebook*>(&parent) == nullptr) {
         std::reverse(making.begin(), making.end());
     }
-    for (const ControlSpec* spec : making) {
-        if (spec->kind == ControlKind::CommonDlg) {
+    for (const ControlRow* row : making) {
+        if (row->kind == ControlKind::CommonDlg) {
             continue;
         }
-        wxWindow* control = MakeControl(layout, *spec, parent, frame);
+        wxWindow* control = MakeControl(layout, *row, parent, frame);
         if (control == nullptr) {
             return false;
         }
-        RegisterControl(spec->name, *control);
-        ApplyLook(*spec, *control);
+        RegisterControl(row->name, *control);
+        ApplyLook(*row, *control);
     }
     std::vector<wxWindow*> tabbing;
-    for (const ControlSpec* spec : children) {
-        wxWindow* control = FindControl(spec->name);
+    for (const ControlRow* row : children) {
+        wxWindow* control = FindControl(row->name);
         if (control != nullptr && control->GetParent() == &parent) {
             tabbing.push_back(control);
         }
     }
     OrderTabbing(tabbing);
-    for (const ControlSpec* spec : children) {
-        wxWindow* control = FindControl(spec->name);
-        if (control != nullptr && !BuildChildren(layout, spec->name, *control, frame)) {
+    for (const ControlRow* row : children) {
+        wxWindow* control = FindControl(row->name);
+        if (control != nullptr && !BuildChildren(layout, row->name, *control, frame)) {
             return false;
         }
     }
@@ -117,16 +117,16 @@ bool BuildChildren(const WindowLayout& layout, std::string_view parent_name, wxW
 
 // Fonts are set once every control exists, so that no child takes over its parent's font.
 void ApplyFonts(const WindowLayout& layout) {
-    for (const ControlSpec& spec : layout.controls) {
-        wxWindow* control = FindControl(spec.name);
-        if (spec.font != FontChoice::Default && control != nullptr) {
-            control->SetFont(MakeFont(spec.font));
+    for (const ControlRow& row : layout.controls) {
+        wxWindow* control = FindControl(row.name);
+        if (row.font != FontChoice::Default && control != nullptr) {
+            control->SetFont(MakeFont(row.font));
         }
     }
 }
 
 void BuildMenus(const WindowLayout& layout) {
-    for (const MenuItemSpec& item : layout.menu_items) {
+    for (const MenuItemRow& item : layout.menu_items) {
         wxMenu* menu = FindMenu(item.menu);
         if (menu == nullptr) {
             auto made = std::make_unique<wxMenu>();
@@ -156,14 +156,14 @@ void ForgetControlsWith(wxFrame& frame, std::string_view name) {
     });
 }
 
-bool CompleteWindow(const WindowLayout& layout, const ControlSpec& window_spec, wxFrame& frame) {
+bool CompleteWindow(const WindowLayout& layout, const ControlRow& window_row, wxFrame& frame) {
     // The client area: the frame gives its one child everything above the status bar.
     auto* client = new wxPanel;
     if (!client->Create(&frame, wxID_ANY)) {
         delete client;
         return false;
     }
-    if (!BuildChildren(layout, window_spec.name, *client, frame)) {
+    if (!BuildChildren(layout, window_row.name, *client, frame)) {
         return false;
     }
     ApplyFonts(layout);
@@ -173,11 +173,11 @@ bool CompleteWindow(const WindowLayout& layout, const ControlSpec& window_spec, 
 
 // Every parent is a control named further up in the table.
 bool ParentsComeFirst(const WindowLayout& layout) {
-    for (auto spec = layout.controls.begin(); spec != layout.controls.end(); ++spec) {
-        const bool known = std::any_of(layout.controls.begin(), spec, [&](const ControlSpec& up) {
-            return up.name == spec->parent;
+    for (auto row = layout.controls.begin(); row != layout.controls.end(); ++row) {
+        const bool known = std::any_of(layout.controls.begin(), row, [&](const ControlRow& up) {
+            return up.name == row->parent;
         });
-        if (spec->kind != ControlKind::Window && !known) {
+        if (row->kind != ControlKind::Window && !known) {
             return false;
         }
     }
@@ -190,20 +190,20 @@ wxFrame* BuildWindow(const WindowLayout& layout) {
     if (!ParentsComeFirst(layout)) {
         return nullptr;
     }
-    const auto window_spec =
+    const auto window_row =
         std::find_if(layout.controls.begin(), layout.controls.end(),
-                     [](const ControlSpec& spec) { return spec.kind == ControlKind::Window; });
-    if (window_spec == layout.controls.end()) {
+                     [](const ControlRow& row) { return row.kind == ControlKind::Window; });
+    if (window_row == layout.controls.end()) {
         return nullptr;
     }
-    wxFrame* frame = CreateFrame(*window_spec);
+    wxFrame* frame = CreateFrame(*window_row);
     if (frame == nullptr) {
         return nullptr;
     }
     ForgetControls();
-    RegisterControl(window_spec->name, *frame);
-    ForgetControlsWith(*frame, window_spec->name);
-    if (!CompleteWindow(layout, *window_spec, *frame)) {
+    RegisterControl(window_row->name, *frame);
+    ForgetControlsWith(*frame, window_row->name);
+    if (!CompleteWindow(layout, *window_row, *frame)) {
         ForgetControls();
         frame->Destroy();
         return nullptr;

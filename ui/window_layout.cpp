@@ -18,7 +18,7 @@ using enum ControlKind;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kStripColour = 0x9CCBEA;  // the light blue at the foot of the banner
 
-std::vector<ControlSpec> MakeControlTable() {
+std::vector<ControlRow> MakeControlTable() {
     constexpr FontChoice kSimSun = FontChoice::SimSunHeight12;
     constexpr FontChoice kLarge = FontChoice::Gb2312Height21;
     // clang-format off
@@ -86,12 +86,12 @@ std::vector<ControlSpec> MakeControlTable() {
     // clang-format on
 }
 
-constexpr ItemSpec kItems[] = {
+constexpr ItemRow kItems[] = {
     {"LetterGroupBox", "全部"}, {"LetterGroupBox", "A-E"}, {"LetterGroupBox", "F-J"},
     {"LetterGroupBox", "K-O"},  {"LetterGroupBox", "P-T"}, {"LetterGroupBox", "U-Z"},
 };
 
-constexpr ColumnSpec kColumns[] = {
+constexpr ColumnRow kColumns[] = {
     {"SingleResultList", "快件单号", 80, ColumnAlign::Left},
     {"SingleResultList", "操作时间", 140, ColumnAlign::Centre},
     {"SingleResultList", "走件流程", 370, ColumnAlign::Left},
@@ -100,7 +100,7 @@ constexpr ColumnSpec kColumns[] = {
     {"BatchResultList", "最近状态", 190, ColumnAlign::Left},
 };
 
-constexpr MenuItemSpec kMenuItems[] = {
+constexpr MenuItemRow kMenuItems[] = {
     {"BatchResultMenu", "查看快件流程"},  {"BatchResultMenu", "导出查询结果"},
     {"BatchResultMenu", "复制本条"},      {"BatchResultMenu", "删除本条结果"},
     {"BatchResultMenu", "清空查询结果"},  {"SingleResultMenu", "复制本条"},
@@ -161,7 +161,7 @@ constexpr EventBinding kBindings[] = {
 }  // namespace
 
 const WindowLayout& MainWindowLayout() {
-    static const std::vector<ControlSpec> controls = MakeControlTable();
+    static const std::vector<ControlRow> controls = MakeControlTable();
     static const WindowLayout layout{controls, kItems, kColumns, kMenuItems, kBindings};
     return layout;
 }

@@ -33,7 +33,7 @@ enum class FontChoice {
     Gb2312Height21,  // the default face for GB2312 characters, 21 pixels
 };
 
-// Style flags of ControlSpec::style.
+// Style flags of ControlRow::style.
 inline constexpr unsigned kPlainStyle = 0;
 inline constexpr unsigned kMultiLine = 1U << 0;       // EditBox: several lines, wrapped
 inline constexpr unsigned kCentredCaption = 1U << 1;  // GroupBox: caption centred on the top edge
@@ -42,7 +42,7 @@ inline constexpr unsigned kHandPointer = 1U << 2;     // the link pointer over t
 inline constexpr int kDefaultColour = -1;
 
 // Pixels relative to the parent's client area; the table lists siblings topmost first.
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::string_view parent;  // empty for the main window
@@ -59,14 +59,14 @@ struct ControlSpec {
 };
 
 // One item of a drop-down list, in list order.
-struct ItemSpec {
+struct ItemRow {
     std::string_view control;
     std::string_view text;
 };
 
 enum class ColumnAlign { Left, Centre };
 
-struct ColumnSpec {
+struct ColumnRow {
     std::string_view list;
     std::string_view caption;
     int width;
@@ -74,7 +74,7 @@ struct ColumnSpec {
 };
 
 // One item of a pop-up menu, in menu order; all enabled, unchecked, without shortcut.
-struct MenuItemSpec {
+struct MenuItemRow {
     std::string_view menu;
     std::string_view text;
 };
@@ -106,10 +106,10 @@ struct EventBinding {
 };
 
 struct WindowLayout {
-    std::span<const ControlSpec> controls;
-    std::span<const ItemSpec> items;
-    std::span<const ColumnSpec> columns;
-    std::span<const MenuItemSpec> menu_items;
+    std::span<const ControlRow> controls;
+    std::span<const ItemRow> items;
+    std::span<const ColumnRow> columns;
+    std::span<const MenuItemRow> menu_items;
     std::span<const EventBinding> bindings;
 };
 

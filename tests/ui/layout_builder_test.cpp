@@ -34,7 +34,7 @@ void RecordCreated(const EventContext& context) {
 
 using enum ControlKind;
 
-const ControlSpec kProbeControls[] = {
+const ControlRow kProbeControls[] = {
     {"ProbeWindow", Window, "", 0, 0, 400, 300, "Probe", false},
     {"ProbeButton", Button, "ProbeWindow", 10, 10, 80, 30, "按钮", true},
     {"ProbeGroup", GroupBox, "ProbeWindow", 10, 50, 300, 60, "组", false},
@@ -48,9 +48,9 @@ const ControlSpec kProbeControls[] = {
     {"ProbePicture", PicBox, "ProbeWindow", 220, 150, 50, 50, "", false},
 };
 
-const ItemSpec kProbeItems[] = {{"ProbeCombo", "一"}, {"ProbeCombo", "二"}};
+const ItemRow kProbeItems[] = {{"ProbeCombo", "一"}, {"ProbeCombo", "二"}};
 
-const MenuItemSpec kProbeMenuItems[] = {{"ProbeMenu", "复制本条"}, {"ProbeMenu", "清空"}};
+const MenuItemRow kProbeMenuItems[] = {{"ProbeMenu", "复制本条"}, {"ProbeMenu", "清空"}};
 
 using enum EventKind;
 
@@ -165,11 +165,11 @@ TEST_F(ProbeWindow, RealDoubleClickOnTheCaptionAreaReachesTheTransparentLabel) {
 }
 
 // Tables that do not fit together.
-const ControlSpec kOrphan[] = {
+const ControlRow kOrphan[] = {
     {"ProbeWindow", Window, "", 0, 0, 200, 100, "", false},
     {"ProbeButton", Button, "NoSuchParent", 0, 0, 10, 10, "", true},
 };
-const ControlSpec kJustAButton[] = {
+const ControlRow kJustAButton[] = {
     {"ProbeWindow", Window, "", 0, 0, 200, 100, "", false},
     {"ProbeButton", Button, "ProbeWindow", 0, 0, 10, 10, "", true},
 };

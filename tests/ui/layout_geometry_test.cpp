@@ -21,8 +21,8 @@
 #include "ui/window_layout.h"
 
 // Test names and failure messages show a control by its name.
-void PrintTo(const ControlSpec& spec, std::ostream* out) {
-    *out << spec.name;
+void PrintTo(const ControlRow& row, std::ostream* out) {
+    *out << row.name;
 }
 
 namespace {
@@ -64,11 +64,11 @@ bool IsBuiltAs(ControlKind kind, wxWindow* control) {
 }
 
 // The window whose client area the control's coordinates are relative to.
-wxWindow* ClientOf(const ControlSpec& spec) {
-    wxWindow* parent = FindControl(spec.parent);
-    if (spec.parent == "MainWindow") {
+wxWindow* ClientOf(const ControlRow& row) {
+    wxWindow* parent = FindControl(row.parent);
+    if (row.parent == "MainWindow") {
         // The frame's client area is one panel filling it above the status bar.
-        wxWindow* control = FindControl(spec.name);
+        wxWindow* control = FindControl(row.name);
         return control != nullptr && control->GetParent()->GetParent() == parent
                    ? control->GetParent()
                    : nullptr;
@@ -76,40 +76,39 @@ wxWindow* ClientOf(const ControlSpec& spec) {
     return parent;
 }
 
-class LayoutGeometry : public MainWindowTest, public ::testing::WithParamInterface<ControlSpec> {};
+class LayoutGeometry : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
 
 TEST_P(LayoutGeometry, ControlIsBuiltInPlace) {
-    const ControlSpec& spec = GetParam();
-    wxWindow* control = FindControl(spec.name);
-    ASSERT_TRUE(IsBuiltAs(spec.kind, control)) << spec.name;
-    switch (spec.kind) {
+    const ControlRow& row = GetParam();
+    wxWindow* control = FindControl(row.name);
+    ASSERT_TRUE(IsBuiltAs(row.kind, control)) << row.name;
+    switch (row.kind) {
         case ControlKind::CommonDlg:
         case ControlKind::Window:
             return;
         case ControlKind::StatusBar:
             EXPECT_EQ(Window().GetStatusBar(), control);
-            EXPECT_EQ(control->GetSize(), wxSize(Window().GetClientSize().x, spec.height));
+            EXPECT_EQ(control->GetSize(), wxSize(Window().GetClientSize().x, row.height));
             return;
         case ControlKind::Page: {
             // A page fills the page area once it is shown.
-            auto& pages = Control<wxSimplebook>(spec.parent);
+            auto& pages = Control<wxSimplebook>(row.parent);
             EXPECT_EQ(control->GetParent(), &pages);
-            ShowPage(spec.parent, pages.FindPage(control));
+            ShowPage(row.parent, pages.FindPage(control));
             EXPECT_EQ(control->GetSize(), pages.GetClientSize());
             return;
         }
         default:
             break;
     }
-    wxWindow* client = ClientOf(spec);
-    ASSERT_NE(client, nullptr) << spec.name;
-    EXPECT_EQ(control->GetParent(), client) << spec.name;
-    if (spec.name == "ResultPages") {
+    wxWindow* client = ClientOf(row);
+    ASSERT_NE(client, nullptr) << row.name;
+    EXPECT_EQ(control->GetParent(), client) << row.name;
+    if (row.name == "ResultPages") {
         return;  // start-up has moved it (see the start-up tests)
     }
-    EXPECT_EQ(ControlPlacement(spec.name),
-              (Placement{spec.left, spec.top, spec.width, spec.height}))
-        << spec.name;
+    EXPECT_EQ(ControlPlacement(row.name), (Placement{row.left, row.top, row.width, row.height}))
+        << row.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryControl, LayoutGeometry,

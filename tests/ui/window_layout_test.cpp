@@ -15,36 +15,36 @@ const WindowLayout& Layout() {
     return MainWindowLayout();
 }
 
-const ControlSpec* Find(std::string_view name) {
+const ControlRow* Find(std::string_view name) {
     const auto& controls = Layout().controls;
     const auto found = std::find_if(controls.begin(), controls.end(),
-                                    [name](const ControlSpec& spec) { return spec.name == name; });
+                                    [name](const ControlRow& row) { return row.name == name; });
     return found == controls.end() ? nullptr : &*found;
 }
 
 TEST(WindowLayout, NamesAreUniqueAndParentsComeBeforeTheirChildren) {
     std::set<std::string_view> seen;
     int windows = 0;
-    for (const ControlSpec& spec : Layout().controls) {
-        EXPECT_TRUE(seen.insert(spec.name).second) << spec.name << " appears twice";
-        if (spec.kind == ControlKind::Window) {
+    for (const ControlRow& row : Layout().controls) {
+        EXPECT_TRUE(seen.insert(row.name).second) << row.name << " appears twice";
+        if (row.kind == ControlKind::Window) {
             ++windows;
-            EXPECT_TRUE(spec.parent.empty());
+            EXPECT_TRUE(row.parent.empty());
         } else {
-            EXPECT_TRUE(seen.contains(spec.parent)) << spec.name << " has parent " << spec.parent;
+            EXPECT_TRUE(seen.contains(row.parent)) << row.name << " has parent " << row.parent;
         }
     }
     EXPECT_EQ(windows, 1);
 }
 
 TEST(WindowLayout, PagesBelongToThePageControlAndNothingElseDoes) {
-    for (const ControlSpec& spec : Layout().controls) {
-        const ControlSpec* parent = Find(spec.parent);
+    for (const ControlRow& row : Layout().controls) {
+        const ControlRow* parent = Find(row.parent);
         if (parent == nullptr) {
             continue;
         }
         const bool on_page_control = parent->kind == ControlKind::PageControl;
-        EXPECT_EQ(spec.kind == ControlKind::Page, on_page_control) << spec.name;
+        EXPECT_EQ(row.kind == ControlKind::Page, on_page_control) << row.name;
     }
 }
 
@@ -76,12 +76,12 @@ TEST(WindowLayout, EveryBindingNamesAControlThatCanRaiseItsEvent) {
         EXPECT_NE(binding.handler, nullptr) << binding.control;
         if (binding.event == EventKind::MenuChosen) {
             const auto& items = Layout().menu_items;
-            EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const MenuItemSpec& item) {
+            EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const MenuItemRow& item) {
                 return item.menu == binding.control && item.text == binding.menu_item;
             })) << binding.control;
             continue;
         }
-        const ControlSpec* control = Find(binding.control);
+        const ControlRow* control = Find(binding.control);
         ASSERT_NE(control, nullptr) << binding.control;
         EXPECT_TRUE(EventFits(binding.event, control->kind)) << binding.control;
         EXPECT_TRUE(binding.menu_item.empty()) << binding.control;
@@ -93,13 +93,13 @@ TEST(WindowLayout, EveryMenuItemAndEveryOptionHasExactlyOneHandler) {
     for (const EventBinding& binding : Layout().bindings) {
         ++handlers[std::string(binding.control) + "/" + std::string(binding.menu_item)];
     }
-    for (const MenuItemSpec& item : Layout().menu_items) {
+    for (const MenuItemRow& item : Layout().menu_items) {
         EXPECT_EQ((handlers[std::string(item.menu) + "/" + std::string(item.text)]), 1)
             << item.text;
     }
-    for (const ControlSpec& spec : Layout().controls) {
-        if (spec.kind == ControlKind::RadioBox || spec.kind == ControlKind::Button) {
-            EXPECT_EQ(handlers[std::string(spec.name) + "/"], 1) << spec.name;
+    for (const ControlRow& row : Layout().controls) {
+        if (row.kind == ControlKind::RadioBox || row.kind == ControlKind::Button) {
+            EXPECT_EQ(handlers[std::string(row.name) + "/"], 1) << row.name;
         }
     }
 }
