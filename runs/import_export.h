@@ -1,9 +1,29 @@
 // Importing a list of numbers into BatchNumberBox and exporting a result list to a text file.
 #pragma once
 
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <string_view>
 
-// event_name: the event name of the BatchLinkBox link that was clicked (GBK).
+#include "runs/file_dialog.h"
+
+// The link event of BatchLinkBox. event_name (GBK): "导入" imports a file chosen in the open
+// dialog, "清空" empties BatchNumberBox; any other name does nothing.
 void OnBatchLink(std::string_view event_name);
-// list: the name of the result list whose menu was used.
+
+// The menu item "导出查询结果". list: the name of the result list whose menu was used. Its rows
+// are taken before the save dialog opens; rows added while it is open are not written.
 void ExportResultList(std::string_view list);
+
+// Picks the file for an import or an export; nothing when the user cancels.
+using FileChooser = std::function<std::optional<std::filesystem::path>(FileDialogKind)>;
+
+// The import and the export with the file picked by choose: the handlers above pass the file
+// dialog (ChooseFilePath).
+//
+// The import reads the whole file first: only when it could be read is BatchNumberBox replaced
+// by its numbers, with the caret at the end in view.
+void ImportNumbersWith(const FileChooser& choose);
+// A file that cannot be written is left as it was, and "导出失败" shows in MainStatusBar.
+void ExportResultListWith(std::string_view list, const FileChooser& choose);

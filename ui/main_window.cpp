@@ -9,6 +9,8 @@
 #include <wx/msgdlg.h>
 
 #include "catalogue/courier_catalogue.h"
+#include "runs/current_type_code.h"
+#include "runs/worker_bridge.h"
 #include "tracking/tracking_request.h"
 #include "ui/control_ops.h"
 #include "ui/gbk_text.h"
@@ -33,6 +35,16 @@ void ShowFatalError(std::string_view reason) {
     wxMessageBox(GbkToWx(FatalErrorText(reason)), GbkToWx(kProgramName), wxOK | wxICON_ERROR);
 }
 
+// Closing the window first closes the query workers' way to it, before any control is
+// destroyed: their pending operations are dropped and their fetches aborted. Tells through
+// workers_ended whether every worker has ended within the bridge's wait.
+void CloseWorkersWithWindow(wxFrame& window, bool& workers_ended) {
+    window.Bind(wxEVT_CLOSE_WINDOW, [&workers_ended](wxCloseEvent& event) {
+        workers_ended = CloseWorkerBridge();
+        event.Skip();
+    });
+}
+
 }  // namespace
 
 Text FatalErrorText(std::string_view reason) {
@@ -52,6 +64,7 @@ bool StartUserInterface(int& argc, char** argv) {
 wxFrame* OpenMainWindow() {
     wxFrame* window = BuildWindow(MainWindowLayout());
     if (window != nullptr) {
+        OpenWorkerBridge();
         window->Centre();
         window->Show();
     }
@@ -82,6 +95,7 @@ void InitMainWindow() {
 void FreeProgramValues() {
     CourierCatalogue.clear();
     CourierCatalogue.shrink_to_fit();
+    ReleaseCurrentTypeCode();
 }
 
 int ProgramEntry() {
@@ -95,12 +109,22 @@ int ProgramEntry() {
     std::atexit(FreeProgramValues);
     LoadCatalogue();
     TakeTrackingHostFromEnvironment();
-    if (OpenMainWindow() == nullptr) {
+    wxFrame* window = OpenMainWindow();
+    if (window == nullptr) {
         ShowFatalError("载入启动窗口失败");
         EndUserInterface();
         return 1;
     }
+    bool workers_ended = true;
+    CloseWorkersWithWindow(*window, workers_ended);
     wxTheApp->OnRun();
+    if (!workers_ended) {
+        // A worker still runs, stuck where no abort reaches it. The process ends at once
+        // without the library clean-ups and static destructors that such a worker might still
+        // be using; only the program-wide values are released, which no worker reads.
+        FreeProgramValues();
+        std::quick_exit(0);
+    }
     EndUserInterface();
     return 0;
 }

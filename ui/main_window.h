@@ -9,19 +9,22 @@ class wxFrame;
 
 // The program: starts the user interface, loads the catalogue, opens the main window and runs
 // until it is closed. Returns 0 then; 1 when the window or the user interface cannot start.
+// When a query worker outlives the close, the process ends right there with status 0.
 int ProgramEntry();
 
 // Runs once when MainWindow and all its controls exist, before it takes user input: places the
 // pages, fills the courier lists, builds the status bar and loads the presence picture.
 void InitMainWindow();
 
-// The exit routine: releases the courier catalogue. Running it again does nothing more.
+// The exit routine: releases the courier catalogue and CurrentTypeCode. Running it again does
+// nothing more.
 void FreeProgramValues();
 
 // Starting steps shared by the program and its window tests.
 // Initialises the toolkit with a plain application object and silences its reports.
 bool StartUserInterface(int& argc, char** argv);
-// Builds MainWindow from its layout (running InitMainWindow), centres and shows it; nullptr
+// Builds MainWindow from its layout (running InitMainWindow), opens the query workers' bridge
+// to it, centres and shows it; nullptr
 // when it cannot be created.
 wxFrame* OpenMainWindow();
 void EndUserInterface();
