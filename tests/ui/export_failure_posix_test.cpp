@@ -1,0 +1,67 @@
+// POSIX only: an export cut short by the process's file size limit, which holds for every user,
+// root included.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <wx/listctrl.h>
+
+#include <csignal>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runs/import_export.h"
+#include "runs/result_rows.h"
+#include "tests/runs/temp_folder.h"
+#include "tests/ui/window_harness.h"
+#include "ui/controls.h"
+#include "ui/status_bar.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Lowers the largest file this process may write; writing past it fails with EFBIG instead of
+// raising SIGXFSZ.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previous_handler_)(int) = SIG_DFL;
+};
+
+using ExportFailure = MainWindowTest;
+
+TEST_F(ExportFailure, ACutWriteKeepsTheEarlierFileAndSaysSo) {
+    const TempFolder folder;
+    const fs::path file = folder.Path() / "export.txt";
+    TempFolder::WriteFile(file, "earlier export\r\n");
+    wxListCtrl& list = Control<wxListCtrl>("BatchResultList");
+    for (int row = 0; row < 200; ++row) {
+        AppendResultRow(list, {"SF" + std::to_string(row), "2026-06-01 10:00", "已签收"});
+    }
+    {
+        const FileSizeLimit limit(1024);
+        ExportResultListWith("BatchResultList",
+                             [&](FileDialogKind) { return std::optional<fs::path>(file); });
+    }
+    EXPECT_EQ(StatusPartText(0), "导出失败");
+    EXPECT_EQ(TempFolder::FileContent(file), "earlier export\r\n");
+    EXPECT_EQ(TempFolder::Names(folder.Path()), std::vector<std::string>{"export.txt"});
+}
+
+}  // namespace

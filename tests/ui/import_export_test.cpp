@@ -1,0 +1,167 @@
+// Importing a number file into BatchNumberBox and exporting a result list, through the
+// handlers' steps after the file choice, with real files in a temporary folder.
+#include <wx/filedlg.h>
+#include <wx/frame.h>
+#include <wx/listctrl.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runs/file_dialog.h"
+#include "runs/import_export.h"
+#include "runs/result_rows.h"
+#include "tests/runs/temp_folder.h"
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/gbk_text.h"
+#include "ui/status_bar.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ImportExport : public MainWindowTest {
+  protected:
+    // A chooser that picks path, after checking that it is asked for the expected kind.
+    static FileChooser Picks(std::optional<fs::path> path, FileDialogKind expected) {
+        return [path = std::move(path), expected](FileDialogKind kind) {
+            EXPECT_EQ(kind, expected);
+            return path;
+        };
+    }
+
+    static void FillList(std::string_view list, const RowCellsList& rows) {
+        for (const RowCells& row : rows) {
+            AppendResultRow(Control<wxListCtrl>(list), row);
+        }
+    }
+
+    TempFolder folder_;
+};
+
+TEST_F(ImportExport, ImportShowsTheFilesNumbersWithTheCaretAtTheEnd) {
+    const fs::path file = folder_.Path() / "numbers.txt";
+    TempFolder::WriteFile(file, "\r\n111\r\n 222 \r\n\r\n快递 333\r\n");
+    SetControlText("BatchNumberBox", "earlier text");
+    ImportNumbersWith(Picks(file, FileDialogKind::Open));
+    EXPECT_EQ(ControlText("BatchNumberBox"), "\r\n111\r\n222\r\n快递333");
+    const wxTextCtrl& box = Control<wxTextCtrl>("BatchNumberBox");
+    EXPECT_EQ(box.GetInsertionPoint(), box.GetLastPosition());
+}
+
+TEST_F(ImportExport, AnEmptyFileEmptiesTheBox) {
+    const fs::path file = folder_.Path() / "empty.txt";
+    TempFolder::WriteFile(file, "");
+    SetControlText("BatchNumberBox", "earlier text");
+    ImportNumbersWith(Picks(file, FileDialogKind::Open));
+    EXPECT_EQ(ControlText("BatchNumberBox"), "");
+}
+
+struct KeptBoxCase {
+    const char* name;
+    std::optional<std::string> file;  // the chosen file's name in the folder; nothing: cancelled
+};
+
+class ImportKeepsTheBox : public ImportExport, public testing::WithParamInterface<KeptBoxCase> {};
+
+TEST_P(ImportKeepsTheBox, WhenNothingCouldBeRead) {
+    std::optional<fs::path> chosen;
+    if (GetParam().file) {
+        chosen = folder_.Path() / *GetParam().file;
+    }
+    fs::create_directory(folder_.Path() / "folder.txt");
+    SetControlText("BatchNumberBox", "111\r\n222");
+    ImportNumbersWith(Picks(chosen, FileDialogKind::Open));
+    EXPECT_EQ(ControlText("BatchNumberBox"), "111\r\n222");
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, ImportKeepsTheBox,
+                         testing::Values(KeptBoxCase{"Cancelled", std::nullopt},
+                                         KeptBoxCase{"MissingFile", "missing.txt"},
+                                         KeptBoxCase{"AFolder", "folder.txt"}),
+                         [](const testing::TestParamInfo<KeptBoxCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(ImportExport, TheClearLinkEmptiesTheBoxAndOtherLinksDoNothing) {
+    SetControlText("BatchNumberBox", "111\r\n222");
+    ClickLink("BatchLinkBox", "event:其他");
+    EXPECT_EQ(ControlText("BatchNumberBox"), "111\r\n222");
+    ClickLink("BatchLinkBox", "event:清空");
+    EXPECT_EQ(ControlText("BatchNumberBox"), "");
+}
+
+class ExportOfList : public ImportExport, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ExportOfList, WritesEachRowsCellsJoinedBySpaces) {
+    const fs::path file = folder_.Path() / "export.txt";
+    FillList(GetParam(), {{"a", "b", "c"}, {"单号", "", "已签收 本人"}});
+    ExportResultListWith(GetParam(), Picks(file, FileDialogKind::Save));
+    EXPECT_EQ(TempFolder::FileContent(file), "a b c\r\n单号  已签收 本人\r\n");
+}
+
+TEST_P(ExportOfList, AnEmptyListGivesAnEmptyFile) {
+    const fs::path file = folder_.Path() / "export.txt";
+    TempFolder::WriteFile(file, "earlier export");
+    ExportResultListWith(GetParam(), Picks(file, FileDialogKind::Save));
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(fs::file_size(file), 0u);
+}
+
+TEST_P(ExportOfList, RowsAddedWhileTheDialogIsOpenAreNotWritten) {
+    const fs::path file = folder_.Path() / "export.txt";
+    FillList(GetParam(), {{"a", "b", "c"}});
+    const std::string list = GetParam();
+    ExportResultListWith(list, [&](FileDialogKind) {
+        FillList(list, {{"d", "e", "f"}});
+        return std::optional<fs::path>(file);
+    });
+    EXPECT_EQ(TempFolder::FileContent(file), "a b c\r\n");
+}
+
+TEST_P(ExportOfList, ACancelledDialogWritesNothing) {
+    FillList(GetParam(), {{"a", "b", "c"}});
+    ExportResultListWith(GetParam(), Picks(std::nullopt, FileDialogKind::Save));
+    EXPECT_TRUE(TempFolder::Names(folder_.Path()).empty());
+}
+
+TEST_P(ExportOfList, AFileThatCannotBeWrittenShowsTheFailure) {
+    FillList(GetParam(), {{"a", "b", "c"}});
+    SetStatusPartTip(0, "tip");
+    ExportResultListWith(GetParam(),
+                         Picks(folder_.Path() / "missing" / "export.txt", FileDialogKind::Save));
+    EXPECT_EQ(StatusPartText(0), "导出失败");
+    EXPECT_EQ(StatusPartTip(0), "tip");
+    EXPECT_TRUE(TempFolder::Names(folder_.Path()).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLists, ExportOfList,
+                         testing::Values("SingleResultList", "BatchResultList"));
+
+struct DialogCase {
+    FileDialogKind kind;
+    long style;
+};
+
+class FileDialogSettings : public MainWindowTest, public testing::WithParamInterface<DialogCase> {};
+
+TEST_P(FileDialogSettings, TextFilesOnlyAndTheKindsChecks) {
+    const auto dialog = MakeFileDialog(GetParam().kind, Window());
+    EXPECT_EQ(dialog->GetWildcard(), GbkToWx("文本文档（txt）|*.txt"));
+    EXPECT_EQ(dialog->GetFilterIndex(), 0);
+    EXPECT_EQ(dialog->GetWindowStyle() & (wxFD_OPEN | wxFD_SAVE | wxFD_FILE_MUST_EXIST |
+                                          wxFD_OVERWRITE_PROMPT | wxFD_MULTIPLE),
+              GetParam().style);
+    EXPECT_EQ(dialog->GetParent(), &Window());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, FileDialogSettings,
+    testing::Values(DialogCase{FileDialogKind::Open, wxFD_OPEN | wxFD_FILE_MUST_EXIST},
+                    DialogCase{FileDialogKind::Save, wxFD_SAVE | wxFD_OVERWRITE_PROMPT}));
+
+}  // namespace

@@ -1,0 +1,159 @@
+// The query button in single mode and the single run it starts, on the real window against a
+// tracking service on this machine.
+#include <string>
+#include <vector>
+
+#include "runs/current_type_code.h"
+#include "runs/worker_bridge.h"
+#include "tests/ui/query_window.h"
+#include "tracking/tracking_request.h"
+#include "ui/control_ops.h"
+#include "ui/status_bar.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class SingleQuery : public QueryWindowTest {};
+
+struct ResolutionCase {
+    const char* courier;  // display name in CourierBox (GBK)
+    const char* code;     // the type code the request carries
+};
+
+class CourierResolution : public QueryWindowTest,
+                          public testing::WithParamInterface<ResolutionCase> {};
+
+TEST_P(CourierResolution, TheLastCatalogueRowWithTheChosenNameGivesTheCode) {
+    SelectCourier(GetParam().courier);
+    SetControlText("NumberBox", "SF1");
+    QueryAndWait();
+    EXPECT_EQ(SentValues("type"), Strings{GetParam().code});
+}
+
+INSTANTIATE_TEST_SUITE_P(DuplicatedNames, CourierResolution,
+                         testing::Values(ResolutionCase{"UPS", "upsen"},
+                                         ResolutionCase{"TNT", "tnten"},
+                                         ResolutionCase{"联邦快递", "lianbangkuaidien"},
+                                         ResolutionCase{"加拿大邮政Canada Post", "canpostfr"}));
+
+TEST_F(SingleQuery, WithoutAChosenCourierThePreviousCodeIsKept) {
+    SetControlText("NumberBox", "SF1");
+    SelectCourier("UPS");
+    QueryAndWait();
+    SelectItem("CourierBox", -1);
+    QueryAndWait();
+    EXPECT_EQ(SentValues("type"), (Strings{"upsen", "upsen"}));
+}
+
+TEST_F(SingleQuery, ARefusedPressStillResolvesTheCourier) {
+    SelectCourier("TNT");
+    PressQuery();
+    EXPECT_EQ(StatusPartText(0), "请输入单号！");
+    SelectItem("CourierBox", -1);
+    SetControlText("NumberBox", "SF1");
+    QueryAndWait();
+    EXPECT_EQ(SentValues("type"), Strings{"tnten"});
+}
+
+TEST_F(SingleQuery, TheNumberIsSentWithTheSpacesAroundIt) {
+    service_.SetReplyForNumber(" 123 ", StepsReply(" 123 ", {{"2026-01-02 10:00", "a"}}));
+    SetControlText("NumberBox", " 123 ");
+    QueryAndWait();
+    ASSERT_EQ(service_.RequestCount(), 1u);
+    EXPECT_NE(service_.Requests()[0].target.find("&postid=%20123%20&"), std::string::npos)
+        << service_.Requests()[0].target;
+    EXPECT_EQ(Rows("SingleResultList"), (RowCellsList{{" 123 ", "2026-01-02 10:00", "a"}}));
+}
+
+class BlankNumber : public QueryWindowTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(BlankNumber, IsRefusedWithoutStartingARun) {
+    SetControlText("NumberBox", GetParam());
+    const Text tip_before = StatusPartTip(0);
+    PressQuery();
+    EXPECT_EQ(LiveWorkerCount(), 0);
+    EXPECT_EQ(StatusPartText(0), "请输入单号！");
+    EXPECT_EQ(StatusPartTip(0), tip_before);
+    WaitForRuns();
+    EXPECT_EQ(service_.RequestCount(), 0u);
+    EXPECT_TRUE(Rows("SingleResultList").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(OnlySpaces, BlankNumber,
+                         testing::Values("", " ", "   ", "　", "　 　", " 　"));
+
+TEST_F(SingleQuery, StepsComeAsRowsNewestLastThenTheDoneMessage) {
+    service_.SetReplyForNumber("SF1", StepsReply("SF1", {{"2026-12-03 15:20", Utf8(u8"已签收")},
+                                                         {"2026-12-02 08:40", Utf8(u8"到达上海")},
+                                                         {"2026-12-01 10:00", Utf8(u8"已收件")}}));
+    SetControlText("NumberBox", "SF1");
+    QueryAndWait();
+    EXPECT_EQ(Rows("SingleResultList"), (RowCellsList{{"SF1", "2026-12-01 10:00", "已收件"},
+                                                      {"SF1", "2026-12-02 08:40", "到达上海"},
+                                                      {"SF1", "2026-12-03 15:20", "已签收"}}));
+    EXPECT_EQ(StatusPartText(0), "查询执行完成!");
+    EXPECT_EQ(StatusPartTip(0), "查询执行完成");
+}
+
+TEST_F(SingleQuery, AnOkReplyWithoutStepsAddsNoRow) {
+    service_.SetReplyForNumber("SF1", StepsReply("SF1", {}));
+    SetControlText("NumberBox", "SF1");
+    QueryAndWait();
+    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_EQ(StatusPartText(0), "查询执行完成!");
+}
+
+TEST_F(SingleQuery, ARefusalShowsTheServiceMessageWithoutRows) {
+    service_.SetReplyForNumber("SF1", RefusalReply(u8"参数错误"));
+    SetControlText("NumberBox", "SF1");
+    QueryAndWait();
+    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_EQ(StatusPartText(0), "参数错误!");
+    EXPECT_EQ(StatusPartTip(0), "参数错误");
+}
+
+TEST_F(SingleQuery, AnUnreachableServiceLeavesALoneMark) {
+    std::string closed_host;
+    {
+        const FixtureService gone;
+        closed_host = gone.HostAndPort();
+    }
+    SetTrackingHost(closed_host);
+    SetStatusPartTip(0, "earlier");
+    SetControlText("NumberBox", "SF1");
+    QueryAndWait();
+    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_EQ(StatusPartText(0), "!");
+    EXPECT_EQ(StatusPartTip(0), "");
+}
+
+TEST_F(SingleQuery, ASecondRunAppendsBelowTheFirst) {
+    service_.SetReplyForNumber("SF1", StepsReply("SF1", {{"t1", "one"}}));
+    service_.SetReplyForNumber("SF2", StepsReply("SF2", {{"t2", "two"}, {"t3", "three"}}));
+    SetControlText("NumberBox", "SF1");
+    QueryAndWait();
+    SetControlText("NumberBox", "SF2");
+    QueryAndWait();
+    EXPECT_EQ(Rows("SingleResultList"),
+              (RowCellsList{{"SF1", "t1", "one"}, {"SF2", "t3", "three"}, {"SF2", "t2", "two"}}));
+}
+
+TEST_F(SingleQuery, EveryPressStartsARunWithoutWaitingForTheLast) {
+    ReplyGate gate;
+    service_.SetReplyMaker(
+        gate.HeldReply(StepsReply("SF1", {{"t3", "c"}, {"t2", "b"}, {"t1", "a"}})));
+    SetControlText("NumberBox", "SF1");
+    PressQuery();
+    PressQuery();
+    PressQuery();
+    PumpUntilHolds([this] { return service_.RequestCount() == 3; });
+    EXPECT_EQ(LiveWorkerCount(), 3);
+    EXPECT_TRUE(Rows("SingleResultList").empty());
+    gate.Open();
+    WaitForRuns();
+    EXPECT_EQ(service_.RequestCount(), 3u);
+    EXPECT_EQ(Rows("SingleResultList").size(), 9u);
+}
+
+}  // namespace
