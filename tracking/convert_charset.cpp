@@ -18,8 +18,10 @@ const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 constexpr std::size_t kIconvFailed = static_cast<std::size_t>(-1);
 
 // Unicode tag characters (U+E0000 to U+E007F) are dropped without an error by the C library's
-// converters when the target has no form for them. They are read back as UTF-32LE code units.
-constexpr std::string_view kCodeUnits = "UTF-32LE";
+// converters when the target has no form for them. They are read back as UCS-4LE code units:
+// that form is built into the C library, and a second converter module in use would make the
+// library unload and reload its modules from one call to the next.
+constexpr std::string_view kCodeUnits = "UCS-4LE";
 constexpr std::uint32_t kTagBlock = 0xE0000 >> 7;
 constexpr char kLanguageTag[] = {'\x01', '\x00', '\x0E', '\x00'};  // U+E0001
 constexpr std::size_t kScanSliceBytes = 16 * 1024;

@@ -21,19 +21,20 @@ struct HostileCase {
 };
 
 class HostileServiceTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        SetFetchLimits(CurrentLimits());
-        SetTrackingHost(service.HostAndPort());
-    }
-    void TearDown() override { SetFetchLimits(FetchLimits()); }
-
-    static FetchLimits CurrentLimits() {
+  public:
+    static FetchLimits ShortLimits() {
         FetchLimits limits;
         limits.connect_timeout_seconds = 5;
         limits.low_speed_seconds = 1;
         return limits;
     }
+
+  protected:
+    void SetUp() override {
+        SetFetchLimits(ShortLimits());
+        SetTrackingHost(service.HostAndPort());
+    }
+    void TearDown() override { SetFetchLimits(FetchLimits()); }
 
     // A fetch of the service's query path for this number, routed to its own reply.
     ByteArray FetchRouted(const std::string& number, const FixtureReply& reply) {
