@@ -1,5 +1,69 @@
 #include "catalogue/courier_picker.h"
 
-void FillCourierBox() {}
+#include "catalogue/courier_catalogue.h"
+#include "ui/control_ops.h"
 
-void PickCommonCourier(std::string_view) {}
+namespace {
+
+struct LetterGroup {
+    std::string_view text;
+    std::string_view letters;  // one byte per letter
+};
+
+constexpr LetterGroup kLetterGroups[] = {
+    {"A-E", "ABCDE"}, {"F-J", "FGHIJ"}, {"K-O", "KLMNO"}, {"P-T", "PQRST"}, {"U-Z", "UVWXYZ"},
+};
+
+struct CaptionItem {
+    std::string_view caption;
+    std::string_view item;
+};
+
+// Tested in this order.
+constexpr CaptionItem kCaptionItems[] = {
+    {"DHL", "DHL-国际件-英文结果"},
+    {"顺丰", "顺丰速递"},
+    {"FedEx", "Fedex-国际件-中文结果"},
+};
+
+constexpr char kCourierPlaceholder[] = "-请选择-";
+
+}  // namespace
+
+bool GroupAdmits(std::string_view group, std::string_view letter) {
+    for (const LetterGroup& known : kLetterGroups) {
+        if (TextsEqual(group, known.text)) {
+            return letter.size() == 1 && known.letters.find(letter.front()) != std::string::npos;
+        }
+    }
+    return true;
+}
+
+Text CommonCourierItem(std::string_view caption) {
+    for (const CaptionItem& mapped : kCaptionItems) {
+        if (TextsEqual(caption, mapped.caption)) {
+            return Text(mapped.item);
+        }
+    }
+    return Text(caption);
+}
+
+void FillCourierBox() {
+    ClearItems("CourierBox");
+    SetControlText("CourierBox", kCourierPlaceholder);
+    const Text group = ItemText("LetterGroupBox", SelectedItem("LetterGroupBox"));
+    for (const CourierEntry& entry : CourierCatalogue) {
+        if (GroupAdmits(group, entry.letter)) {
+            AppendItem("CourierBox", entry.name);
+        }
+    }
+    SelectItem("CourierBox", 0);
+}
+
+void PickCommonCourier(std::string_view option) {
+    ClearItems("CourierBox");
+    // Raises no event, so CourierBox is not refilled.
+    SelectItem("LetterGroupBox", 0);
+    AppendItem("CourierBox", CommonCourierItem(ControlText(option)));
+    SelectItem("CourierBox", 0);
+}

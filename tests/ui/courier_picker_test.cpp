@@ -1,0 +1,102 @@
+// The courier picker on the real window: letter groups refill CourierBox, common-courier
+// options put one courier into it.
+#include <algorithm>
+
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+
+namespace {
+
+TextList CourierItems() {
+    TextList items;
+    for (int i = 0; i < ItemCount("CourierBox"); ++i) {
+        items.push_back(ItemText("CourierBox", i));
+    }
+    return items;
+}
+
+Text SelectedCourier() {
+    return ItemText("CourierBox", SelectedItem("CourierBox"));
+}
+
+using CourierPicker = MainWindowTest;
+
+TEST_F(CourierPicker, EachLetterGroupListsItsCouriersWithTheFirstSelected) {
+    struct Group {
+        int item;
+        int count;
+        Text first;
+    };
+    const Group groups[] = {
+        {5, 44, "包裹/平邮/挂号信"}, {1, 24, "澳大利亚邮政"}, {2, 33, "Fedex-国际件-英文结果"},
+        {3, 18, "快捷速递"},         {4, 29, "凡客如风达"},   {0, 148, "澳大利亚邮政"}};
+    for (const Group& group : groups) {
+        SCOPED_TRACE(ItemText("LetterGroupBox", group.item));
+        SetControlText("CourierBox", "");
+        ChooseItem("LetterGroupBox", group.item);
+        EXPECT_EQ(ItemCount("CourierBox"), group.count);
+        EXPECT_EQ(SelectedItem("CourierBox"), 0);
+        EXPECT_EQ(SelectedCourier(), group.first);
+        EXPECT_EQ(ControlText("CourierBox"), "-请选择-");
+    }
+}
+
+TEST_F(CourierPicker, KToOEndsWithTheOnlyCourierOfLetterN) {
+    ChooseItem("LetterGroupBox", 3);
+    ASSERT_EQ(ItemCount("CourierBox"), 18);
+    EXPECT_EQ(ItemText("CourierBox", 17), "新蛋奥硕物流");
+}
+
+TEST_F(CourierPicker, AllCouriersKeepRepeatedNames) {
+    ChooseItem("LetterGroupBox", 2);
+    ChooseItem("LetterGroupBox", 0);
+    const TextList items = CourierItems();
+    EXPECT_EQ(std::count(items.begin(), items.end(), "EMS"), 2);
+    EXPECT_EQ(std::count(items.begin(), items.end(), "山东海红"), 3);
+}
+
+TEST_F(CourierPicker, EachOptionLeavesItsOneCourierAndShowsAllGroups) {
+    const Text items[] = {"申通",
+                          "圆通速递",
+                          "中通速递",
+                          "韵达快运",
+                          "汇通快运",
+                          "顺丰速递",
+                          "EMS",
+                          "天天快递",
+                          "全峰快递",
+                          "宅急送",
+                          "DHL-国际件-英文结果",
+                          "Fedex-国际件-中文结果",
+                          "UPS",
+                          "中铁快运"};
+    for (int option = 1; option <= 14; ++option) {
+        const Text name = JoinTexts("CommonCourierOption", std::to_string(option));
+        SCOPED_TRACE(name);
+        ChooseItem("LetterGroupBox", 4);
+        ClickOption(name);
+        EXPECT_EQ(CourierItems(), TextList{items[option - 1]});
+        EXPECT_EQ(SelectedItem("CourierBox"), 0);
+        EXPECT_EQ(SelectedItem("LetterGroupBox"), 0);
+    }
+}
+
+TEST_F(CourierPicker, AllGroupsAfterAnOptionRestoresEveryCourier) {
+    ClickOption("CommonCourierOption6");
+    ASSERT_EQ(ItemCount("CourierBox"), 1);
+    ChooseItem("LetterGroupBox", 0);
+    EXPECT_EQ(ItemCount("CourierBox"), 148);
+    EXPECT_EQ(SelectedCourier(), "澳大利亚邮政");
+}
+
+TEST_F(CourierPicker, RealClicksOnAnOptionPickItEveryTime) {
+    const wxPoint ups = ScreenCentre(Control<wxWindow>("CommonCourierOption13"));
+    MouseClickAt(ups);
+    ASSERT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
+    ChooseItem("LetterGroupBox", 1);
+    MouseClickAt(ups);
+    EXPECT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
+}
+
+}  // namespace
