@@ -1,0 +1,39 @@
+// A click on the presence picture opens the chat page in the default browser. Window tests run
+// with a stand-in browser (record_address.sh) that notes each address it is given.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/hypertext_markup.h"
+#include "ui/im_service.h"
+
+namespace {
+
+const char* OpenedAddressesFile() {
+    const char* path = std::getenv("PARCELIO_OPENED_ADDRESSES");
+    return path == nullptr ? "" : path;
+}
+
+std::string OpenedAddresses() {
+    std::ifstream file(OpenedAddressesFile());
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+using ChatPage = MainWindowTest;
+
+TEST_F(ChatPage, ARealClickOnThePresencePictureOpensTheChatAddress) {
+    ASSERT_STRNE(OpenedAddressesFile(), "");
+    std::remove(OpenedAddressesFile());
+    ClickLink("FooterLinkBox", JoinTexts(kEventLinkPrefix, "帮助"));
+    MouseClickAt(ScreenCentre(Control<wxWindow>("PresencePicture")));
+    EXPECT_TRUE(PumpUntil([] { return !OpenedAddresses().empty(); }));
+    EXPECT_EQ(OpenedAddresses(), ChatPageAddress() + "\n");
+}
+
+}  // namespace
