@@ -1,0 +1,197 @@
+// The result lists' pop-up menus on the real window: which menu opens, and what copying,
+// deleting and clearing do to the lists and the clipboard.
+#include <memory>
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/frame.h>
+#include <wx/listctrl.h>
+#include <wx/uiaction.h>
+
+#include "runs/result_rows.h"
+#include "tests/ui/window_harness.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/gbk_text.h"
+#include "ui/status_bar.h"
+
+namespace {
+
+wxListCtrl& List(std::string_view name) {
+    return Control<wxListCtrl>(name);
+}
+
+void AppendRows(std::string_view list, const RowCellsList& rows) {
+    for (const RowCells& row : rows) {
+        AppendResultRow(List(list), row);
+    }
+}
+
+void SelectRows(std::string_view list, const std::vector<long>& rows) {
+    for (const long row : rows) {
+        List(list).SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    }
+}
+
+void PutOnClipboard(std::string_view text) {
+    wxClipboardLocker locker;
+    ASSERT_FALSE(!locker);
+    wxTheClipboard->SetData(new wxTextDataObject(GbkToWx(text)));
+}
+
+Text ClipboardText() {
+    wxClipboardLocker locker;
+    wxTextDataObject data;
+    if (!locker || !wxTheClipboard->GetData(data)) {
+        return "<nothing>";
+    }
+    return WxToGbk(data.GetText());
+}
+
+// The pop-up menus that open over the window. Each is closed again at once, or an item of it
+// chosen, by pressing keys as a person would.
+std::shared_ptr<std::vector<wxMenu*>> WatchMenus(wxFrame& window, std::vector<int> keys) {
+    auto opened = std::make_shared<std::vector<wxMenu*>>();
+    window.Bind(wxEVT_MENU_OPEN, [opened, keys](wxMenuEvent& event) {
+        opened->push_back(event.GetMenu());
+        wxTheApp->CallAfter([keys] {
+            wxUIActionSimulator simulator;
+            for (const int key : keys) {
+                simulator.Char(key);
+            }
+        });
+        event.Skip();
+    });
+    return opened;
+}
+
+// A point on the screen inside the row's first cell.
+wxPoint OnRow(std::string_view list, long row) {
+    wxRect rect;
+    EXPECT_TRUE(List(list).GetItemRect(row, rect));
+    return List(list).ClientToScreen(rect.GetPosition() + wxPoint(40, 4));
+}
+
+void RightClickAt(const wxPoint& screen_point) {
+    MoveMouseTo(screen_point);
+    wxUIActionSimulator().MouseClick(wxMOUSE_BTN_RIGHT);
+    PumpEvents();
+}
+
+using ResultMenus = MainWindowTest;
+
+TEST_F(ResultMenus, ARightClickShowsTheListsMenuOnlyWhenTheListHasRows) {
+    const auto opened = WatchMenus(Window(), {WXK_ESCAPE});
+    struct Case {
+        std::string_view list;
+        std::string_view menu;
+        int page;
+    };
+    for (const Case& c : {Case{"SingleResultList", "SingleResultMenu", 0},
+                          Case{"BatchResultList", "BatchResultMenu", 1}}) {
+        SCOPED_TRACE(c.list);
+        ShowPage("ResultPages", c.page);
+        PumpEvents();
+        RightClickAt(ScreenCentre(List(c.list)));
+        PumpEvents();
+        EXPECT_TRUE(opened->empty());
+
+        // Away from the first click, so that the two make no double-click.
+        AppendRows(c.list, {{"1001", "2014-05-01 08:00", "已签收"}});
+        PumpEvents();
+        RightClickAt(OnRow(c.list, 0));
+        ASSERT_TRUE(PumpUntil([&] { return !opened->empty(); }));
+        EXPECT_EQ(opened->front(), &Menu(c.menu));
+        opened->clear();
+    }
+}
+
+TEST_F(ResultMenus, ChoosingCopyInTheRealMenuCopiesTheRightClickedRow) {
+    AppendRows(
+        "SingleResultList",
+        {{"1001", "08:00", "收件"}, {"1001", "09:30", "发往上海"}, {"1001", "12:00", "已签收"}});
+    PumpEvents();
+    PutOnClipboard("before");
+    // "复制本条" is the menu's first item.
+    const auto opened = WatchMenus(Window(), {WXK_DOWN, WXK_RETURN});
+    RightClickAt(OnRow("SingleResultList", 1));
+    ASSERT_TRUE(PumpUntil([&] { return !opened->empty(); }));
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == "1001 09:30 发往上海"; }))
+        << ClipboardText();
+    EXPECT_EQ(StatusPartText(0), "已复制到剪切板");
+}
+
+struct CopyCase {
+    const char* what;
+    RowCellsList rows;
+    std::vector<long> selected;
+    Text copied;
+};
+
+TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
+    const Text long_step(600, 'x');
+    const CopyCase cases[] = {
+        {"second row", {{"A1", "t1", "s1"}, {"A2", "t2", "派送中"}}, {1}, "A2 t2 派送中"},
+        {"no selection", {{"A1", "t1", "s1"}}, {}, "  "},
+        {"lowest of two",
+         {{"A1", "t1", "s1"}, {"A2", "t2", "s2"}, {"A3", "t3", "s3"}},
+         {2, 0},
+         "A1 t1 s1"},
+        {"empty cells", {{"", "", ""}}, {0}, "  "},
+        {"long cell", {{"A1", "", long_step}}, {0}, "A1  " + long_step},
+    };
+    for (const auto& [list, menu] : {std::pair{"SingleResultList", "SingleResultMenu"},
+                                     std::pair{"BatchResultList", "BatchResultMenu"}}) {
+        for (const CopyCase& c : cases) {
+            SCOPED_TRACE(JoinTexts(list, ": ", c.what));
+            DeleteAllResultRows(List(list));
+            AppendRows(list, c.rows);
+            SelectRows(list, c.selected);
+            PutOnClipboard("before");
+            SetStatusPartText(0, "");
+            ChooseMenuItem(menu, "复制本条");
+            EXPECT_EQ(ClipboardText(), c.copied);
+            EXPECT_EQ(StatusPartText(0), "已复制到剪切板");
+        }
+    }
+}
+
+TEST_F(ResultMenus, DeleteRemovesTheLowestSelectedRowOrNothing) {
+    struct Case {
+        std::vector<long> selected;
+        std::vector<Text> left;
+    };
+    const Case cases[] = {
+        {{}, {"A1", "A2", "A3"}},
+        {{1}, {"A1", "A3"}},
+        {{2, 0}, {"A2", "A3"}},
+    };
+    for (const Case& c : cases) {
+        DeleteAllResultRows(List("BatchResultList"));
+        AppendRows("BatchResultList", {{"A1", "t", "s"}, {"A2", "t", "s"}, {"A3", "t", "s"}});
+        SelectRows("BatchResultList", c.selected);
+        ChooseMenuItem("BatchResultMenu", "删除本条结果");
+        std::vector<Text> left;
+        for (const RowCells& row : ResultRows(List("BatchResultList"))) {
+            left.push_back(row[0]);
+        }
+        EXPECT_EQ(left, c.left);
+    }
+}
+
+TEST_F(ResultMenus, EachClearEmptiesOnlyItsOwnList) {
+    const RowCellsList rows = {{"A1", "t", "s"}, {"A2", "t", "s"}};
+    AppendRows("SingleResultList", rows);
+    AppendRows("BatchResultList", rows);
+    ChooseMenuItem("SingleResultMenu", "清空");
+    EXPECT_EQ(ResultRowCount(List("SingleResultList")), 0);
+    EXPECT_EQ(ResultRows(List("BatchResultList")), rows);
+
+    AppendRows("SingleResultList", rows);
+    ChooseMenuItem("BatchResultMenu", "清空查询结果");
+    EXPECT_EQ(ResultRowCount(List("BatchResultList")), 0);
+    EXPECT_EQ(ResultRows(List("SingleResultList")), rows);
+}
+
+}  // namespace
