@@ -90,6 +90,10 @@ wxImage PixelsOver(const wxImage& shot, std::string_view name) {
     return shot.GetSubImage(wxRect(at, control.GetSize()));
 }
 
+wxColour PixelAt(const wxImage& shot, const wxPoint& at) {
+    return {shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)};
+}
+
 bool SamePixels(const wxImage& a, const wxImage& b) {
     return a.GetSize() == b.GetSize() &&
            std::equal(a.GetData(), a.GetData() + 3 * a.GetWidth() * a.GetHeight(), b.GetData());
@@ -117,18 +121,14 @@ TEST_F(ModesAndPanels, ModeButtonSwitchesToBatchAndBack) {
 }
 
 TEST_F(ModesAndPanels, TheNumberBoxShowsItsModesBackgroundOnScreen) {
-    const wxPoint corner = Control<wxWindow>("NumberBox").GetScreenPosition() -
+    const wxPoint inside = Control<wxWindow>("NumberBox").GetScreenPosition() -
                            Window().GetScreenPosition() + wxPoint(6, 6);
     const wxImage single = ScreenOfWindow("number_box_single.png");
     ClickButton("ModeButton");
     const wxImage batch = ScreenOfWindow("number_box_batch.png");
     ASSERT_TRUE(single.IsOk() && batch.IsOk());
-    EXPECT_EQ(wxColour(single.GetRed(corner.x, corner.y), single.GetGreen(corner.x, corner.y),
-                       single.GetBlue(corner.x, corner.y)),
-              kWhite);
-    EXPECT_EQ(wxColour(batch.GetRed(corner.x, corner.y), batch.GetGreen(corner.x, corner.y),
-                       batch.GetBlue(corner.x, corner.y)),
-              kGrey);
+    EXPECT_EQ(PixelAt(single, inside), kWhite);
+    EXPECT_EQ(PixelAt(batch, inside), kGrey);
 }
 
 TEST_F(ModesAndPanels, FoldingGivesThePanelsRoomToThePagesAndUnfoldingTakesItBack) {
