@@ -1,0 +1,160 @@
+// A batch query through the real main window, against a tracking service on this machine.
+//
+//   batch_window_bench NUMBERS LIMIT_SECONDS LABEL
+//
+// Opens the window as the program does, pointed at the service named by PARCELIO_TRACKING_HOST,
+// puts NUMBERS tracking numbers into BatchNumberBox, clicks ModeButton and QueryButton as the
+// user does and runs the event loop until BatchResultList holds a row per number and status bar
+// part 0 shows the batch's final message. A 10 ms timer ticks all along: the longest gap between
+// two ticks is the longest time the window did not respond. The run is abandoned after
+// LIMIT_SECONDS, or after a few seconds without a single row. Prints "figure<TAB>value<TAB>unit"
+// rows, each figure named after LABEL.
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/frame.h>
+#include <wx/listctrl.h>
+#include <wx/timer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>  // also brings std::chrono's clocks (<chrono> needs a UTF-8 build)
+
+#include "bench/command_line.h"
+#include "bench/generated_inputs.h"
+#include "catalogue/courier_catalogue.h"
+#include "tracking/tracking_request.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+#include "ui/status_bar.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kTickMilliseconds = 10;
+constexpr double kStallMilliseconds = 50;
+constexpr double kFirstRowLimitSeconds = 5;
+constexpr int kBatchPage = 1;
+constexpr std::string_view kBatchDoneMessage = "批量查询执行完毕！";
+
+struct BatchWatch {
+    int numbers = 0;
+    double limit_seconds = 0;
+    Clock::time_point clicked;
+    Clock::time_point last_tick;
+    double longest_gap_ms = 0;
+    int stalls = 0;
+    int rows = 0;
+    bool batch_page_shown = false;
+    bool finished = false;
+    double seconds = 0;
+};
+
+double Milliseconds(Clock::duration span) {
+    return std::chrono::duration<double, std::milli>(span).count();
+}
+
+// A click as the toolkit delivers it: the button's command event, handled at once.
+void Click(std::string_view button_name) {
+    wxButton& button = Control<wxButton>(button_name);
+    wxCommandEvent click(wxEVT_BUTTON, button.GetId());
+    click.SetEventObject(&button);
+    button.HandleWindowEvent(click);
+}
+
+void StartBatch(BatchWatch& watch) {
+    Click("ModeButton");
+    watch.batch_page_shown = ShownPage("ResultPages") == kBatchPage;
+    watch.clicked = watch.last_tick = Clock::now();
+    Click("QueryButton");
+}
+
+// One timer tick: notes the gap since the previous tick and whether the batch has ended.
+// Returns true when the watch is over.
+bool Tick(BatchWatch& watch) {
+    const Clock::time_point now = Clock::now();
+    const double gap = Milliseconds(now - watch.last_tick);
+    watch.last_tick = now;
+    watch.longest_gap_ms = std::max(watch.longest_gap_ms, gap);
+    watch.stalls += gap > kStallMilliseconds ? 1 : 0;
+    watch.rows = Control<wxListCtrl>("BatchResultList").GetItemCount();
+    watch.seconds = Milliseconds(now - watch.clicked) / 1000;
+    watch.finished = watch.rows >= watch.numbers && StatusPartText(0) == kBatchDoneMessage;
+    return watch.finished || watch.seconds > watch.limit_seconds ||
+           (watch.rows == 0 && watch.seconds > kFirstRowLimitSeconds);
+}
+
+void PrintRow(const std::string& figure, const std::string& value, const char* unit) {
+    std::printf("%s\t%s\t%s\n", figure.c_str(), value.c_str(), unit);
+}
+
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+void PrintResults(const BatchWatch& watch, const std::string& label) {
+    const std::string figure = "Batch of " + std::to_string(watch.numbers) + ", " + label;
+    if (!watch.batch_page_shown) {
+        std::fprintf(stderr, "batch_window_bench: ModeButton did not show the batch page\n");
+    }
+    if (watch.finished) {
+        PrintRow(figure + ": click to final message", Fixed(watch.seconds, 3), "s");
+    } else {
+        PrintRow(figure + ": click to final message",
+                 "unfinished: " + std::to_string(watch.rows) + " rows after " +
+                     Fixed(watch.seconds, 1) + " s",
+                 "-");
+    }
+    PrintRow(figure + ": longest gap between 10 ms ticks", Fixed(watch.longest_gap_ms, 1), "ms");
+    PrintRow(figure + ": gaps over 50 ms", std::to_string(watch.stalls), "count");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    BatchWatch watch;
+    int limit_seconds = 0;
+    const char* host = std::getenv("PARCELIO_TRACKING_HOST");
+    if (argc != 4 || !ReadPositive(argv[1], watch.numbers) ||
+        !ReadPositive(argv[2], limit_seconds) || host == nullptr || *host == '\0') {
+        std::fprintf(stderr,
+                     "usage: PARCELIO_TRACKING_HOST=host:port batch_window_bench NUMBERS "
+                     "LIMIT_SECONDS LABEL\n");
+        return 2;
+    }
+    watch.limit_seconds = limit_seconds;
+    const std::string label = argv[3];
+    if (!StartUserInterface(argc, argv)) {
+        std::fprintf(stderr, "batch_window_bench: the user interface cannot start\n");
+        return 1;
+    }
+    LoadCatalogue();
+    SetTrackingHost(host);
+    wxFrame* window = OpenMainWindow();
+    if (window == nullptr) {
+        std::fprintf(stderr, "batch_window_bench: the main window cannot be created\n");
+        return 1;
+    }
+    SetControlText("BatchNumberBox", MakeNumberList(static_cast<std::size_t>(watch.numbers)));
+
+    wxTimer ticker;
+    ticker.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (Tick(watch)) {
+            ticker.Stop();
+            window->Close(true);
+        }
+    });
+    wxTheApp->CallAfter([&] {
+        StartBatch(watch);
+        ticker.Start(kTickMilliseconds);
+    });
+    wxTheApp->OnRun();
+    PrintResults(watch, label);
+    std::fflush(stdout);
+    EndUserInterface();
+    return 0;
+}
