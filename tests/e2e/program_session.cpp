@@ -105,6 +105,11 @@ std::string ProgramSession::ErrorOutput() const {
     return FileContent(error_file_);
 }
 
+bool HasSanitizerReport(const std::string& error_output) {
+    return error_output.find("Sanitizer") != std::string::npos ||
+           error_output.find("runtime error") != std::string::npos;
+}
+
 bool WaitForRequests(const FixtureService& service, std::size_t count, int limit_seconds) {
     for (int round = 0; round < limit_seconds * 10 && service.RequestCount() < count; ++round) {
         PauseBriefly();

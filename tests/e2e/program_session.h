@@ -64,6 +64,9 @@ class ProgramSession {
     std::string window_;
 };
 
+// Whether a sanitizer reported anything in error_output.
+bool HasSanitizerReport(const std::string& error_output);
+
 // Waits up to limit_seconds for service to have received count requests.
 bool WaitForRequests(const FixtureService& service, std::size_t count, int limit_seconds);
 

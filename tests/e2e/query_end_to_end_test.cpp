@@ -96,6 +96,7 @@ TEST_F(EndToEnd, SingleAndBatchQueriesThroughRealInput) {
 
     EXPECT_EQ(program.CloseAndWait(kExitLimitSeconds), 0);
     EXPECT_EQ(service_.RequestCount(), 4u);
+    EXPECT_FALSE(HasSanitizerReport(program.ErrorOutput())) << program.ErrorOutput();
 }
 
 }  // namespace
