@@ -1,4 +1,4 @@
-// Which letters a group admits and which courier an option stands for.
+// Which catalogue letters a letter group admits.
 #include <gtest/gtest.h>
 
 #include "catalogue/courier_picker.h"
@@ -20,15 +20,6 @@ TEST(GroupAdmits, TheGroupsLettersOnlyAndEverythingForAnyOtherText) {
     for (const Case& c : cases) {
         EXPECT_EQ(GroupAdmits(c.group, c.letter), c.admitted) << c.group << " " << c.letter;
     }
-}
-
-TEST(CommonCourierItem, ThreeCaptionsStandForLongerNames) {
-    EXPECT_EQ(CommonCourierItem("DHL"), "DHL-国际件-英文结果");
-    EXPECT_EQ(CommonCourierItem("顺丰"), "顺丰速递");
-    EXPECT_EQ(CommonCourierItem("FedEx"), "Fedex-国际件-中文结果");
-    EXPECT_EQ(CommonCourierItem("UPS"), "UPS");
-    EXPECT_EQ(CommonCourierItem("dhl"), "dhl");
-    EXPECT_EQ(CommonCourierItem("顺丰速递"), "顺丰速递");
 }
 
 }  // namespace
