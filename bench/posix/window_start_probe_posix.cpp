@@ -7,7 +7,7 @@
 // moment the X server maps a top-level window named WINDOW_NAME. The probe then gives the window
 // a moment to paint, asks it to close as its close box does, and waits for the program to end.
 // Prints each run's time in milliseconds on standard output, one line per run. Exits with 1
-// when a run shows no such window within a minute.
+// when a run shows no such window within a minute, or its program ends before showing one.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -15,6 +15,7 @@
 #include <sys/select.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string_view>
@@ -45,8 +46,10 @@ bool HasName(Display* display, Window window, std::string_view name) {
     return same;
 }
 
-// The next top-level window mapped with that name, or None at the deadline.
-Window WaitForWindow(Display* display, std::string_view name, Clock::time_point deadline) {
+// The next top-level window mapped with that name, or None when the program has ended first
+// (it is then reaped) or at the deadline.
+Window WaitForWindow(Display* display, std::string_view name, pid_t program,
+                     Clock::time_point deadline, bool& program_ended) {
     const int connection = ConnectionNumber(display);
     for (;;) {
         while (XPending(display) > 0) {
@@ -56,13 +59,14 @@ Window WaitForWindow(Display* display, std::string_view name, Clock::time_point 
                 return event.xmap.window;
             }
         }
+        program_ended = waitpid(program, nullptr, WNOHANG) == program;
         const auto left =
             std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
+        if (program_ended || left.count() <= 0) {
             return None;
         }
-        timeval wait{static_cast<time_t>(left.count() / 1000000),
-                     static_cast<suseconds_t>(left.count() % 1000000)};
+        const auto wait_span = std::min(left, std::chrono::microseconds(kEndPoll));
+        timeval wait{0, static_cast<suseconds_t>(wait_span.count())};
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(connection, &readable);
@@ -106,12 +110,16 @@ double TimeOneStart(Display* display, std::string_view name, char** command) {
         std::fprintf(stderr, "window_start_probe: cannot start %s\n", command[0]);
         return -1;
     }
-    const Window window = WaitForWindow(display, name, start + kWindowLimit);
+    bool program_ended = false;
+    const Window window =
+        WaitForWindow(display, name, program, start + kWindowLimit, program_ended);
     const double milliseconds =
         std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (window == None) {
-        kill(program, SIGKILL);
-        waitpid(program, nullptr, 0);
+        if (!program_ended) {
+            kill(program, SIGKILL);
+            waitpid(program, nullptr, 0);
+        }
         return -1;
     }
     std::this_thread::sleep_for(kPaintPause);
