@@ -8,7 +8,6 @@
 #include "runs/result_rows.h"
 #include "runs/worker_bridge.h"
 #include "tests/ui/query_window.h"
-#include "tracking/tracking_request.h"
 #include "ui/control_ops.h"
 #include "ui/controls.h"
 #include "ui/status_bar.h"
@@ -124,12 +123,7 @@ TEST_F(BatchQuery, AFailedNumberShowsItsMessageUntilTheRunEnds) {
 }
 
 TEST_F(BatchQuery, AnUnreachableServiceGivesRowsWithAnEmptyMessage) {
-    std::string closed_host;
-    {
-        const FixtureService gone;
-        closed_host = gone.HostAndPort();
-    }
-    SetTrackingHost(closed_host);
+    PointAtAClosedPort();
     QueryBox("111\r\n222");
     EXPECT_EQ(Rows("BatchResultList"), (RowCellsList{{"111", "--", ""}, {"222", "--", ""}}));
     EXPECT_EQ(StatusPartText(0), kDone);

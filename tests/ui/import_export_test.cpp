@@ -43,23 +43,32 @@ class ImportExport : public MainWindowTest {
     TempFolder folder_;
 };
 
-TEST_F(ImportExport, ImportShowsTheFilesNumbersWithTheCaretAtTheEnd) {
+struct ImportCase {
+    const char* name;
+    std::string file;  // the file's bytes
+    Text box;          // BatchNumberBox afterwards
+};
+
+class ImportOfFile : public ImportExport, public testing::WithParamInterface<ImportCase> {};
+
+TEST_P(ImportOfFile, ReplacesTheBoxWithTheNumbersAndPutsTheCaretAtTheEnd) {
     const fs::path file = folder_.Path() / "numbers.txt";
-    TempFolder::WriteFile(file, "\r\n111\r\n 222 \r\n\r\n快递 333\r\n");
+    TempFolder::WriteFile(file, GetParam().file);
     SetControlText("BatchNumberBox", "earlier text");
     ImportNumbersWith(Picks(file, FileDialogKind::Open));
-    EXPECT_EQ(ControlText("BatchNumberBox"), "\r\n111\r\n222\r\n快递333");
+    EXPECT_EQ(ControlText("BatchNumberBox"), GetParam().box);
     const wxTextCtrl& box = Control<wxTextCtrl>("BatchNumberBox");
     EXPECT_EQ(box.GetInsertionPoint(), box.GetLastPosition());
 }
 
-TEST_F(ImportExport, AnEmptyFileEmptiesTheBox) {
-    const fs::path file = folder_.Path() / "empty.txt";
-    TempFolder::WriteFile(file, "");
-    SetControlText("BatchNumberBox", "earlier text");
-    ImportNumbersWith(Picks(file, FileDialogKind::Open));
-    EXPECT_EQ(ControlText("BatchNumberBox"), "");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, ImportOfFile,
+    testing::Values(ImportCase{"FirstLineEmpty", "\r\n111\r\n 222 \r\n\r\n快递 333\r\n",
+                               "\r\n111\r\n222\r\n快递333"},
+                    ImportCase{"Empty", "", ""},
+                    ImportCase{"LineFeedsOnly", "111\n 222\n", "111\n222\n"},
+                    ImportCase{"ZeroByteEndsTheText", std::string("111\r\n\0 222\r\n", 12), "111"}),
+    [](const testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
 struct KeptBoxCase {
     const char* name;

@@ -64,6 +64,15 @@ void QueryWindowTest::SelectRow(std::string_view list, long row) {
     Control<wxListCtrl>(list).SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
 }
 
+void QueryWindowTest::PointAtAClosedPort() {
+    std::string closed_host;
+    {
+        const FixtureService gone;
+        closed_host = gone.HostAndPort();
+    }
+    SetTrackingHost(closed_host);
+}
+
 std::vector<std::string> QueryWindowTest::SentValues(std::string_view key) const {
     std::vector<std::string> values;
     for (const RecordedRequest& request : service_.Requests()) {

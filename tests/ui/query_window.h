@@ -35,6 +35,9 @@ class QueryWindowTest : public MainWindowTest {
     static RowCellsList Rows(std::string_view list);
     static void SelectRow(std::string_view list, long row);
 
+    // Sends the tracking requests to a loopback port where no service listens any more.
+    static void PointAtAClosedPort();
+
     // The decoded values of one key of every request the service received, in order.
     std::vector<std::string> SentValues(std::string_view key) const;
 

@@ -6,7 +6,6 @@
 #include "runs/current_type_code.h"
 #include "runs/worker_bridge.h"
 #include "tests/ui/query_window.h"
-#include "tracking/tracking_request.h"
 #include "ui/control_ops.h"
 #include "ui/status_bar.h"
 
@@ -114,12 +113,7 @@ TEST_F(SingleQuery, ARefusalShowsTheServiceMessageWithoutRows) {
 }
 
 TEST_F(SingleQuery, AnUnreachableServiceLeavesALoneMark) {
-    std::string closed_host;
-    {
-        const FixtureService gone;
-        closed_host = gone.HostAndPort();
-    }
-    SetTrackingHost(closed_host);
+    PointAtAClosedPort();
     SetStatusPartTip(0, "earlier");
     SetControlText("NumberBox", "SF1");
     QueryAndWait();
