@@ -22,7 +22,7 @@ class BatchQuery : public QueryWindowTest {
   protected:
     void SetUp() override {
         QueryWindowTest::SetUp();
-        ShowPage("ResultPages", 1);
+        ClickButton("ModeButton");
         service_.SetReplyMaker([](const RecordedRequest& request) {
             const std::string number = QueryValue(request.target, "postid").value_or("");
             return StepsReply(number, {{"t2 " + number, "latest"}, {"t1 " + number, "first"}});
@@ -138,7 +138,7 @@ TEST_F(BatchQuery, EachRequestTakesTheCourierResolvedAtThatMoment) {
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 1; });
     // A refused press in single mode resolves the courier all the same.
-    ShowPage("ResultPages", 0);
+    ClickButton("ModeButton");
     SelectCourier("UPS");
     PressQuery();
     gate.Open();
@@ -173,6 +173,8 @@ TEST_F(BatchQuery, ViewingARowsStepsQueriesItsNumberIntoTheSingleList) {
     SetStatusPartText(0, "unchanged");
     SelectRow("BatchResultList", 1);
     ChooseMenuItem("BatchResultMenu", "查看快件流程");
+    EXPECT_EQ(ShownPage("ResultPages"), 0);
+    EXPECT_EQ(ControlText("ModeButton"), "批量◢");
     EXPECT_EQ(SentValues("postid"), (Strings{"111", "222", "222"}));
     EXPECT_EQ(Rows("SingleResultList"),
               (RowCellsList{{"222", "t1 222", "first"}, {"222", "t2 222", "latest"}}));
