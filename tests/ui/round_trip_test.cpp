@@ -7,7 +7,6 @@
 #include "runs/import_export.h"
 #include "tests/runs/temp_folder.h"
 #include "tests/ui/query_window.h"
-#include "ui/control_ops.h"
 #include "ui/status_bar.h"
 
 namespace fs = std::filesystem;
