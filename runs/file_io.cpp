@@ -19,7 +19,10 @@ fs::path TemporaryPathBeside(const fs::path& path) {
     fs::path temporary;
     std::error_code error;
     do {
-        temporary = path.parent_path() / ("~" + std::to_string(pick(source)) + ".tmp");
+        std::string name = std::to_string(pick(source));
+        name.insert(name.begin(), '~');
+        name.append(".tmp");
+        temporary = path.parent_path() / name;
     } while (fs::exists(temporary, error));
     return temporary;
 }
