@@ -138,11 +138,26 @@ wxWindow* MakeComboBox(const ControlRow& row, wxWindow& parent, const WindowLayo
     return box;
 }
 
+// Enter in a multi-line box starts a new line with CR LF, the line end the number lists use;
+// GTK's own Enter would insert a lone LF, which does not end a line.
+void OnMultiLineKey(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && event.GetModifiers() == wxMOD_NONE) {
+        static_cast<wxTextCtrl*>(event.GetEventObject())->WriteText(wxS("\r\n"));
+        return;
+    }
+    event.Skip();
+}
+
 wxWindow* MakeEditBox(const ControlRow& row, wxWindow& parent) {
-    const long style =
-        (row.style & kMultiLine) != 0 ? wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_BESTWRAP : 0;
-    return Made<wxTextCtrl>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), style,
-                            wxDefaultValidator, Name(row));
+    const bool multi_line = (row.style & kMultiLine) != 0;
+    const long style = multi_line ? wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_BESTWRAP : 0;
+    auto* box = Made<wxTextCtrl>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row),
+                                 style, wxDefaultValidator, Name(row));
+    if (box != nullptr && multi_line) {
+        box->Bind(wxEVT_KEY_DOWN, OnMultiLineKey);
+    }
+    return box;
 }
 
 wxWindow* MakeGroupBox(const ControlRow& row, wxWindow& parent) {

@@ -32,6 +32,18 @@ TEST_F(WindowInput, TypedTextGoesIntoTheFocusedNumberBox) {
     EXPECT_TRUE(number_box.HasFocus());
 }
 
+TEST_F(WindowInput, EnterInTheBatchBoxEndsTheLineWithCrLf) {
+    ShowPage("ResultPages", 1);
+    wxTextCtrl& batch_box = Control<wxTextCtrl>("BatchNumberBox");
+    MouseClickAt(ScreenCentre(batch_box));
+    ASSERT_TRUE(PumpUntil([&batch_box] { return batch_box.HasFocus(); }));
+    PressKey('1');
+    PressKey(WXK_RETURN);
+    PressKey('2');
+    EXPECT_TRUE(PumpUntil([] { return ControlText("BatchNumberBox") == "1\r\n2"; }))
+        << ControlText("BatchNumberBox");
+}
+
 // Counts the clicks that reach a button, leaving the program's own handler to run as well.
 std::shared_ptr<int> CountClicks(std::string_view name) {
     auto clicks = std::make_shared<int>(0);
