@@ -1,41 +1,17 @@
 // POSIX only: a write cut short by the process's file size limit, which holds for every user,
 // root included, and the permission bits of a replaced file.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
 #include "runs/file_io.h"
 #include "temp_folder.h"
+#include "tests/runs/file_size_limit_posix.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Lowers the largest file size this process may write for its lifetime; writing past it
-// fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*previous_handler_)(int) = SIG_DFL;
-};
 
 TEST(WriteWholeFile, FailedWriteKeepsTheExistingFile) {
     const TempFolder folder;

@@ -1,10 +1,8 @@
 // POSIX only: an export cut short by the process's file size limit, which holds for every user,
 // root included.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <wx/listctrl.h>
 
-#include <csignal>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +10,7 @@
 
 #include "runs/import_export.h"
 #include "runs/result_rows.h"
+#include "tests/runs/file_size_limit_posix.h"
 #include "tests/runs/temp_folder.h"
 #include "tests/ui/window_harness.h"
 #include "ui/controls.h"
@@ -20,29 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Lowers the largest file this process may write; writing past it fails with EFBIG instead of
-// raising SIGXFSZ.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*previous_handler_)(int) = SIG_DFL;
-};
 
 using ExportFailure = MainWindowTest;
 
