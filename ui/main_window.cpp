@@ -19,6 +19,7 @@
 #include "ui/picture_box.h"
 #include "ui/status_bar.h"
 #include "ui/toolkit_reports.h"
+#include "ui/toolkit_style.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -57,6 +58,7 @@ bool StartUserInterface(int& argc, char** argv) {
         return false;
     }
     SilenceToolkitReports();
+    FitToolkitStyleToLayout();
     wxInitAllImageHandlers();
     return true;
 }
