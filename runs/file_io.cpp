@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -49,28 +50,42 @@ bool WriteNewFile(const fs::path& path, const ByteArray& bytes) {
 }  // namespace
 
 std::optional<ByteArray> ReadWholeFile(const fs::path& path) {
+    LimitedRead read = ReadFileUpTo(path, UINTMAX_MAX);
+    if (read.outcome != ReadOutcome::kRead) {
+        return std::nullopt;
+    }
+    return std::move(read.bytes);
+}
+
+LimitedRead ReadFileUpTo(const fs::path& path, std::uintmax_t max_bytes) {
     std::error_code error;
     if (!fs::is_regular_file(path, error)) {
-        return std::nullopt;
+        return {};
+    }
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (!error && size > max_bytes) {
+        return {ReadOutcome::kTooLarge, {}};
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return std::nullopt;
+        return {};
     }
-    ByteArray bytes;
-    const std::uintmax_t size = fs::file_size(path, error);
+    LimitedRead read{ReadOutcome::kRead, {}};
     if (!error) {
-        bytes.reserve(static_cast<std::size_t>(size));
+        read.bytes.reserve(static_cast<std::size_t>(size));
     }
     ByteArray chunk(kReadChunkBytes);
     while (file.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
            file.gcount() > 0) {
-        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + file.gcount());
+        if (static_cast<std::uintmax_t>(file.gcount()) > max_bytes - read.bytes.size()) {
+            return {ReadOutcome::kTooLarge, {}};
+        }
+        read.bytes.insert(read.bytes.end(), chunk.begin(), chunk.begin() + file.gcount());
     }
     if (file.bad()) {
-        return std::nullopt;
+        return {};
     }
-    return bytes;
+    return read;
 }
 
 bool WriteWholeFile(const fs::path& path, const ByteArray& bytes) {

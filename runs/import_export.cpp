@@ -3,6 +3,8 @@
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
+#include <cstdint>
+
 #include "runs/file_io.h"
 #include "runs/import_export_text.h"
 #include "runs/result_rows.h"
@@ -16,6 +18,11 @@ constexpr std::string_view kImportEvent = "导入";
 constexpr std::string_view kClearEvent = "清空";
 constexpr std::string_view kExportFailedMessage = "导出失败";
 constexpr int kMessagePart = 0;
+// Setting a text of this size into the box already takes the window a noticeable while; a list
+// of tracking numbers is rarely above a few megabytes.
+constexpr std::uintmax_t kImportLimitBytes = 16 * 1024 * 1024;
+constexpr std::string_view kImportTooLargeMessage = "文件过大，未导入（上限16MB）";
+constexpr std::string_view kImportUnreadableMessage = "无法读取文件，未导入";
 
 // Replaces the box's text in one go; the caret goes to the end and is scrolled into view, as
 // after appending the text line by line.
@@ -45,9 +52,17 @@ void ImportNumbersWith(const FileChooser& choose) {
     if (!path) {
         return;
     }
-    const std::optional<ByteArray> bytes = ReadWholeFile(*path);
-    if (bytes) {
-        ShowNumbers(ImportedNumberText(*bytes));
+    const LimitedRead read = ReadFileUpTo(*path, kImportLimitBytes);
+    switch (read.outcome) {
+        case ReadOutcome::kRead:
+            ShowNumbers(ImportedNumberText(read.bytes));
+            break;
+        case ReadOutcome::kTooLarge:
+            SetStatusPartText(kMessagePart, kImportTooLargeMessage);
+            break;
+        case ReadOutcome::kUnreadable:
+            SetStatusPartText(kMessagePart, kImportUnreadableMessage);
+            break;
     }
 }
 
