@@ -1,0 +1,147 @@
+// A long batch run through the real window against a flaky service: ten thousand numbers, of
+// which a tenth see the connection reset, a tenth get an HTML error page with status 500 and a
+// tenth are answered after a short wait. Every number gets its row, in line order, and the
+// process's resident memory does not keep growing along the run.
+#include <wx/listctrl.h>
+
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "runs/row_cells.h"
+#include "tests/ui/query_window.h"
+#include "ui/control_ops.h"
+#include "ui/controls.h"
+#include "ui/status_bar.h"
+
+namespace {
+
+// ---- Linux only: the resident set size from /proc. Elsewhere nothing is known. ----
+std::optional<long> ResidentKiB() {
+#if defined(__linux__)
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+        status.ignore(4096, '\n');
+    }
+#endif
+    return std::nullopt;
+}
+// ---- end of the Linux-only part ----
+
+constexpr int kNumbers = 10000;
+constexpr int kEarlyNumbers = 1000;
+constexpr int kSlowReplyMs = 3;
+constexpr char kDone[] = "批量查询执行完毕！";
+// The page's message start marker is missing, so the message runs from its tenth byte up to
+// the next double quote: "<html><bo" are the nine bytes skipped.
+constexpr char kErrorPage[] =
+    "<html><body class=\"error\"><h1>Internal Server Error</h1></body></html>";
+constexpr char kErrorPageMessage[] = "dy class=";
+
+enum class Behaviour { kReset, kErrorPage, kSlow, kGood };
+
+Behaviour BehaviourOf(int index) {
+    switch (index % 10) {
+        case 0:
+            return Behaviour::kReset;
+        case 1:
+            return Behaviour::kErrorPage;
+        case 2:
+            return Behaviour::kSlow;
+        default:
+            return Behaviour::kGood;
+    }
+}
+
+std::string NumberAt(int index) {
+    char number[16];
+    std::snprintf(number, sizeof number, "SF%05d", index);
+    return number;
+}
+
+int IndexOf(const std::string& number) {
+    return number.size() > 2 ? std::stoi(number.substr(2)) : 0;
+}
+
+FixtureReply FlakyReply(const std::string& number) {
+    const FixtureReply good = StepsReply(number, {{"t2 " + number, "latest"}, {"t1", "first"}});
+    switch (BehaviourOf(IndexOf(number))) {
+        case Behaviour::kReset: {
+            FixtureReply reset = good;
+            reset.send_limit = 0;
+            reset.end = ConnectionEnd::kReset;
+            return reset;
+        }
+        case Behaviour::kErrorPage:
+            return BodyReply(kErrorPage, 500);
+        case Behaviour::kSlow: {
+            FixtureReply slow = good;
+            slow.delay_ms = kSlowReplyMs;
+            return slow;
+        }
+        case Behaviour::kGood:
+            break;
+    }
+    return good;
+}
+
+RowCells ExpectedRow(int index) {
+    const std::string number = NumberAt(index);
+    switch (BehaviourOf(index)) {
+        case Behaviour::kReset:
+            return {number, "--", ""};
+        case Behaviour::kErrorPage:
+            return {number, "--", kErrorPageMessage};
+        case Behaviour::kSlow:
+        case Behaviour::kGood:
+            break;
+    }
+    return {number, "t2 " + number, "latest"};
+}
+
+using BatchSoak = QueryWindowTest;
+
+TEST_F(BatchSoak, TenThousandNumbersAgainstAFlakyService) {
+    service_.SetReplyMaker([](const RecordedRequest& request) {
+        return FlakyReply(QueryValue(request.target, "postid").value_or(""));
+    });
+    ClickButton("ModeButton");
+    std::string box;
+    for (int index = 0; index < kNumbers; ++index) {
+        box += NumberAt(index);
+        box += index % 7 == 3 ? "\r\n \r\n" : "\r\n";  // blank lines give no row
+    }
+    SetControlText("BatchNumberBox", box);
+
+    PressQuery();
+    const wxListCtrl& list = Control<wxListCtrl>("BatchResultList");
+    PumpUntilHolds([&] { return list.GetItemCount() >= kEarlyNumbers; });
+    const std::optional<long> early_kib = ResidentKiB();
+    WaitForRuns();
+    const std::optional<long> final_kib = ResidentKiB();
+
+    const RowCellsList rows = Rows("BatchResultList");
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(kNumbers));
+    for (int index = 0; index < kNumbers; ++index) {
+        ASSERT_EQ(rows[index], ExpectedRow(index)) << "row " << index;
+    }
+    EXPECT_EQ(StatusPartText(0), kDone);
+    EXPECT_EQ(service_.RequestCount(), static_cast<std::size_t>(kNumbers));
+
+    if (early_kib && final_kib) {
+        RecordProperty("resident_kib_after_1000", std::to_string(*early_kib));
+        RecordProperty("resident_kib_at_end", std::to_string(*final_kib));
+        std::printf("resident memory: %ld KiB after %d numbers, %ld KiB at the end\n", *early_kib,
+                    kEarlyNumbers, *final_kib);
+        EXPECT_LE(*final_kib, *early_kib + *early_kib / 10);
+    }
+}
+
+}  // namespace

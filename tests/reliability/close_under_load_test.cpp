@@ -1,0 +1,79 @@
+// Closing the built program's window, fifty times over, while eight single runs and a batch run
+// are receiving slow answers: every time the program ends by itself with status 0 and without
+// any sanitizer report. The exit times are printed, not judged.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+#include "tests/e2e/program_session.h"
+
+namespace {
+
+constexpr int kRounds = 50;
+constexpr int kSingleRuns = 8;
+constexpr int kRequestLimitSeconds = 60;
+// Far below the hour the slow answers would take, far above what closing needs.
+constexpr int kExitLimitSeconds = 10;
+
+// Sends the head and a first part at once, then one byte every 200 ms: the transfer stays
+// above the client's low-speed cut-off and would take about an hour to finish.
+FixtureReply SlowReply() {
+    FixtureReply reply = BodyReply(std::string(18000, ' '));
+    reply.drip_after = 64;
+    reply.drip_bytes = 1;
+    reply.drip_interval_ms = 200;
+    return reply;
+}
+
+// Seconds on the system clock; <chrono> does not compile with the GBK execution charset.
+double NowSeconds() {
+    std::timespec now{};
+    std::timespec_get(&now, TIME_UTC);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// Starts the program, starts the runs, closes the window; the seconds the program took to end.
+double CloseOneLoadedProgram(int round) {
+    FixtureService service;
+    service.SetDefaultReply(SlowReply());
+    ProgramSession program(service);
+    EXPECT_FALSE(program.Window().empty()) << "round " << round << ": " << program.ErrorOutput();
+    if (program.Window().empty()) {
+        return 0;
+    }
+    program.Click(kNumberBox);
+    program.Type("SF100");
+    for (int run = 0; run < kSingleRuns; ++run) {
+        program.Click(kQueryButton);
+    }
+    program.Click(kModeButton);
+    program.Click(kBatchNumberBox);
+    program.Type("111");
+    program.Click(kQueryButton);
+    EXPECT_TRUE(WaitForRequests(service, kSingleRuns + 1, kRequestLimitSeconds))
+        << "round " << round;
+
+    const double closing = NowSeconds();
+    EXPECT_EQ(program.CloseAndWait(kExitLimitSeconds), 0) << "round " << round;
+    const double taken = NowSeconds() - closing;
+    EXPECT_FALSE(HasSanitizerReport(program.ErrorOutput()))
+        << "round " << round << ": " << program.ErrorOutput();
+    return taken;
+}
+
+TEST(CloseUnderLoad, EndsTheProgramWithStatusZeroEveryTime) {
+    std::vector<double> seconds;
+    for (int round = 0; round < kRounds && !HasFailure(); ++round) {
+        seconds.push_back(CloseOneLoadedProgram(round));
+    }
+    std::sort(seconds.begin(), seconds.end());
+    if (!seconds.empty()) {
+        std::printf("exit after Esc over %zu rounds: min %.3f s, median %.3f s, max %.3f s\n",
+                    seconds.size(), seconds.front(), seconds[seconds.size() / 2], seconds.back());
+    }
+}
+
+}  // namespace
