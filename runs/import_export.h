@@ -23,7 +23,7 @@ using FileChooser = std::function<std::optional<std::filesystem::path>(FileDialo
 // dialog (ChooseFilePath).
 //
 // The import reads the whole file first: only when it could be read is BatchNumberBox replaced
-// by its numbers, with the caret at the end in view. A file over 16 MiB, which would hold the
+// by its numbers, with the caret at the end in view. A file over 4 MiB, which would hold the
 // window up for long, and a file that cannot be read leave the box as it was and say why in
 // MainStatusBar.
 void ImportNumbersWith(const FileChooser& choose);

@@ -26,7 +26,7 @@ namespace {
 
 constexpr char kEarlierBox[] = "111\r\n222";
 constexpr char kEarlierStatus[] = "earlier message";
-constexpr char kTooLarge[] = "文件过大，未导入（上限16MB）";
+constexpr char kTooLarge[] = "文件过大，未导入（上限4MB）";
 constexpr char kUnreadable[] = "无法读取文件，未导入";
 constexpr char kExportFailed[] = "导出失败";
 constexpr std::uintmax_t kMiB = 1024 * 1024;
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       kTooLarge},
                     RefusedImportCase{"OneByteOverTheLimit",
                                       [](const fs::path& folder) {
-                                          MakeSparseFile(folder / "big.txt", 16 * kMiB + 1);
+                                          MakeSparseFile(folder / "big.txt", 4 * kMiB + 1);
                                           return folder / "big.txt";
                                       },
                                       kTooLarge},
@@ -146,7 +146,7 @@ TEST_P(AcceptedImport, FillsTheBoxWithTheTextBeforeTheFirstZeroByte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, AcceptedImport,
-    testing::Values(AcceptedImportCase{"OnlyZeroBytes", std::string(kMiB, '\0')},
+    testing::Values(AcceptedImportCase{"ZeroBytesUpToTheLimit", std::string(4 * kMiB, '\0')},
                     AcceptedImportCase{"BinaryNoise", RandomBytes(64 * 1024)},
                     AcceptedImportCase{"BinaryNoiseWithoutZeroBytes",
                                        [] {
