@@ -35,6 +35,21 @@ std::optional<long> ResidentKiB() {
 }
 // ---- end of the Linux-only part ----
 
+// The thread checker keeps records for every thread that ever ran, and each request starts
+// threads in the service and in the program: its memory grows along the run by design, so the
+// bound on resident memory is not checked under it.
+#if defined(__SANITIZE_THREAD__)
+constexpr bool kMemoryGrowsByDesign = true;
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+constexpr bool kMemoryGrowsByDesign = true;
+#else
+constexpr bool kMemoryGrowsByDesign = false;
+#endif
+#else
+constexpr bool kMemoryGrowsByDesign = false;
+#endif
+
 constexpr int kNumbers = 10000;
 constexpr int kEarlyNumbers = 1000;
 constexpr int kSlowReplyMs = 3;
@@ -140,7 +155,9 @@ TEST_F(BatchSoak, TenThousandNumbersAgainstAFlakyService) {
         RecordProperty("resident_kib_at_end", std::to_string(*final_kib));
         std::printf("resident memory: %ld KiB after %d numbers, %ld KiB at the end\n", *early_kib,
                     kEarlyNumbers, *final_kib);
-        EXPECT_LE(*final_kib, *early_kib + *early_kib / 10);
+        if (!kMemoryGrowsByDesign) {
+            EXPECT_LE(*final_kib, *early_kib + *early_kib / 10);
+        }
     }
 }
 
