@@ -68,20 +68,6 @@ std::shared_ptr<int> CountClicks(std::string_view name,
     return clicks;
 }
 
-// What the screen shows inside the window, once drawing has settled.
-wxImage ScreenOfWindow(const std::string& file_name) {
-    wxFrame& window = Control<wxFrame>("MainWindow");
-    window.Refresh();
-    window.Update();
-    for (int round = 0; round < 20; ++round) {
-        PumpEvents();
-        wxMilliSleep(10);
-    }
-    const std::string path = OutputPath(file_name);
-    EXPECT_TRUE(SaveWindowScreenshot(window, path));
-    return wxImage(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
-}
-
 // The pixels of a shot of the window where the named control lies.
 wxImage PixelsOver(const wxImage& shot, std::string_view name) {
     const wxWindow& control = Control<wxWindow>(name);
@@ -123,9 +109,10 @@ TEST_F(ModesAndPanels, ModeButtonSwitchesToBatchAndBack) {
 TEST_F(ModesAndPanels, TheNumberBoxShowsItsModesBackgroundOnScreen) {
     const wxPoint inside = Control<wxWindow>("NumberBox").GetScreenPosition() -
                            Window().GetScreenPosition() + wxPoint(6, 6);
-    const wxImage single = ScreenOfWindow("number_box_single.png");
+    const wxImage single =
+        SettledScreenshot(Control<wxFrame>("MainWindow"), "number_box_single.png");
     ClickButton("ModeButton");
-    const wxImage batch = ScreenOfWindow("number_box_batch.png");
+    const wxImage batch = SettledScreenshot(Control<wxFrame>("MainWindow"), "number_box_batch.png");
     ASSERT_TRUE(single.IsOk() && batch.IsOk());
     EXPECT_EQ(PixelAt(single, inside), kWhite);
     EXPECT_EQ(PixelAt(batch, inside), kGrey);
@@ -247,20 +234,24 @@ TEST_F(ModesAndPanels, TheHelpPageIsDrawnOverTheQueryRowAndThePanel) {
     const std::string_view covered[] = {"ModeButton", "QueryButton", "NumberBox", "CourierBox",
                                         "CommonCourierPanel"};
     // Where nothing covers the query row, hiding a control there changes what is shown.
-    const wxImage started = ScreenOfWindow("query_row_started.png");
+    const wxImage started =
+        SettledScreenshot(Control<wxFrame>("MainWindow"), "query_row_started.png");
     Control<wxWindow>("QueryButton").Hide();
-    const wxImage without_button = ScreenOfWindow("query_row_without_button.png");
+    const wxImage without_button =
+        SettledScreenshot(Control<wxFrame>("MainWindow"), "query_row_without_button.png");
     Control<wxWindow>("QueryButton").Show();
     ASSERT_TRUE(started.IsOk() && without_button.IsOk());
     ASSERT_FALSE(
         SamePixels(PixelsOver(started, "QueryButton"), PixelsOver(without_button, "QueryButton")));
 
     ClickFooterEvent("帮助");
-    const wxImage help = ScreenOfWindow("help_over_query_row.png");
+    const wxImage help =
+        SettledScreenshot(Control<wxFrame>("MainWindow"), "help_over_query_row.png");
     for (const std::string_view name : covered) {
         Control<wxWindow>(name).Hide();
     }
-    const wxImage help_without = ScreenOfWindow("help_without_query_row.png");
+    const wxImage help_without =
+        SettledScreenshot(Control<wxFrame>("MainWindow"), "help_without_query_row.png");
     ASSERT_TRUE(help.IsOk() && help_without.IsOk());
     for (const std::string_view name : covered) {
         EXPECT_TRUE(SamePixels(PixelsOver(help, name), PixelsOver(help_without, name))) << name;

@@ -19,23 +19,10 @@ wxColour ColourAtCentreOf(const wxImage& shot, const wxFrame& window, std::strin
     return {shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)};
 }
 
-wxImage Screenshot(wxFrame& window, std::string_view file_name) {
-    // Drawing reaches the X server some frames after a change; there is nothing to wait for.
-    window.Refresh();
-    window.Update();
-    for (int round = 0; round < 20; ++round) {
-        PumpEvents();
-        wxMilliSleep(10);
-    }
-    const std::string path = OutputPath(file_name);
-    EXPECT_TRUE(SaveWindowScreenshot(window, path));
-    return wxImage(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
-}
-
 using Screenshots = MainWindowTest;
 
 TEST_F(Screenshots, StartedWindowShowsItsLayout) {
-    const wxImage shot = Screenshot(Window(), "window_started.png");
+    const wxImage shot = SettledScreenshot(Window(), "window_started.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(shot.GetSize(), wxSize(623, 688));
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), "NumberBox"), *wxWHITE);
@@ -54,7 +41,7 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
 
 TEST_F(Screenshots, BatchPage) {
     ShowPage("ResultPages", 1);
-    const wxImage shot = Screenshot(Window(), "window_batch_page.png");
+    const wxImage shot = SettledScreenshot(Window(), "window_batch_page.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BatchNumberBox"), *wxWHITE);
 }
@@ -62,7 +49,7 @@ TEST_F(Screenshots, BatchPage) {
 TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
     ShowPage("ResultPages", 2);
     PlaceControl("ResultPages", {0, 101, 623, 495});
-    const wxImage shot = Screenshot(Window(), "window_help_page.png");
+    const wxImage shot = SettledScreenshot(Window(), "window_help_page.png");
     ASSERT_TRUE(shot.IsOk());
     // The white about group now lies where the mode button is.
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), "ModeButton"), *wxWHITE);

@@ -166,3 +166,16 @@ void MainWindowTest::CloseWindow() {
     }
     EXPECT_TRUE(PumpUntil([] { return !WindowIsOpen() && wxTopLevelWindows.empty(); }));
 }
+
+wxImage SettledScreenshot(wxFrame& window, std::string_view file_name) {
+    // Drawing reaches the X server some frames after a change; there is nothing to wait for.
+    window.Refresh();
+    window.Update();
+    for (int round = 0; round < 20; ++round) {
+        PumpEvents();
+        wxMilliSleep(10);
+    }
+    const std::string path = OutputPath(file_name);
+    EXPECT_TRUE(SaveWindowScreenshot(window, path));
+    return wxImage(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+}

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/gdicmn.h>
+#include <wx/image.h>
 
 class wxFrame;
 class wxWindow;
@@ -41,6 +42,10 @@ std::string OutputPath(std::string_view file_name);
 
 // Writes what the screen shows inside the window's outer rectangle as a PNG file.
 bool SaveWindowScreenshot(const wxFrame& window, const std::string& path);
+
+// Lets drawing settle, writes a screenshot of the window to OutputPath(file_name) and reads it
+// back (an empty image when the shot failed, which also fails the test).
+wxImage SettledScreenshot(wxFrame& window, std::string_view file_name);
 
 class MainWindowTest : public ::testing::Test {
   protected:
