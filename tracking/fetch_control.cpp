@@ -1,31 +1,19 @@
 #include "tracking/fetch_control.h"
 
-#include <curl/curl.h>
-
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 
 namespace {
-
-// The library stays started until the process ends: detached workers may still be inside a
-// fetch when the program exits, so it is never cleaned up.
-std::mutex start_mutex;
-bool transport_started = false;
 
 std::mutex limits_mutex;
 FetchLimits fetch_limits;
 
 std::atomic<bool> fetches_aborted{false};
+std::mutex abort_mutex;
+std::condition_variable_any abort_called;
 
 }  // namespace
-
-bool StartTransport() {
-    const std::lock_guard lock(start_mutex);
-    if (!transport_started) {
-        transport_started = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    }
-    return transport_started;
-}
 
 void SetFetchLimits(const FetchLimits& limits) {
     const std::lock_guard lock(limits_mutex);
@@ -38,9 +26,19 @@ FetchLimits CurrentFetchLimits() {
 }
 
 void AbortAllFetches() {
-    fetches_aborted = true;
+    {
+        const std::lock_guard lock(abort_mutex);
+        fetches_aborted = true;
+    }
+    abort_called.notify_all();
 }
 
 bool FetchesAborted() {
     return fetches_aborted;
+}
+
+bool WaitForAbort(std::stop_token stop, long long milliseconds) {
+    std::unique_lock lock(abort_mutex);
+    return abort_called.wait_for(lock, stop, std::chrono::milliseconds(milliseconds),
+                                 [] { return fetches_aborted.load(); });
 }

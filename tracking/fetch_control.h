@@ -1,14 +1,16 @@
-// The transport's process-wide state: the one-time start of the HTTP library, the limits of a
-// fetch and the flag that ends every fetch.
+// The transport's process-wide state shared by both HTTP back ends: the limits of a fetch and
+// the flag that ends every fetch.
 #pragma once
 
-#include "tracking/tracking_request.h"
+#include <stop_token>
 
-// Starts the HTTP library once per process, also when several threads make their first fetch
-// together. False when the start failed; the next call tries again.
-bool StartTransport();
+#include "tracking/tracking_request.h"
 
 FetchLimits CurrentFetchLimits();
 
 // True once AbortAllFetches has been called.
 bool FetchesAborted();
+
+// Blocks until AbortAllFetches is called (true), or until stop is requested or the time has
+// passed (false).
+bool WaitForAbort(std::stop_token stop, long long milliseconds);

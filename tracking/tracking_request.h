@@ -15,25 +15,30 @@ Text TrackingHost();
 Text BuildQueryAddress(std::string_view number, std::string_view type_code);
 
 // Limits of one fetch: connect time-out, the low-speed cut-off (below 1 byte/s for this many
-// seconds, measured as an average over the last few seconds), and the largest body accepted.
-// A time of 0 leaves the HTTP library's own default (a 300 s connect time-out, no cut-off).
+// seconds: with libcurl an average over the last few seconds, with WinINet the longest wait for
+// the next bytes), the largest body accepted, and the time of the whole fetch, after which it
+// gives nothing. A connect or low-speed time of 0 leaves the HTTP library's own default.
 struct FetchLimits {
     long connect_timeout_seconds = 60;
     long low_speed_seconds = 30;
     long long max_body_bytes = 32LL * 1024 * 1024;
+    long total_seconds = 120;
 };
 void SetFetchLimits(const FetchLimits& limits);
 
 // One GET of an http or https address; the body whatever the status, empty on any failure.
 // A transfer that breaks off after part of the body arrived gives that part, as a failed read
-// does; a body over the size cap and a fetch ended by AbortAllFetches give nothing.
+// does; a body over the size cap, a fetch over the total time and a fetch ended by
+// AbortAllFetches give nothing, and so does an address whose host is over 256 characters or
+// whose object (path and query, as sent) is over 2048. libcurl on Linux, WinINet on Windows.
 ByteArray FetchUrl(std::string_view address);
 
 // Ends every fetch in progress and makes later fetches fail at once (used when the program
 // closes, so that no worker keeps it waiting on the network).
 void AbortAllFetches();
 
-// Re-encodes all of data with iconv; empty when data is empty or any of it fails to convert.
+// Re-encodes all of data (iconv on Linux; on Windows the code-page functions, which know the
+// names UTF-8 and GBK/CP936); empty when data is empty or any of it fails to convert.
 ByteArray ConvertCharset(const ByteArray& data, std::string_view from, std::string_view to);
 
 // Builds the address, fetches it and converts the body from UTF-8 to GBK, up to a zero byte.

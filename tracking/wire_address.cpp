@@ -1,5 +1,7 @@
 #include "tracking/wire_address.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kUnsafeMarks = "\"<>\\^`{|}";
@@ -27,4 +29,24 @@ Text WireAddress(std::string_view address) {
         }
     }
     return wire;
+}
+
+bool WithinAddressLimits(std::string_view wire_address) {
+    constexpr std::size_t kMaxHost = 256;
+    constexpr std::size_t kMaxObject = 2048;
+    const std::size_t scheme_end = wire_address.find("://");
+    if (scheme_end == std::string_view::npos) {
+        return true;
+    }
+    const std::string_view rest = wire_address.substr(scheme_end + 3);
+    const std::size_t object_start = std::min(rest.find_first_of("/?"), rest.size());
+    std::string_view host = rest.substr(0, object_start);
+    if (const std::size_t at = host.rfind('@'); at != std::string_view::npos) {
+        host.remove_prefix(at + 1);
+    }
+    if (const std::size_t colon = host.rfind(':');
+        colon != std::string_view::npos && host.find(']', colon) == std::string_view::npos) {
+        host = host.substr(0, colon);
+    }
+    return host.size() <= kMaxHost && rest.size() - object_start <= kMaxObject;
 }

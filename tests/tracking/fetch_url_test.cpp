@@ -209,3 +209,53 @@ TEST_F(FetchUrlTest, RefusesABodyOverTheCap) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FetchUrlTest, RefusesAnObjectOverTwoThousandAndFortyEightCharacters) {
+    service.SetDefaultReply(BodyReply("fetched"));
+    // The object as sent: "/q?n=" (5 characters), then spaces sent as "%20" and letters.
+    const auto object_of = [](std::size_t spaces, std::size_t letters) {
+        return "/q?n=" + std::string(spaces, ' ') + std::string(letters, 'x');
+    };
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {object_of(0, 2043), true},
+        {object_of(0, 2044), false},
+        {object_of(681, 0), true},
+        {object_of(681, 1), false},
+        {object_of(0, 2043) + "#fragment that is never sent", true},
+    };
+    for (const auto& [object, fetched] : cases) {
+        EXPECT_EQ(FetchUrl(service.Address(object)), fetched ? Bytes("fetched") : ByteArray())
+            << object.size();
+    }
+    EXPECT_EQ(service.RequestCount(), 3U);
+}
+
+TEST_F(FetchUrlTest, GivesNothingForAFetchOverItsTotalTime) {
+    FetchLimits limits;
+    limits.low_speed_seconds = 1;
+    limits.total_seconds = 2;
+    SetFetchLimits(limits);
+    // A byte every 200 ms stays above the speed limit for the 20 s the whole body would take.
+    FixtureReply trickle = BodyReply(std::string(100, 'a'));
+    trickle.framing = BodyFraming::kCloseDelimited;
+    trickle.drip_bytes = 1;
+    trickle.drip_interval_ms = 200;
+    trickle.drip_after = HeadLength(trickle);
+    FixtureReply quick = BodyReply("quick");
+    const std::vector<std::pair<FixtureReply, ByteArray>> cases = {
+        {trickle, {}},
+        {quick, Bytes("quick")},
+    };
+    for (const auto& [reply, expected] : cases) {
+        service.SetDefaultReply(reply);
+        EXPECT_EQ(FetchUrl(service.Address("/query?postid=1")), expected);
+    }
+    const std::vector<std::size_t> sent = service.SentByteCounts();
+    ASSERT_EQ(sent.size(), 2U);
+    // Cut before its end, and not by the speed limit: that cut would give the bytes received.
+    EXPECT_LT(sent[0], HeadLength(trickle) + 100);
+}
+
+}  // namespace

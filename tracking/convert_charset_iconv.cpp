@@ -1,13 +1,11 @@
-// Character-set conversion with iconv: all of the input or nothing.
+// Character-set conversion with iconv, the Linux build's converter: all of the input or nothing.
 #include <iconv.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdint>
-#include <iterator>
 #include <memory>
 #include <type_traits>
 
+#include "tracking/charset_names.h"
 #include "tracking/tracking_request.h"
 
 namespace {
@@ -16,15 +14,6 @@ constexpr int kMaxGrowths = 11;
 constexpr std::size_t kGrowthExtra = 128;
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 constexpr std::size_t kIconvFailed = static_cast<std::size_t>(-1);
-
-// Unicode tag characters (U+E0000 to U+E007F) are dropped without an error by the C library's
-// converters when the target has no form for them. They are read back as UCS-4LE code units:
-// that form is built into the C library, and a second converter module in use would make the
-// library unload and reload its modules from one call to the next.
-constexpr std::string_view kCodeUnits = "UCS-4LE";
-constexpr std::uint32_t kTagBlock = 0xE0000 >> 7;
-constexpr char kLanguageTag[] = {'\x01', '\x00', '\x0E', '\x00'};  // U+E0001
-constexpr std::size_t kScanSliceBytes = 16 * 1024;
 
 // iconv takes its input as char** with the C library's iconv and as const char** with some
 // stand-alone builds; this argument converts to either.
@@ -65,54 +54,6 @@ bool ConvertStep(iconv_t converter, char** input, std::size_t* input_left, ByteA
     }
 }
 
-// True when converting a tag character to this character set succeeds with no output at all.
-bool DropsTagsSilently(std::string_view to) {
-    const ConverterHolder converter = OpenConverter(kCodeUnits, to);
-    if (converter == nullptr) {
-        return false;
-    }
-    char probe[sizeof kLanguageTag];
-    std::copy(std::begin(kLanguageTag), std::end(kLanguageTag), probe);
-    char* in = probe;
-    std::size_t in_left = sizeof probe;
-    char output[16];
-    char* out = output;
-    std::size_t out_left = sizeof output;
-    return iconv(converter.get(), IconvInput{&in}, &in_left, &out, &out_left) != kIconvFailed &&
-           out_left == sizeof output;
-}
-
-// True when data, read in the given character set, holds a tag character. Reads it a slice of
-// code units at a time, so that memory stays small for any input.
-bool HoldsTagCharacter(const ByteArray& data, std::string_view from) {
-    const ConverterHolder converter = OpenConverter(from, kCodeUnits);
-    if (converter == nullptr) {
-        return false;
-    }
-    char* in = const_cast<char*>(data.data());
-    std::size_t in_left = data.size();
-    ByteArray slice(kScanSliceBytes);
-    for (;;) {
-        char* out = slice.data();
-        std::size_t out_left = slice.size();
-        const std::size_t result =
-            iconv(converter.get(), IconvInput{&in}, &in_left, &out, &out_left);
-        const bool out_of_room = result == kIconvFailed && errno == E2BIG;
-        for (std::size_t at = 0; at + 4 <= slice.size() - out_left; at += 4) {
-            std::uint32_t code_point = 0;
-            for (int byte = 3; byte >= 0; --byte) {
-                code_point = code_point << 8 | static_cast<unsigned char>(slice[at + byte]);
-            }
-            if (code_point >> 7 == kTagBlock) {
-                return true;
-            }
-        }
-        if (!out_of_room) {
-            return false;
-        }
-    }
-}
-
 }  // namespace
 
 ByteArray ConvertCharset(const ByteArray& data, std::string_view from, std::string_view to) {
@@ -135,8 +76,9 @@ ByteArray ConvertCharset(const ByteArray& data, std::string_view from, std::stri
         !ConvertStep(converter, nullptr, nullptr, output, used, growth, growths)) {
         return {};
     }
-    // A tag character the target cannot hold fails the conversion like any other character.
-    if (DropsTagsSilently(to) && HoldsTagCharacter(data, from)) {
+    // The C library's converters drop the Unicode tag characters without an error when the
+    // target has no form for them; such a character fails the conversion like any other.
+    if (IsUtf8Name(from) && !CoversAllOfUnicode(to) && HoldsUtf8TagCharacter(data)) {
         return {};
     }
     output.resize(used);

@@ -1,14 +1,17 @@
-// One GET over libcurl, one easy handle per fetch.
+// One GET over libcurl, one easy handle per fetch: the transport of the Linux build.
 //
 // The result is the body whatever the status. A failure before any body byte arrived (name,
 // connection, TLS, time-out, protocol) gives the empty array. A failure after some of the body
 // arrived (connection cut or reset, stalled transfer, broken chunking) gives the bytes that
-// arrived, as a failed read does on the original platform. Two failures are ours and always give
-// the empty array: a body over the size cap, and a fetch ended by AbortAllFetches.
+// arrived, as a failed read does on Windows. Three failures are ours and always give the empty
+// array: a body over the size cap, a fetch over its total time, and a fetch ended by
+// AbortAllFetches.
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
 #include <memory>
+#include <mutex>
 
 #include "tracking/fetch_control.h"
 #include "tracking/tracking_request.h"
@@ -24,10 +27,25 @@ constexpr long kLowSpeedBytesPerSecond = 1;
 // follow the announced Content-Length; it is the largest read size the announced length allows.
 constexpr long kReadSize = 102400;
 
+// The library stays started until the process ends: detached workers may still be inside a
+// fetch when the program exits, so it is never cleaned up. A failed start is tried again by the
+// next fetch.
+std::mutex start_mutex;
+bool transport_started = false;
+
+bool StartTransport() {
+    const std::lock_guard lock(start_mutex);
+    if (!transport_started) {
+        transport_started = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    }
+    return transport_started;
+}
+
 struct Transfer {
     ByteArray body;
     std::size_t max_body_bytes = 0;
-    bool stopped = false;  // over the cap or aborted: the result is empty
+    std::chrono::steady_clock::time_point deadline;
+    bool stopped = false;  // over the cap, over the total time or aborted: the result is empty
 };
 
 using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
@@ -44,11 +62,13 @@ std::size_t KeepBodyBytes(char* data, std::size_t size, std::size_t count, void*
     return length;
 }
 
-int StopWhenAborted(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    if (!FetchesAborted()) {
+// Called about once a second and after every received block, also while nothing arrives.
+int StopWhenAbortedOrLate(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto& transfer = *static_cast<Transfer*>(user);
+    if (!FetchesAborted() && std::chrono::steady_clock::now() < transfer.deadline) {
         return 0;
     }
-    static_cast<Transfer*>(user)->stopped = true;
+    transfer.stopped = true;
     return 1;
 }
 
@@ -88,7 +108,7 @@ bool ConfigureRequest(CURL* easy, const Text& wire_address, curl_slist* headers,
         curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &KeepBodyBytes),
         curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer),
         curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L),
-        curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &StopWhenAborted),
+        curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &StopWhenAbortedOrLate),
         curl_easy_setopt(easy, CURLOPT_XFERINFODATA, &transfer),
     };
     return std::all_of(std::begin(results), std::end(results),
@@ -103,6 +123,9 @@ ByteArray FetchUrl(std::string_view address) {
     }
     const FetchLimits limits = CurrentFetchLimits();
     const Text wire_address = WireAddress(address);
+    if (!WithinAddressLimits(wire_address)) {
+        return {};
+    }
     const EasyHandle easy(curl_easy_init(), &curl_easy_cleanup);
     const HeaderList headers = RequestHeaders();
     if (easy == nullptr || headers == nullptr) {
@@ -110,6 +133,8 @@ ByteArray FetchUrl(std::string_view address) {
     }
     Transfer transfer;
     transfer.max_body_bytes = static_cast<std::size_t>(std::max(limits.max_body_bytes, 0LL));
+    transfer.deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(limits.total_seconds);
     if (!ConfigureRequest(easy.get(), wire_address, headers.get(), limits, transfer)) {
         return {};
     }
