@@ -161,7 +161,12 @@ constexpr char kCatalogueText[] =
 
 }  // namespace
 
-std::string_view CatalogueText() { return {kCatalogueText, sizeof kCatalogueText - 1}; }
+// Built with any execution character set but GBK, the catalogue would hold other bytes.
+static_assert(sizeof kCatalogueText - 1 == 3453, "the catalogue must be compiled as GBK");
+
+std::string_view CatalogueText() {
+    return {kCatalogueText, sizeof kCatalogueText - 1};
+}
 
 void LoadCatalogue() {
     const TextList rows = SplitText(CatalogueText(), "\r\n");

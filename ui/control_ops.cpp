@@ -23,7 +23,7 @@ void PlaceControl(std::string_view name, const Placement& placement) {
 Text ControlText(std::string_view name) {
     wxWindow& control = Control<wxWindow>(name);
     if (const auto* edit = dynamic_cast<wxTextCtrl*>(&control)) {
-        return WxToGbk(edit->GetValue());
+        return EditBoxText(*edit);
     }
     if (const auto* window = dynamic_cast<wxTopLevelWindow*>(&control)) {
         return WxToGbk(window->GetTitle());
@@ -34,7 +34,7 @@ Text ControlText(std::string_view name) {
 void SetControlText(std::string_view name, std::string_view text) {
     wxWindow& control = Control<wxWindow>(name);
     if (auto* edit = dynamic_cast<wxTextCtrl*>(&control)) {
-        edit->SetValue(GbkToWx(text));
+        SetEditBoxText(*edit, text);
     } else if (auto* window = dynamic_cast<wxTopLevelWindow*>(&control)) {
         window->SetTitle(GbkToWx(text));
     } else {

@@ -1,5 +1,6 @@
 #include "tests/e2e/program_session.h"
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -25,6 +26,18 @@ std::string FileContent(const fs::path& path) {
 
 bool FileDialogShows() {
     return WindowShows(kFileDialogTitle);
+}
+
+// The path as typed into a file dialog: under Wine a Windows path on drive Z:, which Wine maps
+// to the root folder.
+std::string DialogPath(const fs::path& file) {
+#ifdef PARCELIO_E2E_UNDER_WINE
+    std::string path = "Z:" + file.string();
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+#else
+    return file.string();
+#endif
 }
 
 // Presses Return in the dialog until done holds: the dialog may still be busy with the typed
@@ -77,7 +90,7 @@ std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
         return std::nullopt;
     }
     PressKeysIn(dialog, "ctrl+a");
-    TypeInto(dialog, file.string());
+    TypeInto(dialog, DialogPath(file));
     if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
     }
@@ -90,7 +103,7 @@ bool ProgramSession::ImportNumbers(const fs::path& file) const {
     if (dialog.empty()) {
         return false;
     }
-    TypeInto(dialog, file.string());
+    TypeInto(dialog, DialogPath(file));
     return ConfirmDialog(dialog, [] { return !FileDialogShows(); });
 }
 

@@ -1,0 +1,58 @@
+// The Windows build's window under Wine: its title and size at start-up, and screenshots of the
+// start-up window, the batch page and the help page for the documentation.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/e2e/child_process.h"
+#include "tests/e2e/program_session.h"
+
+namespace {
+
+// The link "软件帮助" on the second line of FooterLinkBox.
+constexpr WindowPoint kHelpLink{250, 621};
+
+struct Geometry {
+    int width = 0;
+    int height = 0;
+};
+
+Geometry WindowGeometry(const std::string& window) {
+    const std::string shell = CommandOutput("xdotool getwindowgeometry --shell " + window);
+    const auto value = [&shell](const std::string& key) {
+        const std::size_t at = shell.find(key + "=");
+        return at == std::string::npos ? 0 : std::stoi(shell.substr(at + key.size() + 1));
+    };
+    return {value("WIDTH"), value("HEIGHT")};
+}
+
+// Lets the window draw, then saves it.
+void SaveScreenshot(const std::string& window, const std::string& name) {
+    for (int look = 0; look < 10; ++look) {
+        PauseBriefly();
+    }
+    CommandOutput("import -window " + window + " " + (OutputFolder("screenshots") / name).string());
+}
+
+TEST(WindowUnderWine, ShowsTheMainWindowAndItsPages) {
+    FixtureService service;
+    ProgramSession program(service);
+    ASSERT_FALSE(program.Window().empty()) << program.ErrorOutput();
+
+    // Without a window manager the X window is the frame's client area: the fixed 623 x 688
+    // frame less Wine's borders and caption.
+    const Geometry geometry = WindowGeometry(program.Window());
+    EXPECT_EQ(geometry.width, 623 - 2 * 4);
+    EXPECT_EQ(geometry.height, 688 - 23 - 4);
+    SaveScreenshot(program.Window(), "windows-startup.png");
+
+    program.Click(kModeButton);
+    SaveScreenshot(program.Window(), "windows-batch-page.png");
+
+    program.Click(kHelpLink);
+    SaveScreenshot(program.Window(), "windows-help-page.png");
+
+    EXPECT_EQ(program.CloseAndWait(30), 0);
+}
+
+}  // namespace
