@@ -4,12 +4,15 @@
 // The result is the body whatever the status. A read that fails after part of the body arrived
 // gives that part. A body over the size cap, a fetch over its total time and a fetch ended by
 // AbortAllFetches give the empty array: a guard thread closes the request of a fetch that runs
-// out of time or is aborted, which ends a read blocked in WinINet.
+// out of time or is aborted, which ends a read blocked in WinINet. Redirects are followed here,
+// not by WinINet, as libcurl follows them: at most 10, to http and https addresses only (Wine's
+// WinINet follows a redirect loop for ever).
 #include <windows.h>
 #include <wininet.h>
 
 #include <algorithm>
 #include <charconv>
+#include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
 #include <mutex>
 #include <thread>
 
@@ -30,6 +33,10 @@ constexpr DWORD kReadSizeWithoutLength = 10240;
 constexpr DWORD kContentLengthBufferSize = 32;
 constexpr char kAdditionalHeaders[] = "Accept: */*\r\n\r\n";
 constexpr long long kMillisecondsPerSecond = 1000;
+constexpr int kMaxRedirects = 10;
+constexpr DWORD kFirstLocationBufferSize = 2084;
+
+using Clock = std::chrono::steady_clock;
 
 // Created by the first fetch that needs it and never closed: detached workers may still be
 // inside a fetch when the program exits. A failed creation is tried again by the next fetch.
@@ -139,13 +146,25 @@ void CloseRequest(GuardedRequest& request) {
     }
 }
 
-// Reads until the end, a failed read, or a body over the cap (false).
-bool ReadBody(HINTERNET request, std::size_t max_body_bytes, ByteArray& body) {
+// Reads until the end or a failed read (true), or until the body is over the cap, the fetch is
+// over its time or aborted (false). Each read takes only the bytes already there, at most the
+// read size, so that a read that fails later keeps what arrived before it, and the time is
+// looked at whenever bytes arrive (a read WinINet holds ends at the receive time-out).
+bool ReadBody(HINTERNET request, std::size_t max_body_bytes, Clock::time_point deadline,
+              ByteArray& body) {
     const DWORD read_size = ReadSize(request);
     ByteArray buffer(read_size);
     for (;;) {
+        if (FetchesAborted() || Clock::now() >= deadline) {
+            return false;
+        }
+        DWORD available = 0;
+        if (!InternetQueryDataAvailable(request, &available, 0, 0) || available == 0) {
+            return true;
+        }
         DWORD received = 0;
-        if (!InternetReadFile(request, buffer.data(), read_size, &received) || received == 0) {
+        if (!InternetReadFile(request, buffer.data(), std::min(available, read_size), &received) ||
+            received == 0) {
             return true;
         }
         if (received > max_body_bytes - body.size()) {
@@ -155,10 +174,66 @@ bool ReadBody(HINTERNET request, std::size_t max_body_bytes, ByteArray& body) {
     }
 }
 
-ByteArray FetchOverConnection(HINTERNET connection, const AddressParts& parts,
-                              const FetchLimits& limits) {
+bool IsRedirect(HINTERNET request) {
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                        nullptr)) {
+        return false;
+    }
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// The Location header of a response; empty when it has none.
+Text LocationOf(HINTERNET request) {
+    Text location(kFirstLocationBufferSize, '\0');
+    DWORD size = kFirstLocationBufferSize;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+            return {};
+        }
+        location.assign(size + 1, '\0');
+        size += 1;
+        if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) {
+            return {};
+        }
+    }
+    location.resize(size);
+    return location;
+}
+
+// The address a Location header points at, relative to the address it came from.
+Text RedirectTarget(const Text& from, const Text& location) {
+    Text target(kCanonicalBufferSize, '\0');
+    DWORD size = kCanonicalBufferSize;
+    if (!InternetCombineUrlA(from.c_str(), location.c_str(), target.data(), &size, ICU_NO_ENCODE)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+            return {};
+        }
+        target.assign(size + 1, '\0');
+        size += 1;
+        if (!InternetCombineUrlA(from.c_str(), location.c_str(), target.data(), &size,
+                                 ICU_NO_ENCODE)) {
+            return {};
+        }
+    }
+    target.resize(size);
+    return target;
+}
+
+// What one request gave: the body, or the address it redirects to.
+struct RequestOutcome {
+    ByteArray body;
+    Text redirect;
+};
+
+RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& parts,
+                                   const Text& address, const FetchLimits& limits,
+                                   Clock::time_point deadline) {
     static const char* const accept_types[] = {"Accept: */* \r\n", nullptr};
-    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
+    // Redirects come back as they are and are followed by FetchUrl.
+    DWORD flags =
+        INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_AUTO_REDIRECT;
     if (parts.scheme == INTERNET_SCHEME_HTTPS) {
         flags |= INTERNET_FLAG_SECURE;
     }
@@ -170,35 +245,41 @@ ByteArray FetchOverConnection(HINTERNET connection, const AddressParts& parts,
     }
     SetTimeOut(request.handle, INTERNET_OPTION_CONNECT_TIMEOUT, limits.connect_timeout_seconds);
     SetTimeOut(request.handle, INTERNET_OPTION_RECEIVE_TIMEOUT, limits.low_speed_seconds);
-    std::jthread guard([&request, limits](std::stop_token stop) {
-        WaitForAbort(stop, limits.total_seconds * kMillisecondsPerSecond);
+    const long long time_left = std::max<long long>(
+        0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    std::jthread guard([&request, time_left](std::stop_token stop) {
+        WaitForAbort(stop, time_left);
         if (!stop.stop_requested()) {
             CloseRequest(request);
         }
     });
-    ByteArray body;
+    RequestOutcome outcome;
     const std::size_t max_body_bytes =
         static_cast<std::size_t>(std::max(limits.max_body_bytes, 0LL));
-    const bool within_cap = HttpSendRequestA(request.handle, kAdditionalHeaders,
-                                             sizeof kAdditionalHeaders - 1, nullptr, 0) &&
-                            ReadBody(request.handle, max_body_bytes, body);
+    const bool sent = HttpSendRequestA(request.handle, kAdditionalHeaders,
+                                       sizeof kAdditionalHeaders - 1, nullptr, 0);
+    // A redirect without a Location header is an answer like any other.
+    const Text location = sent && IsRedirect(request.handle) ? LocationOf(request.handle) : "";
+    const bool redirected = !location.empty();
+    if (redirected) {
+        outcome.redirect = RedirectTarget(address, location);
+    }
+    const bool complete =
+        sent && (redirected || ReadBody(request.handle, max_body_bytes, deadline, outcome.body));
     guard.request_stop();
     guard.join();
     // A request the guard closed ran out of time or was aborted.
     const bool cut_by_guard = request.handle == nullptr;
     CloseRequest(request);
-    if (!within_cap || cut_by_guard) {
+    if (!complete || cut_by_guard) {
         return {};
     }
-    return body;
+    return outcome;
 }
 
-}  // namespace
-
-ByteArray FetchUrl(std::string_view address) {
-    if (address.empty() || FetchesAborted()) {
-        return {};
-    }
+// One request to address over a connection of its own.
+RequestOutcome FetchOnce(const Text& address, const FetchLimits& limits,
+                         Clock::time_point deadline) {
     const Text wire_address = WireAddress(address);
     const Text canonical = CanonicalAddress(wire_address);
     AddressParts parts;
@@ -210,7 +291,6 @@ ByteArray FetchUrl(std::string_view address) {
     if (root == nullptr) {
         return {};
     }
-    const FetchLimits limits = CurrentFetchLimits();
     const HINTERNET connection =
         InternetConnectA(root, parts.host, parts.port, NullWhenEmpty(parts.user_name),
                          NullWhenEmpty(parts.password), INTERNET_SERVICE_HTTP, 0, 0);
@@ -218,7 +298,26 @@ ByteArray FetchUrl(std::string_view address) {
         return {};
     }
     UseSystemProxy(root, connection);
-    ByteArray body = FetchOverConnection(connection, parts, limits);
+    RequestOutcome outcome = FetchOverConnection(connection, parts, canonical, limits, deadline);
     InternetCloseHandle(connection);
-    return body;
+    return outcome;
+}
+
+}  // namespace
+
+ByteArray FetchUrl(std::string_view address) {
+    if (address.empty() || FetchesAborted()) {
+        return {};
+    }
+    const FetchLimits limits = CurrentFetchLimits();
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.total_seconds);
+    Text next(address);
+    for (int redirects = 0; redirects <= kMaxRedirects; ++redirects) {
+        RequestOutcome outcome = FetchOnce(next, limits, deadline);
+        if (outcome.redirect.empty()) {
+            return std::move(outcome.body);
+        }
+        next = std::move(outcome.redirect);
+    }
+    return {};
 }

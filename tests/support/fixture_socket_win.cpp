@@ -89,8 +89,20 @@ bool SendAll(SocketHandle socket, std::string_view bytes) {
     return true;
 }
 
+// Winsock does not wake an accept blocked on a listening socket when the socket is shut down
+// (a listener is not connected and refuses the shutdown): a connection of its own wakes it.
 void ShutdownSocket(SocketHandle socket) {
-    shutdown(Native(socket), SD_BOTH);
+    if (shutdown(Native(socket), SD_BOTH) == 0 || WSAGetLastError() != WSAENOTCONN) {
+        return;
+    }
+    const int port = BoundPort(Native(socket));
+    const SOCKET waker = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (port < 0 || waker == INVALID_SOCKET) {
+        return;
+    }
+    const sockaddr_in address = LoopbackAddress(port);
+    connect(waker, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    closesocket(waker);
 }
 
 void CloseSocket(SocketHandle socket) {
