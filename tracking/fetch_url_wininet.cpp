@@ -146,14 +146,19 @@ void CloseRequest(GuardedRequest& request) {
     }
 }
 
-// Reads until the end or a failed read (true), or until the body is over the cap, the fetch is
-// over its time or aborted (false). Each read takes only the bytes already there, at most the
-// read size, so that a read that fails later keeps what arrived before it, and the time is
-// looked at whenever bytes arrive (a read WinINet holds ends at the receive time-out).
-bool ReadBody(HINTERNET request, std::size_t max_body_bytes, Clock::time_point deadline,
+// Reads until the end, a failed read or a transfer below 1 byte/s for the low-speed time (true:
+// what arrived is the body), or until the body is over the cap, the fetch is over its time or
+// aborted (false). Each read takes only the bytes already there, at most the read size, so that
+// a read that fails later keeps what arrived before it; the receive time-out ends a read that
+// waits for bytes longer than the low-speed time.
+bool ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point deadline,
               ByteArray& body) {
     const DWORD read_size = ReadSize(request);
+    const std::size_t max_body_bytes =
+        static_cast<std::size_t>(std::max(limits.max_body_bytes, 0LL));
     ByteArray buffer(read_size);
+    Clock::time_point window_start = Clock::now();
+    std::size_t window_bytes = 0;
     for (;;) {
         if (FetchesAborted() || Clock::now() >= deadline) {
             return false;
@@ -171,7 +176,37 @@ bool ReadBody(HINTERNET request, std::size_t max_body_bytes, Clock::time_point d
             return false;
         }
         body.insert(body.end(), buffer.begin(), buffer.begin() + received);
+        window_bytes += received;
+        if (limits.low_speed_seconds > 0 &&
+            Clock::now() - window_start >= std::chrono::seconds(limits.low_speed_seconds)) {
+            if (window_bytes < static_cast<std::size_t>(limits.low_speed_seconds)) {
+                return true;
+            }
+            window_start = Clock::now();
+            window_bytes = 0;
+        }
     }
+}
+
+// WinINet takes some malformed status lines for a reply without a head and hands out what
+// follows as the body; libcurl refuses them, and so does this check: HTTP/1.0 or 1.1 and a
+// three-digit status.
+bool HeadIsSound(HINTERNET request) {
+    char version[16] = {};
+    DWORD size = sizeof version;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_VERSION, version, &size, nullptr)) {
+        return false;
+    }
+    const std::string_view version_text(version, size);
+    DWORD status = 0;
+    size = sizeof status;
+    if ((version_text != "HTTP/1.0" && version_text != "HTTP/1.1") ||
+        !HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                        nullptr) ||
+        status < 100 || status > 999) {
+        return false;
+    }
+    return true;
 }
 
 bool IsRedirect(HINTERNET request) {
@@ -254,10 +289,9 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
         }
     });
     RequestOutcome outcome;
-    const std::size_t max_body_bytes =
-        static_cast<std::size_t>(std::max(limits.max_body_bytes, 0LL));
     const bool sent = HttpSendRequestA(request.handle, kAdditionalHeaders,
-                                       sizeof kAdditionalHeaders - 1, nullptr, 0);
+                                       sizeof kAdditionalHeaders - 1, nullptr, 0) &&
+                      HeadIsSound(request.handle);
     // A redirect without a Location header is an answer like any other.
     const Text location = sent && IsRedirect(request.handle) ? LocationOf(request.handle) : "";
     const bool redirected = !location.empty();
@@ -265,7 +299,7 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
         outcome.redirect = RedirectTarget(address, location);
     }
     const bool complete =
-        sent && (redirected || ReadBody(request.handle, max_body_bytes, deadline, outcome.body));
+        sent && (redirected || ReadBody(request.handle, limits, deadline, outcome.body));
     guard.request_stop();
     guard.join();
     // A request the guard closed ran out of time or was aborted.
