@@ -90,10 +90,11 @@ LimitedRead ReadFileUpTo(const fs::path& path, std::uintmax_t max_bytes) {
 
 bool WriteWholeFile(const fs::path& named_path, const ByteArray& bytes) {
     std::error_code error;
-    // Through a symbolic link the file it leads to is replaced; the link stays.
-    const fs::path path =
-        fs::is_symlink(named_path, error) ? fs::weakly_canonical(named_path, error) : named_path;
-    if (error) {
+    // Through a symbolic link the file it leads to is replaced; the link stays. (Asked of a path
+    // that does not exist, the Windows library reports an error; the path is then no link.)
+    const bool through_link = fs::is_symlink(named_path, error);
+    const fs::path path = through_link ? fs::weakly_canonical(named_path, error) : named_path;
+    if (through_link && error) {
         return false;
     }
     const fs::file_status existing = fs::status(path, error);
