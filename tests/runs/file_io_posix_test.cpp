@@ -72,4 +72,15 @@ TEST(WriteWholeFile, WritingThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink
     }
 }
 
+TEST(WriteWholeFile, ALoopOfLinksIsLeftAlone) {
+    const TempFolder folder;
+    const fs::path first = folder.Path() / "first.txt";
+    fs::create_symlink("second.txt", first);
+    fs::create_symlink("first.txt", folder.Path() / "second.txt");
+    EXPECT_FALSE(WriteWholeFile(first, BytesOf("later")));
+    EXPECT_TRUE(fs::is_symlink(first));
+    EXPECT_EQ(TempFolder::Names(folder.Path()),
+              (std::vector<std::string>{"first.txt", "second.txt"}));
+}
+
 }  // namespace
