@@ -41,7 +41,9 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
 }
 
 TEST_F(Screenshots, BatchPage) {
-    ShowPage("ResultPages", 1);
+    MouseClickAt(ScreenCentre(Control<wxWindow>("ModeButton")));
+    ASSERT_TRUE(PumpUntil([] { return ShownPage("ResultPages") == 1; }));
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
     const wxImage shot = SettledScreenshot(Window(), "window_batch_page.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BatchNumberBox"), *wxWHITE);
