@@ -127,9 +127,10 @@ int ProgramEntry() {
     if (!workers_ended) {
         // A worker still runs, stuck where no abort reaches it. The process ends at once
         // without the library clean-ups and static destructors that such a worker might still
-        // be using; only the program-wide values are released, which no worker reads.
+        // be using; only the program-wide values are released, which no worker reads. (_Exit,
+        // as quick_exit with no handlers: the Windows C library has no quick_exit.)
         FreeProgramValues();
-        std::quick_exit(0);
+        std::_Exit(0);
     }
     EndUserInterface();
     return 0;
