@@ -28,6 +28,16 @@ bool FileDialogShows() {
     return WindowShows(kFileDialogTitle);
 }
 
+// Empties the file name box of a dialog: Wine's dialogs show the last file's name there, and
+// typing does not replace it.
+void ClearDialogName(const std::string& dialog) {
+#ifdef PARCELIO_E2E_UNDER_WINE
+    PressKeysIn(dialog, "End shift+Home BackSpace");
+#else
+    static_cast<void>(dialog);
+#endif
+}
+
 // The path as typed into a file dialog: under Wine a Windows path on drive Z:, which Wine maps
 // to the root folder.
 std::string DialogPath(const fs::path& file) {
@@ -90,6 +100,7 @@ std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
         return std::nullopt;
     }
     PressKeysIn(dialog, "ctrl+a");
+    ClearDialogName(dialog);
     TypeInto(dialog, DialogPath(file));
     if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
@@ -103,6 +114,7 @@ bool ProgramSession::ImportNumbers(const fs::path& file) const {
     if (dialog.empty()) {
         return false;
     }
+    ClearDialogName(dialog);
     TypeInto(dialog, DialogPath(file));
     return ConfirmDialog(dialog, [] { return !FileDialogShows(); });
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // The link "软件帮助" on the second line of FooterLinkBox.
-constexpr WindowPoint kHelpLink{250, 621};
+constexpr WindowPoint kHelpLink{222, 622};
 
 struct Geometry {
     int width = 0;
@@ -40,10 +40,10 @@ TEST(WindowUnderWine, ShowsTheMainWindowAndItsPages) {
     ASSERT_FALSE(program.Window().empty()) << program.ErrorOutput();
 
     // Without a window manager the X window is the frame's client area: the fixed 623 x 688
-    // frame less Wine's borders and caption.
+    // frame less Wine's fixed-frame borders (3 pixels) and caption (19 pixels).
     const Geometry geometry = WindowGeometry(program.Window());
-    EXPECT_EQ(geometry.width, 623 - 2 * 4);
-    EXPECT_EQ(geometry.height, 688 - 23 - 4);
+    EXPECT_EQ(geometry.width, 623 - 2 * 3);
+    EXPECT_EQ(geometry.height, 688 - 19 - 2 * 3);
     SaveScreenshot(program.Window(), "windows-startup.png");
 
     program.Click(kModeButton);
