@@ -1,18 +1,10 @@
 #include "catalogue/courier_picker.h"
 
 #include "catalogue/courier_catalogue.h"
+#include "catalogue/letter_groups.h"
 #include "ui/control_ops.h"
 
 namespace {
-
-struct LetterGroup {
-    std::string_view text;
-    std::string_view letters;  // one byte per letter
-};
-
-constexpr LetterGroup kLetterGroups[] = {
-    {"A-E", "ABCDE"}, {"F-J", "FGHIJ"}, {"K-O", "KLMNO"}, {"P-T", "PQRST"}, {"U-Z", "UVWXYZ"},
-};
 
 struct CaptionItem {
     std::string_view caption;
@@ -29,15 +21,6 @@ constexpr CaptionItem kCaptionItems[] = {
 constexpr char kCourierPlaceholder[] = "-请选择-";
 
 }  // namespace
-
-bool GroupAdmits(std::string_view group, std::string_view letter) {
-    for (const LetterGroup& known : kLetterGroups) {
-        if (TextsEqual(group, known.text)) {
-            return letter.size() == 1 && known.letters.find(letter.front()) != std::string::npos;
-        }
-    }
-    return true;
-}
 
 Text CommonCourierItem(std::string_view caption) {
     for (const CaptionItem& mapped : kCaptionItems) {

@@ -9,6 +9,9 @@
 // The tracking service host ("host" or "host:port"). Set once at start-up, before any query.
 void SetTrackingHost(std::string_view host);
 Text TrackingHost();
+// Takes the host from the environment variable PARCELIO_TRACKING_HOST when it is set and not
+// empty, so that tests and demos can point the program at a service on this machine.
+void TakeTrackingHostFromEnvironment();
 
 // "http://" host "/query?type=" code "&postid=" number "&id=1&valicode=&temp=0.5366536813547046",
 // built unchanged from its pieces.

@@ -24,14 +24,6 @@
 
 namespace {
 
-// Lets tests and demos point the program at a tracking service on this machine.
-void TakeTrackingHostFromEnvironment() {
-    const char* host = std::getenv("PARCELIO_TRACKING_HOST");
-    if (host != nullptr && *host != '\0') {
-        SetTrackingHost(host);
-    }
-}
-
 void ShowFatalError(std::string_view reason) {
     wxMessageBox(GbkToWx(FatalErrorText(reason)), GbkToWx(kProgramName), wxOK | wxICON_ERROR);
 }

@@ -7,6 +7,7 @@
 
 #include "runs/result_rows.h"
 #include "runs/worker_bridge.h"
+#include "tests/support/batch_line_cases.h"
 #include "tests/ui/query_window.h"
 #include "ui/control_ops.h"
 #include "ui/controls.h"
@@ -41,19 +42,12 @@ class BatchQuery : public QueryWindowTest {
     }
 };
 
-struct LinesCase {
-    const char* name;
-    const char* box;            // BatchNumberBox text
-    Strings sent;               // postid of each request, in order
-    std::vector<Text> column0;  // column 0 of each row, in order
-};
-
-class BatchLines : public BatchQuery, public testing::WithParamInterface<LinesCase> {};
+class BatchLines : public BatchQuery, public testing::WithParamInterface<BatchLinesCase> {};
 
 TEST_P(BatchLines, OneRequestAndOneRowPerNonBlankLine) {
     QueryBox(GetParam().box);
     EXPECT_EQ(SentValues("postid"), GetParam().sent);
-    std::vector<Text> column0;
+    Strings column0;
     for (const RowCells& row : Rows("BatchResultList")) {
         column0.push_back(row[0]);
     }
@@ -61,18 +55,10 @@ TEST_P(BatchLines, OneRequestAndOneRowPerNonBlankLine) {
     EXPECT_EQ(StatusPartText(0), kDone);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, BatchLines,
-    testing::Values(
-        LinesCase{"EmptyLineBetween", "111\r\n\r\n222", {"111", "222"}, {"111", "222"}},
-        LinesCase{"LeadingSpaceKept", " 111\r\n222", {" 111", "222"}, {" 111", "222"}},
-        LinesCase{"TrailingLineBreak", "111\r\n222\r\n", {"111", "222"}, {"111", "222"}},
-        LinesCase{
-            "LoneLineFeedsAreNoBreaks", "111\n222\n333", {"111\n222\n333"}, {"111\n222\n333"}},
-        LinesCase{"SpacesOnlyLineSkipped", "111\r\n 　 \r\n222", {"111", "222"}, {"111", "222"}},
-        LinesCase{"RepeatedNumberTwice", "111\r\n111", {"111", "111"}, {"111", "111"}},
-        LinesCase{"OnlyLineBreaks", "\r\n\r\n\r\n", {}, {}}),
-    [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Boxes, BatchLines, testing::ValuesIn(BatchLinesCases()),
+                         [](const testing::TestParamInfo<BatchLinesCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(BatchQuery, RowsShowEachNumbersLatestStep) {
     QueryBox("111\r\n222");
