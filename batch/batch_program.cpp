@@ -89,13 +89,13 @@ int ShowSteps(const BatchOptions& options, const Text& type_code) {
     return DeliverOrReport(options, RowsText(rows), answered ? kAllAnswered : kSomeFailed);
 }
 
-// Shows the progress line on standard error when that is a terminal, at most ten times a
-// second, and for the last number.
+// Shows the progress line on standard error when that is a terminal: at most ten times a second
+// unless always, and for the last number.
 void ShowProgress(const BatchTally& tally, std::size_t total, Clock::time_point start,
-                  long long& last_shown_ms) {
+                  long long& last_shown_ms, bool always) {
     const long long elapsed_ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-    if (tally.queried < total && elapsed_ms - last_shown_ms < kProgressIntervalMs) {
+    if (!always && tally.queried < total && elapsed_ms - last_shown_ms < kProgressIntervalMs) {
         return;
     }
     last_shown_ms = elapsed_ms;
@@ -125,13 +125,18 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
     RowCellsList file_rows;
     const BatchTally tally =
         QueryNumbers(*lines, type_code, [&](const RowCells& row, const BatchTally& so_far) {
+            // Rows going to the terminal too push the progress line below them.
+            const bool rows_on_screen = progress && !options.output_path;
+            if (rows_on_screen) {
+                std::fputs("\r\x1b[K", stderr);
+            }
             if (options.output_path) {
                 file_rows.push_back(row);
             } else if (!output_failed) {
                 output_failed = !WriteStandardOutput(OutputBytes(RowsText({row}), options.utf8));
             }
             if (progress) {
-                ShowProgress(so_far, total, start, last_shown_ms);
+                ShowProgress(so_far, total, start, last_shown_ms, rows_on_screen);
             }
         });
     if (output_failed) {

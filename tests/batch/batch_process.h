@@ -35,3 +35,8 @@ BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::stri
 
 // Sends the child an interrupt, as Ctrl+C in its terminal does.
 void InterruptBatch(const BatchChild& child);
+
+// Runs parcelio-batch with arguments (no shell quoting needed in them) on a terminal of its
+// own (a pseudo-terminal through script(1)) and gives what the terminal showed.
+std::string TerminalTranscript(const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& extra_environment);

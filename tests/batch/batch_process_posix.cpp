@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -115,4 +116,28 @@ BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::stri
 
 void InterruptBatch(const BatchChild& child) {
     kill(child.pid, SIGINT);
+}
+
+std::string TerminalTranscript(const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& extra_environment) {
+    std::string command;
+    for (const std::string& entry : extra_environment) {
+        command += entry + " ";
+    }
+    command += PARCELIO_BATCH_PROGRAM;
+    for (const std::string& argument : arguments) {
+        command += " " + argument;
+    }
+    FILE* terminal = popen(("script -qec '" + command + "' /dev/null </dev/null").c_str(), "r");
+    if (terminal == nullptr) {
+        return {};
+    }
+    std::string transcript;
+    char chunk[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(chunk, 1, sizeof chunk, terminal)) > 0) {
+        transcript.append(chunk, count);
+    }
+    pclose(terminal);
+    return transcript;
 }

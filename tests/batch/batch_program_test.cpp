@@ -213,6 +213,17 @@ TEST_F(BatchProgram, HelpAndVersion) {
     EXPECT_EQ(version.output, std::string("parcelio-batch ") + PARCELIO_VERSION_TEXT + "\n");
 }
 
+TEST_F(BatchProgram, ShowsAProgressLineOnATerminal) {
+    const fs::path list = folder_.Path() / "list.txt";
+    TempFolder::WriteFile(list, "111\r\n222\r\n444\r\n");
+    const fs::path result = OutputFolder() / "result.txt";
+    const std::string shown =
+        TerminalTranscript({"--courier", "ems", "-o", result.string(), list.string()}, {host_});
+    EXPECT_NE(shown.find("3/3 numbers, 1 failed, "), std::string::npos) << shown;
+    EXPECT_NE(shown.find("/s, 0:00 left"), std::string::npos) << shown;
+    EXPECT_EQ(ReadFile(result), "111 t2 111 latest\r\n222 -- 单号不存在\r\n444 t2 444 latest\r\n");
+}
+
 class InterruptedRun : public BatchProgram, public testing::WithParamInterface<bool> {};
 
 TEST_P(InterruptedRun, LeavesNoHalfWrittenOutputFile) {
