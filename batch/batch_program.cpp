@@ -132,12 +132,13 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
             }
             if (options.output_path) {
                 file_rows.push_back(row);
-            } else if (!output_failed) {
+            } else {
                 output_failed = !WriteStandardOutput(OutputBytes(RowsText({row}), options.utf8));
             }
             if (progress) {
                 ShowProgress(so_far, total, start, last_shown_ms, rows_on_screen);
             }
+            return !output_failed;
         });
     if (output_failed) {
         return ReportWriteError("standard output");

@@ -23,7 +23,9 @@ BatchTally QueryNumbers(const TextList& lines, std::string_view type_code, const
         if (!TextsEqual(message, kOkMessage)) {
             ++tally.failed;
         }
-        sink(BatchRowCells(line, message, events), tally);
+        if (!sink(BatchRowCells(line, message, events), tally)) {
+            break;
+        }
     }
     return tally;
 }

@@ -14,11 +14,13 @@ struct BatchTally {
     std::size_t failed = 0;  // refused by the service or not answered at all
 };
 
-// Called with each number's row as soon as it is answered, and with the tally so far.
-using RowSink = std::function<void(const RowCells& row, const BatchTally& tally)>;
+// Called with each number's row as soon as it is answered, and with the tally so far; returns
+// whether the run goes on.
+using RowSink = std::function<bool(const RowCells& row, const BatchTally& tally)>;
 
 // Queries each line that is not blank once spaces are removed, unchanged, with type_code, one
-// request after the other with no pause. The row of an answer other than "ok" shows the line,
+// request after the other with no pause, until the sink says stop. The row of an answer other than
+// "ok" shows the line,
 // "--" and the message.
 BatchTally QueryNumbers(const TextList& lines, std::string_view type_code, const RowSink& sink);
 
