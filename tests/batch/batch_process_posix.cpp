@@ -120,15 +120,19 @@ void InterruptBatch(const BatchChild& child) {
 
 std::string TerminalTranscript(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& extra_environment) {
-    std::string command;
+    std::string command = "env";
     for (const std::string& entry : extra_environment) {
-        command += entry + " ";
+        command += " " + entry;
     }
-    command += PARCELIO_BATCH_PROGRAM;
+    command += std::string(" ") + PARCELIO_BATCH_PROGRAM;
     for (const std::string& argument : arguments) {
         command += " " + argument;
     }
-    FILE* terminal = popen(("script -qec '" + command + "' /dev/null </dev/null").c_str(), "r");
+    // Python's pty.spawn runs the command on a new pseudo-terminal and copies what it shows;
+    // unlike script(1) it does not hang the terminal up when its own input ends.
+    const std::string spawn =
+        "python3 -c 'import pty, sys; pty.spawn(sys.argv[1:])' " + command + " </dev/null";
+    FILE* terminal = popen(spawn.c_str(), "r");
     if (terminal == nullptr) {
         return {};
     }
