@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/radiobut.h>
@@ -10,6 +11,7 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include "tests/ui/toolkit_probe.h"
 #include "tests/ui/window_harness.h"
 #include "ui/control_ops.h"
 #include "ui/controls.h"
@@ -220,6 +222,10 @@ TEST_F(ModesAndPanels, TheHelpPageTakesRealClicksMeantForTheControlsBelowIt) {
         PumpEvents();
         EXPECT_EQ(*clicks, 0) << control.name;
     }
+    // Nor does a click where CourierBox lies open its list.
+    MouseClickAt(ScreenCentre(Control<wxWindow>("CourierBox")));
+    PumpEvents();
+    EXPECT_FALSE(DropDownIsOpen(Control<wxChoice>("CourierBox")));
     EXPECT_EQ(ControlText("ModeButton"), "批量◢");
     EXPECT_EQ(ItemCount("CourierBox"), 148);
 
@@ -231,7 +237,10 @@ TEST_F(ModesAndPanels, TheHelpPageTakesRealClicksMeantForTheControlsBelowIt) {
 }
 
 TEST_F(ModesAndPanels, TheHelpPageIsDrawnOverTheQueryRowAndThePanel) {
-    const std::string_view covered[] = {"ModeButton", "QueryButton", "NumberBox", "CourierBox",
+    // CourierBox is left out: on this GTK, hiding the drop-down list below the page redraws the
+    // page's texts in a paler look once earlier windows of the process have come and gone (see
+    // the real click on it in TheHelpPageTakesRealClicksMeantForTheControlsBelowIt).
+    const std::string_view covered[] = {"ModeButton", "QueryButton", "NumberBox",
                                         "CommonCourierPanel"};
     // Where nothing covers the query row, hiding a control there changes what is shown.
     const wxImage started =
@@ -245,16 +254,22 @@ TEST_F(ModesAndPanels, TheHelpPageIsDrawnOverTheQueryRowAndThePanel) {
         SamePixels(PixelsOver(started, "QueryButton"), PixelsOver(without_button, "QueryButton")));
 
     ClickFooterEvent("帮助");
-    // The focus rests on the help page, so hiding the controls below it moves no focus (which
-    // would redraw the page's controls in another state).
+    // Away from the pointer and the focus, nothing on the page changes its look (hover, focus)
+    // when the controls below it come and go.
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
     Control<wxWindow>("ReturnButton").SetFocus();
-    const wxImage help =
-        SettledScreenshot(Control<wxFrame>("MainWindow"), "help_over_query_row.png");
+    ASSERT_TRUE(PumpUntil([] { return Control<wxWindow>("ReturnButton").HasFocus(); }));
+    // Without the controls below and with them shown again.
     for (const std::string_view name : covered) {
         Control<wxWindow>(name).Hide();
     }
     const wxImage help_without =
         SettledScreenshot(Control<wxFrame>("MainWindow"), "help_without_query_row.png");
+    for (const std::string_view name : covered) {
+        Control<wxWindow>(name).Show();
+    }
+    const wxImage help =
+        SettledScreenshot(Control<wxFrame>("MainWindow"), "help_over_query_row.png");
     ASSERT_TRUE(help.IsOk() && help_without.IsOk());
     for (const std::string_view name : covered) {
         EXPECT_TRUE(SamePixels(PixelsOver(help, name), PixelsOver(help_without, name))) << name;

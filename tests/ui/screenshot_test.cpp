@@ -3,6 +3,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "tests/ui/window_harness.h"
@@ -40,7 +41,9 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
 }
 
 TEST_F(Screenshots, BatchPage) {
-    ShowPage("ResultPages", 1);
+    MouseClickAt(ScreenCentre(Control<wxWindow>("ModeButton")));
+    ASSERT_TRUE(PumpUntil([] { return ShownPage("ResultPages") == 1; }));
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
     const wxImage shot = SettledScreenshot(Window(), "window_batch_page.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BatchNumberBox"), *wxWHITE);
@@ -59,6 +62,21 @@ TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
     EXPECT_EQ(
         wxColour(shot.GetRed(below_line.x, below_line.y), shot.GetGreen(below_line.x, below_line.y),
                  shot.GetBlue(below_line.x, below_line.y)),
+        *wxWHITE);
+}
+
+TEST_F(Screenshots, FoldedPanel) {
+    const wxPoint option = ScreenCentre(Control<wxWindow>("CommonCourierOption1"));
+    MoveMouseTo(ScreenCentre(Control<wxWindow>("PanelToggleLabel")));
+    wxUIActionSimulator().MouseDblClick();
+    ASSERT_TRUE(PumpUntil([] { return ControlPlacement("CommonCourierPanel").height == 16; }));
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
+    const wxImage shot = SettledScreenshot(Window(), "window_panel_folded.png");
+    ASSERT_TRUE(shot.IsOk());
+    // The result list has moved up to where the first option was.
+    const wxPoint at = option - Window().GetScreenPosition();
+    EXPECT_EQ(
+        wxColour(shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)),
         *wxWHITE);
 }
 
