@@ -32,7 +32,12 @@ appstreamcli validate --no-net "$work/unpacked/usr/share/metainfo/example.parcel
 grep -q "<release version=\"$version\"" \
   "$work/unpacked/usr/share/metainfo/example.parcelio.Parcelio.metainfo.xml" ||
   fail "the metadata does not name version $version"
-[ -f docs/screenshots/startup.png ] || fail "the metadata's screenshot docs/screenshots/startup.png is missing"
+shots=$(sed -n 's|.*<image>.*/screenshots/\([^<]*\)</image>.*|\1|p' \
+  "$work/unpacked/usr/share/metainfo/example.parcelio.Parcelio.metainfo.xml")
+[ -n "$shots" ] || fail "the metadata names no screenshot"
+for shot in $shots; do
+  [ -f "docs/screenshots/$shot" ] || fail "the metadata's screenshot docs/screenshots/$shot is missing"
+done
 
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files.txt"
 diff -u <(sort "$here/package_files.txt") "$work/files.txt" || fail "the package's file list differs"
