@@ -5,8 +5,9 @@
 #include <wx/filedlg.h>
 #include <wx/frame.h>
 
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
 
 namespace fs = std::filesystem;
 
@@ -48,7 +49,7 @@ std::unique_ptr<wxFileDialog> MakeFileDialog(FileDialogKind kind, wxWindow& pare
 
 std::optional<fs::path> ChooseFilePath(FileDialogKind kind) {
     const std::unique_ptr<wxFileDialog> dialog =
-        MakeFileDialog(kind, Control<wxFrame>("MainWindow"));
+        MakeFileDialog(kind, Control<wxFrame>(kMainWindow));
     if (dialog->ShowModal() != wxID_OK) {
         return std::nullopt;
     }

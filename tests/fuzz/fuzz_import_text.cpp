@@ -9,28 +9,11 @@
 #include <vector>
 
 #include "runs/import_export_text.h"
+#include "tests/support/fuzz_checks.h"
 
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-// The characters of a text: a byte of 0x80 or more and the byte after it form one character;
-// such a byte at the very end stands alone.
-std::vector<std::string_view> Characters(std::string_view text) {
-    std::vector<std::string_view> characters;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
-        characters.push_back(text.substr(at, length));
-        at += length;
-    }
-    return characters;
-}
 
 bool IsSpace(std::string_view character) {
     return character == " " || character == "\xA1\xA1";
@@ -80,14 +63,6 @@ std::string ReferenceBoxText(std::string_view file_text) {
         box += lines[i];
     }
     return box;
-}
-
-bool StartsCharacterAt(std::string_view text, std::size_t offset) {
-    std::size_t at = 0;
-    while (at < offset) {
-        at += static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
-    }
-    return at == offset;
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "runs/file_io.h"
-#include "temp_folder.h"
-#include "tests/runs/file_size_limit_posix.h"
+#include "tests/support/file_size_limit_posix.h"
+#include "tests/support/literals.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -33,7 +34,7 @@ TEST(WriteWholeFile, ReplacedFileKeepsItsPermissions) {
     TempFolder::WriteFile(target, "earlier");
     const fs::perms owner_only = fs::perms::owner_read | fs::perms::owner_write;
     fs::permissions(target, owner_only);
-    ASSERT_TRUE(WriteWholeFile(target, BytesOf("later")));
+    ASSERT_TRUE(WriteWholeFile(target, Bytes("later")));
     EXPECT_EQ(fs::status(target).permissions(), owner_only);
     EXPECT_EQ(TempFolder::FileContent(target), "later");
 }

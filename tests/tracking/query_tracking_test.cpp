@@ -2,12 +2,12 @@
 #include <thread>
 #include <vector>
 
-#include "tests/tracking/transport_test_fixture.h"
+#include "tests/support/service_test.h"
 #include "tracking/tracking_reply.h"
 
 namespace {
 
-using TrackingServiceTest = TransportTest;
+using TrackingServiceTest = FixtureServiceTest;
 
 struct TextCase {
     const char* what;
@@ -17,11 +17,11 @@ struct TextCase {
 
 TEST_F(TrackingServiceTest, FetchesTheReplyAsGbkText) {
     const std::vector<TextCase> cases = {
-        {"chinese", BodyReply(FromUtf8(u8"{\"message\":\"快件已签收\"}")),
+        {"chinese", BodyReply(Utf8(u8"{\"message\":\"快件已签收\"}")),
          "{\"message\":\"快件已签收\"}"},
         {"error page", BodyReply("<html><body>Not Found</body></html>", 404),
          "<html><body>Not Found</body></html>"},
-        {"outside GBK", BodyReply(FromUtf8(u8"{\"message\":\"ok\",\"x\":\"😀\"}")), ""},
+        {"outside GBK", BodyReply(Utf8(u8"{\"message\":\"ok\",\"x\":\"😀\"}")), ""},
         {"not UTF-8", BodyReply("{\"message\":\"\xB2\xE9\"}"), ""},
         {"empty body", BodyReply(""), ""},
         {"zero byte", BodyReply(std::string("before\0after", 12)), "before"},
@@ -44,15 +44,15 @@ struct QueryCase {
 };
 
 TEST_F(TrackingServiceTest, ReplacesTheCallersListOnlyForOk) {
-    const std::vector<FixtureEvent> steps = {{"2026-12-02 08:40:00", FromUtf8(u8"到达上海")},
-                                             {"2026-12-01 10:00:00", FromUtf8(u8"已收寄")}};
+    const std::vector<FixtureEvent> steps = {{"2026-12-02 08:40:00", Utf8(u8"到达上海")},
+                                             {"2026-12-01 10:00:00", Utf8(u8"已收寄")}};
     FixtureReply silent = SilentReply();
     const std::vector<QueryCase> cases = {
         {"ok", BodyReply(TrackingReplyJson("1234", steps)), "ok", true},
         {"ok without steps", BodyReply(TrackingReplyJson("1234", {})), "ok", true},
         {"capital OK", BodyReply(R"({"message":"OK","data":[{"time":"t","context":"c"}]})"), "OK",
          false},
-        {"service error", BodyReply(MessageReplyJson(FromUtf8(u8"参数错误"))), "参数错误", false},
+        {"service error", BodyReply(MessageReplyJson(Utf8(u8"参数错误"))), "参数错误", false},
         {"empty reply", BodyReply(""), "", false},
         {"no answer", silent, "", false},
     };
@@ -72,8 +72,8 @@ TEST_F(TrackingServiceTest, ReplacesTheCallersListOnlyForOk) {
 
 TEST_F(TrackingServiceTest, GivesTheStepsLatestFirstWithTheNumber) {
     service.SetDefaultReply(
-        BodyReply(TrackingReplyJson("EA1", {{"2026-12-02 08:40:00", FromUtf8(u8"到达上海")},
-                                            {"2026-12-01 10:00:00", FromUtf8(u8"已收寄")}})));
+        BodyReply(TrackingReplyJson("EA1", {{"2026-12-02 08:40:00", Utf8(u8"到达上海")},
+                                            {"2026-12-01 10:00:00", Utf8(u8"已收寄")}})));
     TrackingEventList events = PreparedList();
     ASSERT_EQ(QueryTracking("EA1", "ems", events), "ok");
     ASSERT_EQ(events.size(), 2U);

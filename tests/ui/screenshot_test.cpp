@@ -5,11 +5,12 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
+#include "tests/support/window_harness.h"
 #include "ui/embedded_assets.h"
-#include "ui/picture_box.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/picture_box.h"
 
 namespace {
 
@@ -25,14 +26,14 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
     const wxImage shot = SettledScreenshot(Window(), "window_started.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(shot.GetSize(), wxSize(623, 688));
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "NumberBox"), *wxWHITE);
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BannerStrip"), wxColour(0x9C, 0xCB, 0xEA));
-    EXPECT_NE(ColourAtCentreOf(shot, Window(), "ModeButton"), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kNumberBox), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kBannerStrip), wxColour(0x9C, 0xCB, 0xEA));
+    EXPECT_NE(ColourAtCentreOf(shot, Window(), kModeButton), *wxWHITE);
     // The banner's picture is on screen as it is stored.
     const wxBitmap banner = DecodePicture(kBannerJpeg.data(), kBannerJpeg.size());
     const wxImage stored = banner.ConvertToImage();
     for (const wxPoint& at : {wxPoint(10, 10), wxPoint(60, 40), wxPoint(300, 80)}) {
-        const wxPoint on_screen = Control<wxWindow>("BannerPicture").GetScreenPosition() + at -
+        const wxPoint on_screen = Control<wxWindow>(kBannerPicture).GetScreenPosition() + at -
                                   Window().GetScreenPosition();
         EXPECT_NEAR(shot.GetRed(on_screen.x, on_screen.y), stored.GetRed(at.x, at.y), 8);
         EXPECT_NEAR(shot.GetBlue(on_screen.x, on_screen.y), stored.GetBlue(at.x, at.y), 8);
@@ -40,19 +41,19 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
 }
 
 TEST_F(Screenshots, BatchPage) {
-    ShowPage("ResultPages", 1);
+    ShowPage(kResultPages, kBatchPageNumber);
     const wxImage shot = SettledScreenshot(Window(), "window_batch_page.png");
     ASSERT_TRUE(shot.IsOk());
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BatchNumberBox"), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kBatchNumberBox), *wxWHITE);
 }
 
 TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
-    ShowPage("ResultPages", 2);
-    PlaceControl("ResultPages", {0, 101, 623, 495});
+    ShowPage(kResultPages, kHelpPageNumber);
+    PlaceControl(kResultPages, {0, 101, 623, 495});
     const wxImage shot = SettledScreenshot(Window(), "window_help_page.png");
     ASSERT_TRUE(shot.IsOk());
     // The white about group now lies where the mode button is.
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "ModeButton"), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kModeButton), *wxWHITE);
 }
 
 }  // namespace
