@@ -4,6 +4,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/frame.h>
+#include <wx/msgdlg.h>
 
 #include "ui/toolkit/control_names.h"
 #include "ui/toolkit/control_registry.h"
@@ -15,6 +16,8 @@ namespace {
 
 constexpr char kTextFileFilter[] = "文本文档（txt）|*.txt";
 constexpr char kDefaultExtension[] = ".txt";
+constexpr char kReplaceTitle[] = "确认另存为";
+constexpr char kReplaceQuestion[] = " 已存在。\r\n要替换它吗？";
 
 // Empty until the user first confirms the dialog.
 fs::path& LastConfirmedPath() {
@@ -33,9 +36,18 @@ wxString ToToolkitPath(const fs::path& path) {
     return wxString::FromUTF8(reinterpret_cast<const char*>(utf8.data()), utf8.size());
 }
 
+// The open dialog takes any name, so that a name typed without extension can become the
+// existing ".txt" file; a name that is still missing fails as an unreadable file.
 long DialogStyle(FileDialogKind kind) {
-    return kind == FileDialogKind::Open ? wxFD_OPEN | wxFD_FILE_MUST_EXIST
-                                        : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
+    return kind == FileDialogKind::Open ? wxFD_OPEN : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
+}
+
+// The dialog asked about the name as typed; the file it becomes after the dialog is asked about
+// here. Yes replaces it.
+bool ReplaceConfirmed(const fs::path& path, wxWindow& parent) {
+    const wxString question = ToToolkitPath(path.filename()) + GbkToWx(kReplaceQuestion);
+    return wxMessageBox(question, GbkToWx(kReplaceTitle), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
+                        &parent) == wxYES;
 }
 
 }  // namespace
@@ -48,15 +60,24 @@ std::unique_ptr<wxFileDialog> MakeFileDialog(FileDialogKind kind, wxWindow& pare
 }
 
 std::optional<fs::path> ChooseFilePath(FileDialogKind kind) {
-    const std::unique_ptr<wxFileDialog> dialog =
-        MakeFileDialog(kind, Control<wxFrame>(kMainWindow));
-    if (dialog->ShowModal() != wxID_OK) {
-        return std::nullopt;
+    wxFrame& window = Control<wxFrame>(kMainWindow);
+    for (;;) {
+        const std::unique_ptr<wxFileDialog> dialog = MakeFileDialog(kind, window);
+        if (dialog->ShowModal() != wxID_OK) {
+            return std::nullopt;
+        }
+        fs::path chosen = ToFileSystemPath(dialog->GetPath());
+        const bool extended = !chosen.has_extension();
+        if (extended) {
+            chosen += kDefaultExtension;
+        }
+        LastConfirmedPath() = chosen;
+        std::error_code error;
+        // No: back to the dialog, which starts at that name.
+        if (kind == FileDialogKind::Save && extended && fs::exists(chosen, error) &&
+            !ReplaceConfirmed(chosen, window)) {
+            continue;
+        }
+        return chosen;
     }
-    fs::path chosen = ToFileSystemPath(dialog->GetPath());
-    if (kind == FileDialogKind::Save && !chosen.has_extension()) {
-        chosen += kDefaultExtension;
-    }
-    LastConfirmedPath() = chosen;
-    return chosen;
 }

@@ -88,8 +88,14 @@ LimitedRead ReadFileUpTo(const fs::path& path, std::uintmax_t max_bytes) {
     return read;
 }
 
-bool WriteWholeFile(const fs::path& path, const ByteArray& bytes) {
+bool WriteWholeFile(const fs::path& named_path, const ByteArray& bytes) {
     std::error_code error;
+    // Through a symbolic link the file it leads to is replaced; the link stays.
+    const fs::path path =
+        fs::is_symlink(named_path, error) ? fs::weakly_canonical(named_path, error) : named_path;
+    if (error) {
+        return false;
+    }
     const fs::file_status existing = fs::status(path, error);
     const bool replaces = fs::exists(existing);
     if (replaces && (!fs::is_regular_file(existing) || !CanOpenForWriting(path))) {

@@ -24,5 +24,6 @@ LimitedRead ReadFileUpTo(const std::filesystem::path& path, std::uintmax_t max_b
 // Writes bytes to a new temporary file beside path, then renames it over path, so a failed
 // write never leaves a half-written file and an existing file keeps its content. A path that
 // names a folder or a file that may not be written is left alone. Returns whether the whole
-// write and the rename succeeded; on failure no temporary file remains.
+// write and the rename succeeded; on failure no temporary file remains. A replaced file keeps
+// its permissions; a path that is a symbolic link has the file it leads to replaced.
 bool WriteWholeFile(const std::filesystem::path& path, const ByteArray& bytes);

@@ -7,6 +7,8 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr char kCellSeparator = ' ';
+// Notepad starts a UTF-8 file with it; it is no part of the first number.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 void AppendBytes(ByteArray& bytes, std::string_view text) {
     bytes.insert(bytes.end(), text.begin(), text.end());
@@ -15,7 +17,12 @@ void AppendBytes(ByteArray& bytes, std::string_view text) {
 }  // namespace
 
 Text ImportedNumberText(const ByteArray& file_bytes) {
-    const TextList lines = SplitText(RemoveAllSpaces(BytesToText(file_bytes)), kLineBreak);
+    std::string_view content(file_bytes.data(), file_bytes.size());
+    if (content.starts_with(kUtf8ByteOrderMark)) {
+        content.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    const TextList lines = SplitText(
+        RemoveAllSpaces(BytesToText(ByteArray(content.begin(), content.end()))), kLineBreak);
     std::size_t size = 0;
     for (const Text& line : lines) {
         size += kLineBreak.size() + line.size();

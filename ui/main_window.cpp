@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include <wx/app.h>
+#include <wx/clipbrd.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/init.h>
@@ -126,6 +127,9 @@ int ProgramEntry() {
         return 1;
     }
     wxTheApp->OnRun();
+    // A row copied to the clipboard stays there once the program has ended: the desktop's
+    // clipboard keeper takes it over (on X11 the clipboard is served by its owner).
+    wxTheClipboard->Flush();
     if (!WorkersEndedAtClose()) {
         // A worker still runs, stuck where no abort reaches it. The process ends at once
         // without the library clean-ups and static destructors that such a worker might still

@@ -39,4 +39,38 @@ TEST(WriteWholeFile, ReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(TempFolder::FileContent(target), "later");
 }
 
+struct LinkCase {
+    const char* name;
+    const char* link_to;  // relative to the folder
+    const char* target;   // the file that must get the bytes
+};
+
+TEST(WriteWholeFile, WritingThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink) {
+    const LinkCase cases[] = {
+        {"link beside its target", "target.txt", "target.txt"},
+        {"link into a sub-folder", "sub/target.txt", "sub/target.txt"},
+        {"link to a link", "second.txt", "target.txt"},
+        {"dangling link", "missing.txt", "missing.txt"},
+    };
+    for (const LinkCase& c : cases) {
+        const TempFolder folder;
+        fs::create_directory(folder.Path() / "sub");
+        TempFolder::WriteFile(folder.Path() / "target.txt", "earlier");
+        TempFolder::WriteFile(folder.Path() / "sub" / "target.txt", "earlier");
+        fs::create_symlink("target.txt", folder.Path() / "second.txt");
+        const fs::perms mode =
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+        fs::permissions(folder.Path() / "target.txt", mode);
+        const fs::path link = folder.Path() / "export.txt";
+        fs::create_symlink(c.link_to, link);
+        ASSERT_TRUE(WriteWholeFile(link, Bytes("later"))) << c.name;
+        EXPECT_TRUE(fs::is_symlink(link)) << c.name;
+        EXPECT_EQ(fs::read_symlink(link), c.link_to) << c.name;
+        EXPECT_EQ(TempFolder::FileContent(folder.Path() / c.target), "later") << c.name;
+        if (std::string_view(c.target) == "target.txt") {
+            EXPECT_EQ(fs::status(folder.Path() / c.target).permissions(), mode) << c.name;
+        }
+    }
+}
+
 }  // namespace

@@ -35,6 +35,22 @@ TEST(ImportedNumberText, KeepsNonEmptyLinesAfterSpaceRemoval) {
         {"tabs stay", "1\t1\r\n", "1\t1"},
         {"no final line break", "111\r\n222", "111\r\n222"},
         {"trail byte A1 before full-width char", "\xB0\xA1\xA1\xA2\r\n", "\xB0\xA1\xA1\xA2"},
+        {"UTF-8 byte-order mark dropped",
+         "\xEF\xBB\xBF"
+         "111\r\n222",
+         "111\r\n222"},
+        {"mark before an empty first line", "\xEF\xBB\xBF\r\n111", "\r\n111"},
+        {"only the leading mark",
+         "111\r\n\xEF\xBB\xBF"
+         "222",
+         "111\r\n\xEF\xBB\xBF"
+         "222"},
+        {"part of a mark stays",
+         "\xEF\xBB"
+         "111",
+         "\xEF\xBB"
+         "111"},
+        {"GBK after the mark unchanged", "\xEF\xBB\xBF\xB0\xA1", "\xB0\xA1"},
     };
     for (const ImportCase& c : cases) {
         EXPECT_EQ(ImportedNumberText(Bytes(c.file)), c.box) << c.name;

@@ -4,6 +4,7 @@
 #include <wx/debug.h>
 
 #include "catalogue/courier_catalogue.h"
+#include "tests/support/toolkit_probe.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     wxSetAssertHandler(FailOnToolkitCheck);
+    StopToolkitAnimations();
     wxTheApp->SetExitOnFrameDelete(false);
     LoadCatalogue();
     const int result = RUN_ALL_TESTS();

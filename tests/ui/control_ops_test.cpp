@@ -126,7 +126,7 @@ TEST_F(ControlOps, StatusPartTextAndTipChangeApart) {
     SetStatusPartTip(0, "查询执行完成");
     EXPECT_EQ(StatusPartText(0), "查询执行完成!");
     EXPECT_EQ(StatusPartTip(0), "查询执行完成");
-    EXPECT_EQ(StatusPartTip(1), "欢迎使用Parcelio");
+    EXPECT_EQ(StatusPartTip(1), "");  // parts get no tooltip of their own
     SetStatusPartText(4, "x");
     SetStatusPartTip(-1, "x");
     EXPECT_EQ(StatusPartText(4), "");

@@ -9,7 +9,6 @@
 #include <wx/panel.h>
 #include <wx/radiobut.h>
 #include <wx/simplebook.h>
-#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
@@ -19,6 +18,7 @@
 #include "ui/toolkit/control_ops.h"
 #include "ui/toolkit/control_registry.h"
 #include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/group_box.h"
 #include "ui/window_layout.h"
 
 // Test names and failure messages show a control by its name.
@@ -45,7 +45,7 @@ bool IsBuiltAs(ControlKind kind, wxWindow* control) {
         case ControlKind::SimpleHtml:
             return dynamic_cast<wxHtmlWindow*>(control) != nullptr;
         case ControlKind::GroupBox:
-            return dynamic_cast<wxStaticBox*>(control) != nullptr;
+            return dynamic_cast<GroupBoxPanel*>(control) != nullptr;
         case ControlKind::StatusBar:
             return dynamic_cast<wxStatusBar*>(control) != nullptr;
         case ControlKind::ComboBox:

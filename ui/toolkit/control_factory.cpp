@@ -12,14 +12,15 @@
 #include <wx/panel.h>
 #include <wx/radiobut.h>
 #include <wx/simplebook.h>
-#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/group_box.h"
 #include "ui/toolkit/hypertext_box.h"
 #include "ui/toolkit/picture_box.h"
+#include "ui/toolkit/song_face.h"
 
 namespace {
 
@@ -161,9 +162,8 @@ wxWindow* MakeEditBox(const ControlRow& row, wxWindow& parent) {
 }
 
 wxWindow* MakeGroupBox(const ControlRow& row, wxWindow& parent) {
-    const long style = (row.style & kCentredCaption) != 0 ? wxALIGN_CENTRE_HORIZONTAL : 0;
-    return Made<wxStaticBox>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), style,
-                             Name(row));
+    return Made<GroupBoxPanel>(&parent, GbkToWx(row.text), Position(row), Size(row),
+                               (row.style & kCentredCaption) != 0, Name(row));
 }
 
 wxWindow* MakePicture(const ControlRow& row, wxWindow& parent) {
@@ -229,9 +229,9 @@ wxFrame* CreateFrame(const ControlRow& row) {
 }
 
 wxWindow* CreateStatusBar(const ControlRow& row, wxFrame& frame) {
-    // Without the tooltip style: the bar's tooltip follows the part under the pointer.
-    auto* bar = Made<wxStatusBar>(&frame, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE,
-                                  Name(row));
+    // Without the tooltip style: the bar's tooltip follows the part under the pointer. The parts
+    // are drawn by status_bar.cpp.
+    auto* bar = Made<wxStatusBar>(&frame, wxID_ANY, wxFULL_REPAINT_ON_RESIZE, Name(row));
     if (bar == nullptr) {
         return nullptr;
     }
@@ -249,7 +249,7 @@ wxFont MakeFont(FontChoice font) {
     switch (font) {
         case FontChoice::SimSunHeight12:
             return wxFont(wxFontInfo(12 * kPointsPerPixel)
-                              .FaceName(GbkToWx("SimSun"))
+                              .FaceName(SongFaceName())
                               .Encoding(wxFONTENCODING_CP936));
         case FontChoice::Gb2312Height21:
             return wxFont(wxFontInfo(21 * kPointsPerPixel).Encoding(wxFONTENCODING_CP936));

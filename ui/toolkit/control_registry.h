@@ -18,7 +18,7 @@ wxWindow* FindControl(std::string_view name);
 
 // The control named name as the class it is built as: ComboBox wxChoice, PageControl
 // wxSimplebook, ListView wxListCtrl, StatusBar wxStatusBar, SimpleHtml wxHtmlWindow, GroupBox
-// wxStaticBox, RadioBox wxRadioButton, Label wxStaticText, EditBox wxTextCtrl, Button wxButton,
+// GroupBoxPanel, RadioBox wxRadioButton, Label wxStaticText, EditBox wxTextCtrl, Button wxButton,
 // PicBox wxGenericStaticBitmap, Page wxPanel, Window wxFrame. An unknown name or another class
 // is a programming error and throws std::logic_error.
 template <class T>

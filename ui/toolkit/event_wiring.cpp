@@ -7,6 +7,7 @@
 #include <wx/radiobut.h>
 
 #include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/every_pick.h"
 
 namespace {
 
@@ -45,6 +46,17 @@ bool WireOn(wxWindow& control, bool fits, const wxEventTypeTag<Event>& type,
     return true;
 }
 
+bool WireEveryPick(const EventBinding& binding, wxWindow& control) {
+    auto* box = dynamic_cast<wxChoice*>(&control);
+    if (box == nullptr) {
+        return false;
+    }
+    const EventContext context{binding.control, {}};
+    const EventHandler handler = binding.handler;
+    BindEveryPick(*box, [handler, context] { handler(context); });
+    return true;
+}
+
 }  // namespace
 
 bool WireBinding(const EventBinding& binding) {
@@ -59,8 +71,7 @@ bool WireBinding(const EventBinding& binding) {
         case EventKind::Clicked:
             return WireClick(binding, *control);
         case EventKind::ItemChosen:
-            return WireOn(*control, dynamic_cast<wxChoice*>(control) != nullptr, wxEVT_CHOICE,
-                          binding, false);
+            return WireEveryPick(binding, *control);
         case EventKind::LeftDoubleClick:
             return WireOn(*control, true, wxEVT_LEFT_DCLICK, binding, false);
         case EventKind::RightClick:

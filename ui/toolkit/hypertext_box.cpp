@@ -6,10 +6,11 @@
 
 #include "ui/toolkit/gbk_text.h"
 #include "ui/toolkit/hypertext_markup.h"
+#include "ui/toolkit/song_face.h"
 
 void ShowHypertext(wxHtmlWindow& box, std::string_view markup) {
     box.SetBorders(0);
-    box.SetStandardFonts(9);
+    box.SetStandardFonts(9, SongFaceName());
     box.SetPage(GbkToWx(DisplayMarkup(markup)));
     // After the page, which resets it: the box blends into its parent, which shows the
     // window's colour unless it has one of its own.

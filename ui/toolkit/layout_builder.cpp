@@ -9,6 +9,7 @@
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/simplebook.h>
+#include <wx/stattext.h>
 #include <wx/statusbr.h>
 
 #include "text/text_ops.h"
@@ -19,6 +20,7 @@
 #include "ui/toolkit/hypertext_box.h"
 #include "ui/toolkit/rgb_colour.h"
 #include "ui/toolkit/status_bar.h"
+#include "ui/toolkit/toolkit_style.h"
 
 namespace {
 
@@ -121,6 +123,9 @@ void ApplyFonts(const WindowLayout& layout) {
         wxWindow* control = FindControl(row.name);
         if (row.font != FontChoice::Default && control != nullptr) {
             control->SetFont(MakeFont(row.font));
+        }
+        if (auto* label = dynamic_cast<wxStaticText*>(control)) {
+            FitLabelLinesToBox(*label);
         }
     }
 }

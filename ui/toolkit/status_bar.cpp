@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <wx/dcclient.h>
+#include <wx/settings.h>
 #include <wx/statusbr.h>
 
 #include "ui/toolkit/control_names.h"
@@ -24,18 +26,41 @@ bool IsPart(int part) {
     return part >= 0 && part < StatusPartCount();
 }
 
-int PartUnder(const wxStatusBar& bar, const wxPoint& point) {
+int PartUnder(const wxPoint& point) {
     for (int part = 0; part < StatusPartCount(); ++part) {
-        wxRect rect;
-        if (bar.GetFieldRect(part, rect) && rect.Contains(point)) {
+        if (StatusPartArea(part).Contains(point)) {
             return part;
         }
     }
     return -1;
 }
 
+void DrawParts(wxStatusBar& bar) {
+    wxPaintDC dc(&bar);
+    dc.SetBackground(wxBrush(bar.GetBackgroundColour()));
+    dc.Clear();
+    dc.SetFont(bar.GetFont());
+    dc.SetTextForeground(bar.GetForegroundColour());
+    const wxPen separator(wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+    dc.SetPen(separator);
+    dc.DrawLine(0, 0, bar.GetClientSize().x, 0);
+    for (int part = 0; part < StatusPartCount(); ++part) {
+        const wxRect area = StatusPartArea(part);
+        const wxString text = bar.GetStatusText(part);
+        const int top = area.y + (area.height - dc.GetTextExtent(text).y) / 2;
+        {
+            const wxDCClipper clip(dc, area);
+            dc.DrawText(text, area.x, top);
+        }
+        if (part + 1 < StatusPartCount()) {
+            // On the part's last column, which a Song character leaves blank.
+            dc.DrawLine(area.GetRight(), area.y + 3, area.GetRight(), area.GetBottom() - 1);
+        }
+    }
+}
+
 void ShowTipUnder(wxStatusBar& bar, const wxPoint& point) {
-    const int part = PartUnder(bar, point);
+    const int part = PartUnder(point);
     const wxString tip = part < 0 ? wxString() : GbkToWx(PartTips()[part]);
     if (tip.empty()) {
         bar.UnsetToolTip();
@@ -48,6 +73,7 @@ void ShowTipUnder(wxStatusBar& bar, const wxPoint& point) {
 
 void TrackStatusTips(wxStatusBar& bar) {
     PartTips().clear();
+    bar.Bind(wxEVT_PAINT, [&bar](wxPaintEvent&) { DrawParts(bar); });
     bar.Bind(wxEVT_MOTION, [&bar](wxMouseEvent& event) {
         ShowTipUnder(bar, event.GetPosition());
         event.Skip();
@@ -62,8 +88,9 @@ void AppendStatusPart(std::string_view text, int width) {
     }
     widths.push_back(width);
     bar.SetFieldsCount(static_cast<int>(widths.size()), widths.data());
-    PartTips().emplace_back(text);
+    PartTips().emplace_back();
     bar.SetStatusText(GbkToWx(text), static_cast<int>(widths.size()) - 1);
+    bar.Refresh();
 }
 
 int StatusPartCount() {
@@ -73,6 +100,7 @@ int StatusPartCount() {
 void SetStatusPartText(int part, std::string_view text) {
     if (IsPart(part)) {
         Bar().SetStatusText(GbkToWx(text), part);
+        Bar().Refresh();
     }
 }
 
@@ -80,6 +108,20 @@ void SetStatusPartTip(int part, std::string_view tip) {
     if (IsPart(part)) {
         PartTips()[part] = Text(tip);
     }
+}
+
+wxRect StatusPartArea(int part) {
+    if (!IsPart(part)) {
+        return {};
+    }
+    const wxStatusBar& bar = Bar();
+    const wxSize size = bar.GetClientSize();
+    int left = 0;
+    for (int before = 0; before < part; ++before) {
+        left += bar.GetStatusWidth(before);
+    }
+    const int width = bar.GetStatusWidth(part);
+    return {left, 0, width < 0 ? size.x - left : width, size.y};
 }
 
 Text StatusPartText(int part) {

@@ -6,16 +6,24 @@
 
 #include "text/text_ops.h"
 
+#include <wx/gdicmn.h>
+
 class wxStatusBar;
 
-// Makes bar show the tooltip of the part under the pointer; the bar starts without parts.
+// Makes bar draw its parts edge to edge, each text from the part's left edge without ellipsis
+// (the layout's widths leave no room for margins), and show the tooltip of the part under the
+// pointer; the bar starts without parts.
 void TrackStatusTips(wxStatusBar& bar);
 
-// Adds a part at the right end with its text (also its tooltip) and width in pixels; width -1
+// Adds a part at the right end with its text and width in pixels, without a tooltip; width -1
 // reaches to the right edge of the bar.
 void AppendStatusPart(std::string_view text, int width);
 
 int StatusPartCount();
+
+// Where part lies in the bar's client coordinates, the full height of the bar; its text is
+// drawn from the left edge and clipped at the right edge. Empty for a part that does not exist.
+wxRect StatusPartArea(int part);
 
 // A part that does not exist is left alone (setting) or reads as the empty text.
 void SetStatusPartText(int part, std::string_view text);

@@ -3,3 +3,10 @@
 
 // Call once after the toolkit has started and before any window is made.
 void FitToolkitStyleToLayout();
+
+class wxStaticText;
+
+// A label whose lines are taller than its box gets the line spacing of the classic controls
+// the layout was made for: each line as high as the font's characters, an empty line half
+// that. Labels that fit are left as they are.
+void FitLabelLinesToBox(wxStaticText& label);

@@ -1,0 +1,243 @@
+// What the window shows, read back from the toolkit after layout: every control of the layout
+// table on screen at its place in its parent (a group box counts from its outer top-left
+// corner), inside its parent's visible area, and every text within its box.
+#include <set>
+#include <string>
+
+#include <wx/frame.h>
+#include <wx/html/htmlcell.h>
+#include <wx/html/htmlwin.h>
+#include <wx/listctrl.h>
+#include <wx/simplebook.h>
+#include <wx/statbox.h>
+#include <wx/statusbr.h>
+
+#include "tests/support/toolkit_probe.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/group_box.h"
+#include "ui/toolkit/status_bar.h"
+#include "ui/window_layout.h"
+
+void PrintTo(const ControlRow& row, std::ostream* out);
+
+namespace {
+
+const ControlRow& RowNamed(std::string_view name) {
+    for (const ControlRow& row : MainWindowLayout().controls) {
+        if (row.name == name) {
+            return row;
+        }
+    }
+    throw std::logic_error("no such row");
+}
+
+// Index of the page of ResultPages that holds row, -1 when it is on no page.
+int PageOf(const ControlRow& row) {
+    std::string_view name = row.name;
+    for (;;) {
+        const ControlRow& current = RowNamed(name);
+        if (current.kind == ControlKind::Window) {
+            return -1;
+        }
+        if (current.kind == ControlKind::Page) {
+            int index = 0;
+            for (const ControlRow& page : MainWindowLayout().controls) {
+                if (page.name == current.name) {
+                    return index;
+                }
+                index += page.kind == ControlKind::Page ? 1 : 0;
+            }
+        }
+        name = current.parent;
+    }
+}
+
+// The page area at the layout's own placement, showing the page that holds row.
+void ShowWhereRowIs(const ControlRow& row) {
+    const ControlRow& pages = RowNamed(kResultPages);
+    PlaceControl(kResultPages, {pages.left, pages.top, pages.width, pages.height});
+    if (PageOf(row) >= 0) {
+        ShowPage(kResultPages, PageOf(row));
+    }
+    PumpEvents();
+}
+
+// The screen rectangle that a child's layout coordinates count from, as large as the part of
+// the parent where children can be seen: the window's client area above the status bar, or the
+// parent control's outer rectangle.
+wxRect VisibleAreaOf(std::string_view parent) {
+    wxWindow& control = Control<wxWindow>(parent);
+    if (auto* window = dynamic_cast<wxFrame*>(&control)) {
+        const int bar = window->GetStatusBar()->GetSize().y;
+        const wxSize client = window->GetClientSize();
+        return {window->ClientToScreen(wxPoint(0, 0)), wxSize(client.x, client.y - bar)};
+    }
+    return control.GetScreenRect();
+}
+
+bool IsPlacedControl(const ControlRow& row) {
+    return row.kind != ControlKind::Window && row.kind != ControlKind::StatusBar &&
+           row.kind != ControlKind::CommonDlg && row.kind != ControlKind::Page;
+}
+
+std::vector<ControlRow> PlacedRows() {
+    std::vector<ControlRow> rows;
+    for (const ControlRow& row : MainWindowLayout().controls) {
+        if (IsPlacedControl(row)) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+// The layout makes the banner 624 pixels wide in a window whose client area is 623 wide (and
+// narrower still with a frame); its picture is 623 wide, so only the strip's last column is
+// cut away.
+const std::set<std::string_view> kWiderThanTheWindow = {kBannerStrip, kBannerPicture};
+
+class OnScreenGeometry : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
+
+TEST_P(OnScreenGeometry, ControlLiesAtItsPlaceInsideItsParent) {
+    const ControlRow& row = GetParam();
+    ShowWhereRowIs(row);
+    const wxRect parent = VisibleAreaOf(row.parent);
+    const wxRect on_screen = Control<wxWindow>(row.name).GetScreenRect();
+    EXPECT_EQ(on_screen, wxRect(parent.GetTopLeft() + wxPoint(row.left, row.top),
+                                wxSize(row.width, row.height)));
+    if (!kWiderThanTheWindow.contains(row.name)) {
+        EXPECT_TRUE(parent.Contains(on_screen)) << "parent " << parent.x << "," << parent.y << " "
+                                                << parent.width << "x" << parent.height;
+    } else {
+        EXPECT_EQ(on_screen.GetRight(), parent.GetRight() + 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryControl, OnScreenGeometry, ::testing::ValuesIn(PlacedRows()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using OnScreenPlaces = MainWindowTest;
+
+TEST_F(OnScreenPlaces, EveryPageFillsThePageArea) {
+    for (const std::string_view page : {kSinglePage, kBatchPage, kHelpPage}) {
+        ShowWhereRowIs(RowNamed(page));
+        EXPECT_EQ(Control<wxWindow>(page).GetScreenRect(),
+                  Control<wxWindow>(kResultPages).GetScreenRect())
+            << page;
+    }
+}
+
+TEST_F(OnScreenPlaces, TheStatusBarLiesAlongTheBottomOfTheWindow) {
+    const wxRect bar = Control<wxWindow>(kMainStatusBar).GetScreenRect();
+    const wxRect window = Window().GetScreenRect();
+    EXPECT_EQ(bar, wxRect(window.x, window.GetBottom() + 1 - RowNamed(kMainStatusBar).height,
+                          window.width, RowNamed(kMainStatusBar).height));
+}
+
+// Every text of the window within its box, in the window's fonts.
+
+std::vector<ControlRow> RowsWithText(std::set<ControlKind> kinds) {
+    std::vector<ControlRow> rows;
+    for (const ControlRow& row : MainWindowLayout().controls) {
+        if (kinds.contains(row.kind) && !row.text.empty()) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+class TextFit : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
+
+TEST_P(TextFit, CaptionOrLabelFitsItsControl) {
+    const ControlRow& row = GetParam();
+    ShowWhereRowIs(row);
+    wxWindow& control = Control<wxWindow>(row.name);
+    if (row.kind == ControlKind::Label) {
+        // A label wraps its lines at its width, as the classic label does.
+        EXPECT_LE(NaturalHeightForWidth(control, row.width), row.height);
+        return;
+    }
+    const wxSize natural = NaturalSize(control);
+    EXPECT_LE(natural.x, row.width);
+    EXPECT_LE(natural.y, row.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCaption, TextFit,
+                         ::testing::ValuesIn(RowsWithText({ControlKind::Label, ControlKind::Button,
+                                                           ControlKind::RadioBox})),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class GroupCaptionFit : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
+
+TEST_P(GroupCaptionFit, CaptionFitsTheTopEdge) {
+    const ControlRow& row = GetParam();
+    ShowWhereRowIs(row);
+    wxStaticBox& frame = Control<GroupBoxPanel>(row.name).Frame();
+    EXPECT_LE(NaturalSize(frame).x, row.width);
+    EXPECT_LE(frame.GetTextExtent(frame.GetLabel()).y, 16);  // the folded panel's height
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGroupBox, GroupCaptionFit,
+                         ::testing::ValuesIn(RowsWithText({ControlKind::GroupBox})),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class LinkLinesFit : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
+
+TEST_P(LinkLinesFit, EveryLineIsInsideTheBox) {
+    const ControlRow& row = GetParam();
+    ShowWhereRowIs(row);
+    const wxHtmlWindow& box = Control<wxHtmlWindow>(row.name);
+    const wxHtmlContainerCell* content = box.GetInternalRepresentation();
+    ASSERT_NE(content, nullptr);
+    int lines = 0;
+    for (const wxHtmlCell* line = content->GetFirstChild(); line != nullptr;
+         line = line->GetNext()) {
+        EXPECT_LE(line->GetPosX() + line->GetWidth(), row.width) << "line " << lines;
+        EXPECT_LE(line->GetPosY() + line->GetHeight(), row.height) << "line " << lines;
+        ++lines;
+    }
+    EXPECT_GT(lines, 0);
+    EXPECT_LE(content->GetWidth(), row.width);
+    EXPECT_LE(content->GetHeight(), row.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryHypertextBox, LinkLinesFit,
+                         ::testing::ValuesIn(RowsWithText({ControlKind::SimpleHtml})),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using StatusPartFit = MainWindowTest;
+
+TEST_F(StatusPartFit, EveryPartShowsItsWholeText) {
+    wxStatusBar& bar = Control<wxStatusBar>(kMainStatusBar);
+    ASSERT_EQ(StatusPartCount(), 4);
+    for (int part = 0; part < StatusPartCount(); ++part) {
+        const wxRect area = StatusPartArea(part);
+        const wxSize text = bar.GetTextExtent(GbkToWx(StatusPartText(part)));
+        EXPECT_LE(text.x, area.width) << part;
+        EXPECT_LE(text.y, area.height) << part;
+    }
+}
+
+TEST_F(StatusPartFit, PartsHaveTheirLayoutWidthsEdgeToEdge) {
+    const int widths[] = {250, 130, 120};
+    int left = 0;
+    for (int part = 0; part < 3; ++part) {
+        EXPECT_EQ(StatusPartArea(part), wxRect(left, 0, widths[part], 20)) << part;
+        left += widths[part];
+    }
+    EXPECT_EQ(StatusPartArea(3), wxRect(left, 0, Window().GetClientSize().x - left, 20));
+}
+
+using ColumnCaptionFit = MainWindowTest;
+
+TEST_F(ColumnCaptionFit, EveryColumnCaptionFitsItsWidth) {
+    for (const ColumnRow& column : MainWindowLayout().columns) {
+        wxListCtrl& list = Control<wxListCtrl>(column.list);
+        EXPECT_LE(list.GetTextExtent(GbkToWx(column.caption)).x, column.width) << column.caption;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// The window as a person uses it: real pointer and key input through the X server on the panel
+// caption, the letter group list, Esc and the status bar.
+#include <wx/choice.h>
+#include <wx/frame.h>
+#include <wx/statbox.h>
+#include <wx/statusbr.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include "tests/support/toolkit_probe.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/group_box.h"
+#include "ui/toolkit/status_bar.h"
+
+namespace {
+
+constexpr int kAllCouriers = 148;
+
+int PanelHeight() {
+    return ControlPlacement(kCommonCourierPanel).height;
+}
+
+// The middle of the panel's caption text, where a person aims a double-click.
+wxPoint CaptionTextCentre() {
+    const wxStaticBox& frame = Control<GroupBoxPanel>(kCommonCourierPanel).Frame();
+    const wxSize text = frame.GetTextExtent(frame.GetLabel());
+    const wxRect panel = Control<wxWindow>(kCommonCourierPanel).GetScreenRect();
+    return {panel.x + panel.width / 2, panel.y + text.y / 2};
+}
+
+// A double-click, after a pause longer than the double-click time, so that the clicks before
+// it do not make it a triple click.
+void DoubleClickAt(const wxPoint& point) {
+    MoveMouseTo(point);
+    for (int round = 0; round < 10; ++round) {
+        PumpEvents();
+        wxMilliSleep(100);
+    }
+    wxUIActionSimulator().MouseDblClick();
+    PumpEvents();
+}
+
+wxChoice& LetterGroups() {
+    return Control<wxChoice>(kLetterGroupBox);
+}
+
+// A real click on a common courier leaves one courier in CourierBox and "全部" shown above it.
+void PickShunfengWithThePointer() {
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kCommonCourierOption6)));
+    ASSERT_TRUE(PumpUntil([] { return ItemCount(kCourierBox) == 1; }));
+    ASSERT_EQ(ItemText(kCourierBox, 0), "顺丰速递");
+    ASSERT_EQ(SelectedItem(kLetterGroupBox), 0);
+}
+
+void OpenLetterGroupsWithThePointer() {
+    MouseClickAt(ScreenCentre(LetterGroups()));
+    ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
+}
+
+bool AllCouriersShownWithTheFirstSelected() {
+    return ItemCount(kCourierBox) == kAllCouriers && SelectedItem(kCourierBox) == 0;
+}
+
+using PersonAtWindow = MainWindowTest;
+
+TEST_F(PersonAtWindow, ADoubleClickOnTheCaptionTextFoldsAndUnfoldsThePanel) {
+    const wxPoint caption = CaptionTextCentre();
+    DoubleClickAt(caption);
+    ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 16; }));
+    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击展开）");
+    // The folded caption lies where it was: a second double-click there unfolds the panel.
+    EXPECT_EQ(CaptionTextCentre(), caption);
+    DoubleClickAt(caption);
+    ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 88; }));
+    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击关闭）");
+    EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 244, 610, 352}));
+}
+
+TEST_F(PersonAtWindow, TheToggleAreaCoversTheCentredCaptionText) {
+    const wxRect toggle = Control<wxWindow>(kPanelToggleLabel).GetScreenRect();
+    const wxStaticBox& frame = Control<GroupBoxPanel>(kCommonCourierPanel).Frame();
+    const wxSize text = frame.GetTextExtent(frame.GetLabel());
+    const wxPoint centre = CaptionTextCentre();
+    const wxRect caption(centre.x - text.x / 2, centre.y - text.y / 2, text.x, text.y);
+    EXPECT_TRUE(toggle.Contains(caption))
+        << caption.x << "," << caption.y << " " << caption.width << "x" << caption.height;
+}
+
+TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithThePointerRestoresEveryCourier) {
+    PickShunfengWithThePointer();
+    OpenLetterGroupsWithThePointer();
+    // The open list puts the selected item, "全部", under the pointer.
+    MouseClickAt(ScreenCentre(LetterGroups()));
+    EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount(kCourierBox);
+    EXPECT_EQ(ItemText(kCourierBox, 0), "澳大利亚邮政");
+}
+
+TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithTheKeyboardRestoresEveryCourier) {
+    PickShunfengWithThePointer();
+    LetterGroups().SetFocus();
+    ASSERT_TRUE(PumpUntil([] { return LetterGroups().HasFocus(); }));
+    PressKey(WXK_SPACE);
+    ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
+    PressKey(WXK_RETURN);
+    EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount(kCourierBox);
+}
+
+TEST_F(PersonAtWindow, ChoosingAnotherGroupWithTheKeyboardShowsThatGroup) {
+    LetterGroups().SetFocus();
+    ASSERT_TRUE(PumpUntil([] { return LetterGroups().HasFocus(); }));
+    PressKey(WXK_SPACE);
+    ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
+    PressKey(WXK_DOWN);
+    PressKey(WXK_RETURN);
+    EXPECT_TRUE(PumpUntil([] { return SelectedItem(kLetterGroupBox) == 1; }));
+    EXPECT_TRUE(PumpUntil([] { return ItemCount(kCourierBox) == 24; }));
+    EXPECT_EQ(SelectedItem(kCourierBox), 0);
+}
+
+TEST_F(PersonAtWindow, EscWithAnOpenDropDownClosesOnlyTheDropDown) {
+    OpenLetterGroupsWithThePointer();
+    PressKey(WXK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([] { return !DropDownIsOpen(LetterGroups()); }));
+    for (int round = 0; round < 20; ++round) {
+        PumpEvents();
+    }
+    ASSERT_TRUE(WindowIsOpen());
+    EXPECT_EQ(SelectedItem(kLetterGroupBox), 0);
+    // With the list closed, Esc closes the window.
+    PressKey(WXK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([] { return !WindowIsOpen(); }));
+}
+
+TEST_F(PersonAtWindow, NoStatusPartHasATooltipAfterStartOrARefusedPress) {
+    wxStatusBar& bar = Control<wxStatusBar>(kMainStatusBar);
+    const auto check_every_part = [&bar](const char* when) {
+        for (int part = 0; part < StatusPartCount(); ++part) {
+            const wxRect area = StatusPartArea(part);
+            MoveMouseTo(bar.ClientToScreen(area.GetPosition() + wxPoint(area.width / 2, 10)));
+            PumpEvents();
+            EXPECT_EQ(bar.GetToolTipText(), wxString()) << when << ", part " << part;
+            EXPECT_EQ(StatusPartTip(part), "") << when << ", part " << part;
+        }
+    };
+    check_every_part("after start");
+    // The query button with no number is refused and says so in part 0.
+    SetStatusPartText(0, "");
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kQueryButton)));
+    ASSERT_TRUE(PumpUntil([] { return StatusPartText(0) == "请输入单号！"; }));
+    check_every_part("after a refused press");
+}
+
+}  // namespace
