@@ -1,9 +1,8 @@
 #include "tests/support/program_session.h"
 
-#include <fstream>
 #include <functional>
-#include <iterator>
 
+#include "tests/support/temp_folder.h"
 #include "tests/support/x_input.h"
 
 namespace fs = std::filesystem;
@@ -15,13 +14,6 @@ constexpr int kDialogLimitSeconds = 10;
 constexpr int kConfirmAttempts = 10;
 constexpr int kLooksPerConfirm = 20;
 constexpr char kMainWindowTitle[] = "^Parceliov1\\.4$";
-// The toolkit's own title of a file dialog with no title of the program's.
-constexpr char kFileDialogTitle[] = "^Select a file$";
-
-std::string FileContent(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 bool FileDialogShows() {
     return WindowShows(kFileDialogTitle);
@@ -81,7 +73,7 @@ std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
     if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
     }
-    return FileContent(file);
+    return TempFolder::FileContent(file);
 }
 
 bool ProgramSession::ImportNumbers(const fs::path& file) const {
@@ -102,7 +94,7 @@ std::optional<int> ProgramSession::CloseAndWait(int limit_seconds) {
 }
 
 std::string ProgramSession::ErrorOutput() const {
-    return FileContent(error_file_);
+    return TempFolder::FileContent(error_file_);
 }
 
 bool HasSanitizerReport(const std::string& error_output) {

@@ -26,6 +26,9 @@ inline constexpr WindowPoint kImportLink{37, 263};  // the first word of BatchLi
 inline constexpr WindowPoint kSingleResultList{309, 420};
 inline constexpr WindowPoint kBatchResultList{399, 420};
 
+// The toolkit's own title of a file dialog with no title of the program's (an xdotool pattern).
+inline constexpr char kFileDialogTitle[] = "^Select a file$";
+
 class ProgramSession {
   public:
     // Starts the program with its tracking requests going to service and waits for its window.
