@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view message = Between(reply_text, "\"message\":\"", "\"");
     Require(reply.message == message);
     Require(!HoldsQuoteCharacterOrZero(reply.message));
-    if (reply.message != "ok") {
+    if (reply.message != kOkMessage) {
         Require(reply.events.empty());
         return 0;
     }
