@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
@@ -47,6 +48,48 @@ bool WriteNewFile(const fs::path& path, const ByteArray& bytes) {
     return !file.fail();
 }
 
+// The file that path leads to through symbolic links, itself when it is none: writing to a
+// link replaces the file it leads to, also one still missing, and keeps the link. Nothing for a
+// loop of links.
+std::optional<fs::path> FileBehindLinks(fs::path path) {
+    constexpr int kMostLinks = 40;
+    for (int link = 0; link < kMostLinks; ++link) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) {
+            return path;
+        }
+        const fs::path target = fs::read_symlink(path, error);
+        if (error) {
+            return std::nullopt;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+bool ReplaceFile(const fs::path& path, const ByteArray& bytes) {
+    std::error_code error;
+    const fs::file_status existing = fs::status(path, error);
+    const bool replaces = fs::exists(existing);
+    if (replaces && (!fs::is_regular_file(existing) || !CanOpenForWriting(path))) {
+        return false;
+    }
+    const fs::path temporary = TemporaryPathBeside(path);
+    if (!WriteNewFile(temporary, bytes)) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    if (replaces) {
+        fs::permissions(temporary, existing.permissions(), error);
+    }
+    fs::rename(temporary, path, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<ByteArray> ReadWholeFile(const fs::path& path) {
@@ -89,30 +132,6 @@ LimitedRead ReadFileUpTo(const fs::path& path, std::uintmax_t max_bytes) {
 }
 
 bool WriteWholeFile(const fs::path& named_path, const ByteArray& bytes) {
-    std::error_code error;
-    // Through a symbolic link the file it leads to is replaced; the link stays.
-    const fs::path path =
-        fs::is_symlink(named_path, error) ? fs::weakly_canonical(named_path, error) : named_path;
-    if (error) {
-        return false;
-    }
-    const fs::file_status existing = fs::status(path, error);
-    const bool replaces = fs::exists(existing);
-    if (replaces && (!fs::is_regular_file(existing) || !CanOpenForWriting(path))) {
-        return false;
-    }
-    const fs::path temporary = TemporaryPathBeside(path);
-    if (!WriteNewFile(temporary, bytes)) {
-        fs::remove(temporary, error);
-        return false;
-    }
-    if (replaces) {
-        fs::permissions(temporary, existing.permissions(), error);
-    }
-    fs::rename(temporary, path, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return false;
-    }
-    return true;
+    const std::optional<fs::path> path = FileBehindLinks(named_path);
+    return path && ReplaceFile(*path, bytes);
 }

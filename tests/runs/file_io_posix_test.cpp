@@ -2,6 +2,7 @@
 // root included, and the permission bits of a replaced file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,18 @@ TEST(WriteWholeFile, WritingThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink
             EXPECT_EQ(fs::status(folder.Path() / c.target).permissions(), mode) << c.name;
         }
     }
+}
+
+TEST(WriteWholeFile, ALoopOfLinksIsLeftAlone) {
+    const TempFolder folder;
+    const fs::path first = folder.Path() / "first.txt";
+    fs::create_symlink("second.txt", first);
+    fs::create_symlink("first.txt", folder.Path() / "second.txt");
+    EXPECT_FALSE(WriteWholeFile(first, BytesOf("later")));
+    EXPECT_TRUE(fs::is_symlink(first));
+    std::vector<std::string> names = TempFolder::Names(folder.Path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"first.txt", "second.txt"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <wx/gdicmn.h>
 
 class wxChoice;
+class wxMenuItem;
 class wxWindow;
 
 // The size the control would take to show all of its content (text with its padding, borders
@@ -13,9 +14,20 @@ wxSize NaturalSize(wxWindow& control);
 // The height the control would take to show all of its content at width.
 int NaturalHeightForWidth(wxWindow& control, int width);
 
+// Whether the text of an item of an open pop-up menu is shown whole: the menu gave its label at
+// least the size the text needs.
+bool MenuItemTextFits(wxMenuItem& item);
+
 // Whether the drop-down list of box is open.
 bool DropDownIsOpen(wxChoice& box);
 
 // Turns off what the toolkit redraws by itself (animated state changes, the blinking caret), so
 // that a settled window shows the same pixels from one moment to the next.
 void StopToolkitAnimations();
+
+// Gives the top-level window the keyboard focus itself (XSetInputFocus), as a window manager
+// does; without one the keyboard follows the pointer and the window looks inactive whenever the
+// pointer is elsewhere.
+void GiveWindowTheKeyboard(wxWindow& window);
+// Whether the top-level window is drawn in its active look.
+bool LooksActive(wxWindow& window);

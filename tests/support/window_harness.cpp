@@ -11,6 +11,7 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include "tests/support/toolkit_probe.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/control_names.h"
 #include "ui/toolkit/control_registry.h"
@@ -149,6 +150,11 @@ void MainWindowTest::SetUp() {
     ASSERT_FALSE(WindowIsOpen()) << "a window of an earlier test is still open";
     ASSERT_NE(OpenMainWindow(), nullptr);
     ASSERT_TRUE(PumpUntil([] { return Window().IsShownOnScreen(); }));
+    // Without a window manager the keyboard follows the pointer, so a control hidden or shown
+    // under the pointer could make the window inactive and redraw it in its inactive look. The
+    // window is given the keyboard focus itself, as a window manager would at its start.
+    GiveWindowTheKeyboard(Window());
+    ASSERT_TRUE(PumpUntil([] { return Window().IsActive() && LooksActive(Window()); }));
 }
 
 void MainWindowTest::TearDown() {
@@ -172,14 +178,16 @@ void MainWindowTest::CloseWindow() {
 
 wxImage SettledScreenshot(wxFrame& window, std::string_view file_name) {
     // Drawing reaches the X server some frames after a change, later still on a busy machine,
-    // and there is no event for "done": the window has settled when two shots in a row, some
-    // frames apart, show the same pixels. Nothing on the window changes by itself (the toolkit's
-    // animations and caret blinking are off in the tests).
+    // and there is no event for "done": the window has settled when several shots in a row,
+    // some frames apart, show the same pixels. Nothing on the window changes by itself (the
+    // toolkit's animations and caret blinking are off in the tests).
     constexpr int kShots = 100;
+    constexpr int kSameShots = 4;
     window.Refresh();
     window.Update();
     const std::string path = OutputPath(file_name);
     wxImage last;
+    int same = 1;
     for (int shot = 0; shot < kShots; ++shot) {
         for (int round = 0; round < 5; ++round) {
             PumpEvents();
@@ -190,9 +198,12 @@ wxImage SettledScreenshot(wxFrame& window, std::string_view file_name) {
             return {};
         }
         wxImage image(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
-        if (last.IsOk() && image.IsOk() && image.GetSize() == last.GetSize() &&
+        const bool unchanged =
+            last.IsOk() && image.IsOk() && image.GetSize() == last.GetSize() &&
             std::equal(image.GetData(), image.GetData() + image.GetWidth() * image.GetHeight() * 3,
-                       last.GetData())) {
+                       last.GetData());
+        same = unchanged ? same + 1 : 1;
+        if (same == kSameShots) {
             return image;
         }
         last = image;

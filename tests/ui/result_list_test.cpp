@@ -1,6 +1,7 @@
 // The result lists' pop-up menus on the real window: which menu opens, and what copying,
 // deleting and clearing do to the lists and the clipboard.
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include <wx/app.h>
@@ -10,6 +11,7 @@
 #include <wx/uiaction.h>
 
 #include "runs/result_list.h"
+#include "tests/support/toolkit_probe.h"
 #include "tests/support/window_harness.h"
 #include "ui/toolkit/control_names.h"
 #include "ui/toolkit/control_ops.h"
@@ -82,6 +84,42 @@ void RightClickAt(const wxPoint& screen_point) {
 }
 
 using ResultMenus = MainWindowTest;
+
+TEST_F(ResultMenus, EveryItemTextIsShownWholeInTheOpenMenu) {
+    struct Seen {
+        TextList fitting;
+        bool checked = false;
+    };
+    auto seen = std::make_shared<Seen>();
+    Window().Bind(wxEVT_MENU_OPEN, [seen](wxMenuEvent& event) {
+        wxMenu* open = event.GetMenu();
+        // Once the menu is on screen and laid out; then Esc closes it as a person would.
+        wxTheApp->CallAfter([open, seen] {
+            for (wxMenuItem* item : open->GetMenuItems()) {
+                if (MenuItemTextFits(*item)) {
+                    seen->fitting.push_back(WxToGbk(item->GetItemLabelText()));
+                }
+            }
+            seen->checked = true;
+            wxUIActionSimulator().Char(WXK_ESCAPE);
+        });
+        event.Skip();
+    });
+    for (const auto& [list, menu, page] : {std::tuple{kSingleResultList, kSingleResultMenu, 0},
+                                           std::tuple{kBatchResultList, kBatchResultMenu, 1}}) {
+        *seen = Seen();
+        ShowPage(kResultPages, page);
+        AppendRows(list, {{"1001", "09:30", "发往上海"}});
+        RightClickAt(OnRow(list, 0));
+        ASSERT_TRUE(PumpUntil([seen] { return seen->checked; })) << menu;
+        TextList all;
+        for (const wxMenuItem* item : Menu(menu).GetMenuItems()) {
+            all.push_back(WxToGbk(item->GetItemLabelText()));
+        }
+        EXPECT_EQ(all.size(), 5U - 2U * static_cast<unsigned>(page == 0)) << menu;
+        EXPECT_EQ(seen->fitting, all) << menu;
+    }
+}
 
 TEST_F(ResultMenus, ARightClickShowsTheListsMenuOnlyWhenTheListHasRows) {
     const auto opened = WatchMenus(Window(), {WXK_ESCAPE});

@@ -3,6 +3,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "tests/support/window_harness.h"
@@ -41,7 +42,9 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
 }
 
 TEST_F(Screenshots, BatchPage) {
-    ShowPage(kResultPages, kBatchPageNumber);
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kModeButton)));
+    ASSERT_TRUE(PumpUntil([] { return ShownPage(kResultPages) == kBatchPageNumber; }));
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
     const wxImage shot = SettledScreenshot(Window(), "window_batch_page.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(ColourAtCentreOf(shot, Window(), kBatchNumberBox), *wxWHITE);
@@ -60,6 +63,21 @@ TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
     EXPECT_EQ(
         wxColour(shot.GetRed(below_line.x, below_line.y), shot.GetGreen(below_line.x, below_line.y),
                  shot.GetBlue(below_line.x, below_line.y)),
+        *wxWHITE);
+}
+
+TEST_F(Screenshots, FoldedPanel) {
+    const wxPoint option = ScreenCentre(Control<wxWindow>(kCommonCourierOption1));
+    MoveMouseTo(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
+    wxUIActionSimulator().MouseDblClick();
+    ASSERT_TRUE(PumpUntil([] { return ControlPlacement(kCommonCourierPanel).height == 16; }));
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
+    const wxImage shot = SettledScreenshot(Window(), "window_panel_folded.png");
+    ASSERT_TRUE(shot.IsOk());
+    // The result list has moved up to where the first option was.
+    const wxPoint at = option - Window().GetScreenPosition();
+    EXPECT_EQ(
+        wxColour(shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)),
         *wxWHITE);
 }
 
