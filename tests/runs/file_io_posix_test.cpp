@@ -79,7 +79,7 @@ TEST(WriteWholeFile, ALoopOfLinksIsLeftAlone) {
     const fs::path first = folder.Path() / "first.txt";
     fs::create_symlink("second.txt", first);
     fs::create_symlink("first.txt", folder.Path() / "second.txt");
-    EXPECT_FALSE(WriteWholeFile(first, BytesOf("later")));
+    EXPECT_FALSE(WriteWholeFile(first, Bytes("later")));
     EXPECT_TRUE(fs::is_symlink(first));
     std::vector<std::string> names = TempFolder::Names(folder.Path());
     std::sort(names.begin(), names.end());
