@@ -14,6 +14,7 @@
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsSpace(std::string_view character) {
     return character == " " || character == "\xA1\xA1";
@@ -71,7 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ByteArray file_bytes(data, data + size);
     const Text box = ImportedNumberText(file_bytes);
 
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // A leading UTF-8 byte-order mark is no part of the first line.
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
     const std::string_view file_text = bytes.substr(0, bytes.find('\0'));
     Require(box == ReferenceBoxText(file_text));
 
