@@ -100,7 +100,7 @@ int StatusPartCount() {
 void SetStatusPartText(int part, std::string_view text) {
     if (IsPart(part)) {
         Bar().SetStatusText(GbkToWx(text), part);
-        Bar().Refresh();
+        Bar().RefreshRect(StatusPartArea(part));
     }
 }
 
