@@ -2,7 +2,8 @@
 
 #include "catalogue/courier_catalogue.h"
 #include "catalogue/letter_groups.h"
-#include "ui/control_ops.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
 
 namespace {
 
@@ -32,21 +33,21 @@ Text CommonCourierItem(std::string_view caption) {
 }
 
 void FillCourierBox() {
-    ClearItems("CourierBox");
-    SetControlText("CourierBox", kCourierPlaceholder);
-    const Text group = ItemText("LetterGroupBox", SelectedItem("LetterGroupBox"));
+    ClearItems(kCourierBox);
+    SetControlText(kCourierBox, kCourierPlaceholder);
+    const Text group = ItemText(kLetterGroupBox, SelectedItem(kLetterGroupBox));
     for (const CourierEntry& entry : CourierCatalogue) {
         if (GroupAdmits(group, entry.letter)) {
-            AppendItem("CourierBox", entry.name);
+            AppendItem(kCourierBox, entry.name);
         }
     }
-    SelectItem("CourierBox", 0);
+    SelectItem(kCourierBox, 0);
 }
 
 void PickCommonCourier(std::string_view option) {
-    ClearItems("CourierBox");
+    ClearItems(kCourierBox);
     // Raises no event, so CourierBox is not refilled.
-    SelectItem("LetterGroupBox", 0);
-    AppendItem("CourierBox", CommonCourierItem(ControlText(option)));
-    SelectItem("CourierBox", 0);
+    SelectItem(kLetterGroupBox, 0);
+    AppendItem(kCourierBox, CommonCourierItem(ControlText(option)));
+    SelectItem(kCourierBox, 0);
 }

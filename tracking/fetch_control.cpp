@@ -41,6 +41,10 @@ void AbortAllFetches() {
     fetches_aborted = true;
 }
 
+void ResumeFetches() {
+    fetches_aborted = false;
+}
+
 bool FetchesAborted() {
     return fetches_aborted;
 }

@@ -10,5 +10,5 @@ bool StartTransport();
 
 FetchLimits CurrentFetchLimits();
 
-// True once AbortAllFetches has been called.
+// True from AbortAllFetches until ResumeFetches.
 bool FetchesAborted();

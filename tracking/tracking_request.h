@@ -32,9 +32,11 @@ void SetFetchLimits(const FetchLimits& limits);
 // does; a body over the size cap and a fetch ended by AbortAllFetches give nothing.
 ByteArray FetchUrl(std::string_view address);
 
-// Ends every fetch in progress and makes later fetches fail at once (used when the program
-// closes, so that no worker keeps it waiting on the network).
+// Ends every fetch in progress and makes later fetches fail at once, until ResumeFetches (used
+// when the window closes, so that no worker keeps the program waiting on the network).
 void AbortAllFetches();
+// Lets fetches run again (the next window opens its bridge).
+void ResumeFetches();
 
 // Re-encodes all of data with iconv; empty when data is empty or any of it fails to convert.
 ByteArray ConvertCharset(const ByteArray& data, std::string_view from, std::string_view to);

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/batch/batch_process.h"
-#include "tests/runs/temp_folder.h"
 #include "tests/support/fixture_service.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

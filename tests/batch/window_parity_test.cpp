@@ -7,10 +7,11 @@
 
 #include "runs/import_export.h"
 #include "tests/batch/batch_process.h"
-#include "tests/runs/temp_folder.h"
 #include "tests/support/batch_line_cases.h"
-#include "tests/ui/query_window.h"
-#include "ui/control_ops.h"
+#include "tests/support/query_window.h"
+#include "tests/support/temp_folder.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
 
 namespace {
 
@@ -62,15 +63,15 @@ TEST_P(WindowParity, GivesTheWindowsRequestsAndExportBytes) {
     const fs::path list = folder_.Path() / "list.txt";
     TempFolder::WriteFile(list, GetParam().box);
 
-    ClickButton("ModeButton");
+    ClickButton(kModeButton);
     ImportNumbersWith(Picks(list));
     QueryAndWait();
     const fs::path window_export = folder_.Path() / "window.txt";
-    ExportResultListWith("BatchResultList", Picks(window_export));
+    ExportResultListWith(kBatchResultList, Picks(window_export));
     const std::size_t window_requests = service_.RequestCount();
 
     // The courier the window used: the one selected at start-up.
-    const Text courier = ItemText("CourierBox", SelectedItem("CourierBox"));
+    const Text courier = ItemText(kCourierBox, SelectedItem(kCourierBox));
     const fs::path batch_export = folder_.Path() / "batch.txt";
     const fs::path streams = folder_.Path() / "streams";
     fs::create_directories(streams);
