@@ -15,11 +15,11 @@
 #include "batch/usage_text.h"
 #include "catalogue/courier_catalogue.h"
 #include "catalogue/letter_groups.h"
+#include "tracking/tracking_reply.h"
 #include "tracking/tracking_request.h"
 
 namespace {
 
-constexpr std::string_view kOkMessage = "ok";
 constexpr std::string_view kAllGroups = "全部";
 
 int ListCouriers(const BatchOptions& options) {

@@ -3,12 +3,6 @@
 #include "runs/batch_row.h"
 #include "tracking/tracking_reply.h"
 
-namespace {
-
-constexpr std::string_view kOkMessage = "ok";
-
-}  // namespace
-
 BatchTally QueryNumbers(const TextList& lines, std::string_view type_code, const RowSink& sink) {
     BatchTally tally;
     // One event list for the whole run, as in the window: a failed query leaves it as it was,
