@@ -29,10 +29,11 @@
 #include "runs/file_io.h"
 #include "runs/import_export.h"
 #include "tracking/tracking_request.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
-#include "ui/status_bar.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
@@ -40,7 +41,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kTickMilliseconds = 10;
 constexpr double kStallMilliseconds = 50;
 constexpr double kFirstRowLimitSeconds = 5;
-constexpr int kBatchPage = 1;
 constexpr int kImportNumbers = 10000;
 constexpr std::string_view kBatchDoneMessage = "批量查询执行完毕！";
 
@@ -70,10 +70,10 @@ void Click(std::string_view button_name) {
 }
 
 void StartBatch(BatchWatch& watch) {
-    Click("ModeButton");
-    watch.batch_page_shown = ShownPage("ResultPages") == kBatchPage;
+    Click(kModeButton);
+    watch.batch_page_shown = ShownPage(kResultPages) == kBatchPageNumber;
     watch.clicked = watch.last_tick = Clock::now();
-    Click("QueryButton");
+    Click(kQueryButton);
 }
 
 // One timer tick: notes the gap since the previous tick and whether the batch has ended.
@@ -84,7 +84,7 @@ bool Tick(BatchWatch& watch) {
     watch.last_tick = now;
     watch.longest_gap_ms = std::max(watch.longest_gap_ms, gap);
     watch.stalls += gap > kStallMilliseconds ? 1 : 0;
-    watch.rows = Control<wxListCtrl>("BatchResultList").GetItemCount();
+    watch.rows = Control<wxListCtrl>(kBatchResultList).GetItemCount();
     watch.seconds = Milliseconds(now - watch.clicked) / 1000;
     watch.finished = watch.rows >= watch.numbers && StatusPartText(0) == kBatchDoneMessage;
     return watch.finished || watch.seconds > watch.limit_seconds ||
@@ -135,7 +135,7 @@ bool ImportNumbers(int numbers, const std::string& label) {
     PrintRow("Import of " + std::to_string(numbers) + " numbers into BatchNumberBox (before the " +
                  label + " batch): time",
              Fixed(milliseconds, 1), "ms");
-    return !ControlText("BatchNumberBox").empty();
+    return !ControlText(kBatchNumberBox).empty();
 }
 
 }  // namespace
@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
     if (!ImportNumbers(kImportNumbers, label)) {
         return 1;
     }
-    SetControlText("BatchNumberBox", MakeNumberList(static_cast<std::size_t>(watch.numbers)));
+    SetControlText(kBatchNumberBox, MakeNumberList(static_cast<std::size_t>(watch.numbers)));
 
     wxTimer ticker;
     ticker.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {

@@ -26,7 +26,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::string_view kNumber = "YT1000000001";
 constexpr std::string_view kTypeCode = "yuantong";
-constexpr std::string_view kOkMessage = "ok";
 constexpr std::string_view kPrintAddress = "--print-address";
 
 double Microseconds(Clock::duration span) {

@@ -1,18 +1,11 @@
 #include "catalogue/courier_picker.h"
 
 #include "catalogue/courier_catalogue.h"
-#include "ui/control_ops.h"
+#include "catalogue/letter_groups.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
 
 namespace {
-
-struct LetterGroup {
-    std::string_view text;
-    std::string_view letters;  // one byte per letter
-};
-
-constexpr LetterGroup kLetterGroups[] = {
-    {"A-E", "ABCDE"}, {"F-J", "FGHIJ"}, {"K-O", "KLMNO"}, {"P-T", "PQRST"}, {"U-Z", "UVWXYZ"},
-};
 
 struct CaptionItem {
     std::string_view caption;
@@ -30,15 +23,6 @@ constexpr char kCourierPlaceholder[] = "-请选择-";
 
 }  // namespace
 
-bool GroupAdmits(std::string_view group, std::string_view letter) {
-    for (const LetterGroup& known : kLetterGroups) {
-        if (TextsEqual(group, known.text)) {
-            return letter.size() == 1 && known.letters.find(letter.front()) != std::string::npos;
-        }
-    }
-    return true;
-}
-
 Text CommonCourierItem(std::string_view caption) {
     for (const CaptionItem& mapped : kCaptionItems) {
         if (TextsEqual(caption, mapped.caption)) {
@@ -49,21 +33,21 @@ Text CommonCourierItem(std::string_view caption) {
 }
 
 void FillCourierBox() {
-    ClearItems("CourierBox");
-    SetControlText("CourierBox", kCourierPlaceholder);
-    const Text group = ItemText("LetterGroupBox", SelectedItem("LetterGroupBox"));
+    ClearItems(kCourierBox);
+    SetControlText(kCourierBox, kCourierPlaceholder);
+    const Text group = ItemText(kLetterGroupBox, SelectedItem(kLetterGroupBox));
     for (const CourierEntry& entry : CourierCatalogue) {
         if (GroupAdmits(group, entry.letter)) {
-            AppendItem("CourierBox", entry.name);
+            AppendItem(kCourierBox, entry.name);
         }
     }
-    SelectItem("CourierBox", 0);
+    SelectItem(kCourierBox, 0);
 }
 
 void PickCommonCourier(std::string_view option) {
-    ClearItems("CourierBox");
+    ClearItems(kCourierBox);
     // Raises no event, so CourierBox is not refilled.
-    SelectItem("LetterGroupBox", 0);
-    AppendItem("CourierBox", CommonCourierItem(ControlText(option)));
-    SelectItem("CourierBox", 0);
+    SelectItem(kLetterGroupBox, 0);
+    AppendItem(kCourierBox, CommonCourierItem(ControlText(option)));
+    SelectItem(kCourierBox, 0);
 }

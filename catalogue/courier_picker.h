@@ -4,11 +4,8 @@
 
 #include <string_view>
 
+#include "catalogue/letter_groups.h"
 #include "text/text_ops.h"
-
-// Whether a catalogue entry with this letter belongs to group, an item text of LetterGroupBox.
-// A text that names none of the five letter groups ("全部") admits every letter.
-bool GroupAdmits(std::string_view group, std::string_view letter);
 
 // The CourierBox item that a CommonCourierOption with this caption puts in: "DHL", "顺丰" and
 // "FedEx" stand for longer catalogue names; every other caption is a catalogue name itself.

@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr std::string_view kOkMessage = "ok";
 constexpr std::string_view kNoTime = "--";
 constexpr std::string_view kNoRecordMessage = "暂无跟踪记录";
 

@@ -6,8 +6,9 @@
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
 
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
 
 namespace fs = std::filesystem;
 
@@ -59,7 +60,7 @@ std::unique_ptr<wxFileDialog> MakeFileDialog(FileDialogKind kind, wxWindow& pare
 }
 
 std::optional<fs::path> ChooseFilePath(FileDialogKind kind) {
-    wxFrame& window = Control<wxFrame>("MainWindow");
+    wxFrame& window = Control<wxFrame>(kMainWindow);
     for (;;) {
         const std::unique_ptr<wxFileDialog> dialog = MakeFileDialog(kind, window);
         if (dialog->ShowModal() != wxID_OK) {

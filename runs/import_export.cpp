@@ -1,23 +1,22 @@
 #include "runs/import_export.h"
 
-#include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
 #include <cstdint>
 
 #include "runs/file_io.h"
 #include "runs/import_export_text.h"
-#include "runs/result_rows.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/status_bar.h"
+#include "runs/result_list.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
 constexpr std::string_view kImportEvent = "导入";
 constexpr std::string_view kClearEvent = "清空";
 constexpr std::string_view kExportFailedMessage = "导出失败";
-constexpr int kMessagePart = 0;
 // Setting a text of this size into the box already holds the window up for seconds (about 1.3 s
 // per MiB on GTK); a list of 4 MiB holds some 280,000 tracking numbers.
 constexpr std::uintmax_t kImportLimitBytes = 4 * 1024 * 1024;
@@ -27,8 +26,8 @@ constexpr std::string_view kImportUnreadableMessage = "无法读取文件，未�
 // Replaces the box's text in one go; the caret goes to the end and is scrolled into view, as
 // after appending the text line by line.
 void ShowNumbers(std::string_view numbers) {
-    SetControlText("BatchNumberBox", numbers);
-    wxTextCtrl& box = Control<wxTextCtrl>("BatchNumberBox");
+    SetControlText(kBatchNumberBox, numbers);
+    wxTextCtrl& box = Control<wxTextCtrl>(kBatchNumberBox);
     box.SetInsertionPointEnd();
     box.ShowPosition(box.GetLastPosition());
 }
@@ -39,7 +38,7 @@ void OnBatchLink(std::string_view event_name) {
     if (TextsEqual(event_name, kImportEvent)) {
         ImportNumbersWith(ChooseFilePath);
     } else if (TextsEqual(event_name, kClearEvent)) {
-        SetControlText("BatchNumberBox", "");
+        SetControlText(kBatchNumberBox, "");
     }
 }
 
@@ -67,7 +66,7 @@ void ImportNumbersWith(const FileChooser& choose) {
 }
 
 void ExportResultListWith(std::string_view list, const FileChooser& choose) {
-    const ByteArray bytes = ExportedRowBytes(ResultRows(Control<wxListCtrl>(list)));
+    const ByteArray bytes = ExportedRowBytes(ResultRows(list));
     const std::optional<std::filesystem::path> path = choose(FileDialogKind::Save);
     if (path && !WriteWholeFile(*path, bytes)) {
         SetStatusPartText(kMessagePart, kExportFailedMessage);

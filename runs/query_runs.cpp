@@ -1,23 +1,18 @@
 #include "runs/query_runs.h"
 
-#include <wx/listctrl.h>
-
 #include "catalogue/courier_catalogue.h"
 #include "runs/courier_resolution.h"
 #include "runs/current_type_code.h"
 #include "runs/query_workers.h"
-#include "runs/result_rows.h"
+#include "runs/result_list.h"
 #include "runs/worker_bridge.h"
 #include "tracking/tracking_reply.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/modes_panels.h"
-#include "ui/status_bar.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/list_rows.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
-
-constexpr int kSinglePage = 0;
-constexpr int kMessagePart = 0;
 
 // Starts worker unless the box holds nothing but spaces; then shows refusal instead.
 void StartRunFor(std::string_view box, void (*worker)(), std::string_view refusal) {
@@ -31,24 +26,21 @@ void StartRunFor(std::string_view box, void (*worker)(), std::string_view refusa
 }  // namespace
 
 void OnQueryButton() {
-    const Text chosen = ItemText("CourierBox", SelectedItem("CourierBox"));
+    const Text chosen = ItemText(kCourierBox, SelectedItem(kCourierBox));
     SetCurrentTypeCode(ResolveTypeCode(CourierCatalogue, chosen, CurrentTypeCode()));
-    if (ShownPage("ResultPages") == kSinglePage) {
-        StartRunFor("NumberBox", RunSingleQuery, "请输入单号！");
+    if (ShownPage(kResultPages) == kSinglePageNumber) {
+        StartRunFor(kNumberBox, RunSingleQuery, "请输入单号！");
     } else {
-        StartRunFor("BatchNumberBox", RunBatchQuery, "请导入或粘贴单号到查询框！");
+        StartRunFor(kBatchNumberBox, RunBatchQuery, "请导入或粘贴单号到查询框！");
     }
 }
 
 void ViewParcelSteps() {
-    ToggleQueryMode();
-    const wxListCtrl& batch_list = Control<wxListCtrl>("BatchResultList");
-    const Text number = ResultCell(batch_list, SelectedResultRow(batch_list), 0);
+    const Text number = ListCell(kBatchResultList, SelectedListRow(kBatchResultList), 0);
     TrackingEventList events;
     QueryTracking(number, CurrentTypeCode(), events);
-    wxListCtrl& single_list = Control<wxListCtrl>("SingleResultList");
-    DeleteAllResultRows(single_list);
+    DeleteAllListRows(kSingleResultList);
     for (const TrackingEvent& event : events) {
-        AppendResultRow(single_list, {event.number, event.time, event.context});
+        AppendResultRow(kSingleResultList, {event.number, event.time, event.context});
     }
 }

@@ -7,7 +7,7 @@
 // on any other page) unless there is nothing to query. Returns at once.
 void OnQueryButton();
 
-// The menu item "查看快件流程" of BatchResultMenu, on the user-interface thread: switches to
-// single mode and fills SingleResultList with the steps of the selected batch row's number.
-// Waits for the service's answer.
+// The menu item "查看快件流程" of BatchResultMenu, on the user-interface thread, once the
+// window has switched to single mode: fills SingleResultList with the steps of the selected
+// batch row's number. Waits for the service's answer.
 void ViewParcelSteps();

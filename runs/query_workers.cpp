@@ -3,77 +3,60 @@
 #include <functional>
 #include <utility>
 
-#include <wx/listctrl.h>
-
 #include "runs/batch_row.h"
 #include "runs/current_type_code.h"
-#include "runs/result_rows.h"
+#include "runs/result_list.h"
 #include "runs/worker_bridge.h"
 #include "tracking/tracking_reply.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/status_bar.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/list_rows.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
-constexpr std::string_view kOkMessage = "ok";
 constexpr std::string_view kSingleDoneMessage = "查询执行完成";
 constexpr std::string_view kBatchDoneMessage = "批量查询执行完毕！";
-constexpr int kMessagePart = 0;
-
-bool WindowIsOpen() {
-    return FindControl("MainWindow") != nullptr;
-}
-
-// Has operation carried out on the user-interface thread, provided the window is still there.
-void PostToOpenWindow(std::function<void()> operation) {
-    PostToWindow([operation = std::move(operation)] {
-        if (WindowIsOpen()) {
-            operation();
-        }
-    });
-}
 
 // The text of an edit box, read on the user-interface thread; empty once the window is gone.
 Text ReadBoxText(std::string_view box) {
-    return ReadFromWindow([box] { return WindowIsOpen() ? ControlText(box) : Text(); });
+    return ReadFromWindow([box] { return ControlText(box); });
 }
 
 // Appends a row with its three cells in one operation, so that no delete or clear of the
 // user's can come between the row and its cells.
 void AppendRow(std::string_view list, RowCells cells) {
-    PostToOpenWindow(
-        [list, cells = std::move(cells)] { AppendResultRow(Control<wxListCtrl>(list), cells); });
+    PostToWindow([list, cells = std::move(cells)] { AppendResultRow(list, cells); });
 }
 
 void ShowMessage(Text message) {
-    PostToOpenWindow([message = std::move(message)] { SetStatusPartText(kMessagePart, message); });
+    PostToWindow([message = std::move(message)] { SetStatusPartText(kMessagePart, message); });
 }
 
 }  // namespace
 
 void RunSingleQuery() {
     TrackingEventList events;
-    const Text number = ReadBoxText("NumberBox");
+    const Text number = ReadBoxText(kNumberBox);
     if (WorkersShouldStop()) {
         return;
     }
     Text message = QueryTracking(number, CurrentTypeCode(), events);
     for (const TrackingEvent& event : events) {
-        AppendRow("SingleResultList", {event.number, event.time, event.context});
+        AppendRow(kSingleResultList, {event.number, event.time, event.context});
     }
     if (TextsEqual(message, kOkMessage)) {
         message = Text(kSingleDoneMessage);
     }
-    PostToOpenWindow([message = std::move(message)] {
+    PostToWindow([message = std::move(message)] {
         SetStatusPartText(kMessagePart, JoinTexts(message, "!"));
         SetStatusPartTip(kMessagePart, message);
     });
 }
 
 void RunBatchQuery() {
-    PostToOpenWindow([] { DeleteAllResultRows(Control<wxListCtrl>("BatchResultList")); });
-    const TextList lines = SplitText(ReadBoxText("BatchNumberBox"), "\r\n");
+    PostToWindow([] { DeleteAllListRows(kBatchResultList); });
+    const TextList lines = SplitText(ReadBoxText(kBatchNumberBox), "\r\n");
     // One event list for the whole run: a failed query leaves it as it was, and the row of a
     // failed number does not read it.
     TrackingEventList events;
@@ -88,7 +71,7 @@ void RunBatchQuery() {
         if (!TextsEqual(message, kOkMessage)) {
             ShowMessage(message);
         }
-        AppendRow("BatchResultList", BatchRowCells(line, message, events));
+        AppendRow(kBatchResultList, BatchRowCells(line, message, events));
     }
     ShowMessage(Text(kBatchDoneMessage));
 }

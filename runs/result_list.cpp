@@ -1,14 +1,14 @@
 #include "runs/result_list.h"
 
 #include <wx/clipbrd.h>
-#include <wx/listctrl.h>
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
-#include "runs/result_rows.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
-#include "ui/status_bar.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/list_rows.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
@@ -26,8 +26,8 @@ wxWeakRef<wxWindow>& MenuOnItsWay() {
 }
 
 // The cell of the row selected at the moment it is read.
-Text SelectedCell(const wxListCtrl& list, int column) {
-    return ResultCell(list, SelectedResultRow(list), column);
+Text SelectedCell(std::string_view list, int column) {
+    return ListCell(list, SelectedListRow(list), column);
 }
 
 // False when the clipboard cannot be opened or does not take the text.
@@ -42,10 +42,10 @@ bool PutOnClipboard(std::string_view text) {
 }  // namespace
 
 void ShowResultMenu(std::string_view list, std::string_view menu) {
-    if (ResultRowCount(Control<wxListCtrl>(list)) <= 0 || MenuOnItsWay() != nullptr) {
+    if (ListRowCount(list) <= 0 || MenuOnItsWay() != nullptr) {
         return;
     }
-    wxWindow& window = Control<wxWindow>("MainWindow");
+    wxWindow& window = Control<wxWindow>(kMainWindow);
     const wxPoint at = wxGetMousePosition() + wxPoint(kMenuOffset, kMenuOffset);
     MenuOnItsWay() = &window;
     // Dropped with the window if it closes first.
@@ -56,20 +56,32 @@ void ShowResultMenu(std::string_view list, std::string_view menu) {
 }
 
 void CopySelectedRow(std::string_view list) {
-    const wxListCtrl& rows = Control<wxListCtrl>(list);
-    const Text first = SelectedCell(rows, 0);
-    const Text second = SelectedCell(rows, 1);
-    const Text third = SelectedCell(rows, 2);
+    const Text first = SelectedCell(list, 0);
+    const Text second = SelectedCell(list, 1);
+    const Text third = SelectedCell(list, 2);
     if (PutOnClipboard(JoinTexts(first, " ", second, " ", third))) {
-        SetStatusPartText(0, kCopiedMessage);
+        SetStatusPartText(kMessagePart, kCopiedMessage);
     }
 }
 
 void DeleteSelectedRow(std::string_view list) {
-    wxListCtrl& rows = Control<wxListCtrl>(list);
-    DeleteResultRow(rows, SelectedResultRow(rows));
+    DeleteListRow(list, SelectedListRow(list));
 }
 
 void ClearResultList(std::string_view list) {
-    DeleteAllResultRows(Control<wxListCtrl>(list));
+    DeleteAllListRows(list);
+}
+
+void AppendResultRow(std::string_view list, const RowCells& cells) {
+    AppendListRow(list, cells);
+}
+
+RowCellsList ResultRows(std::string_view list) {
+    RowCellsList rows(static_cast<std::size_t>(ListRowCount(list)));
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (std::size_t column = 0; column < rows[row].size(); ++column) {
+            rows[row][column] = ListCell(list, static_cast<long>(row), static_cast<int>(column));
+        }
+    }
+    return rows;
 }

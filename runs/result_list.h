@@ -4,7 +4,14 @@
 
 #include <string_view>
 
+#include "runs/row_cells.h"
+
 void ShowResultMenu(std::string_view list, std::string_view menu);
 void CopySelectedRow(std::string_view list);
 void DeleteSelectedRow(std::string_view list);
 void ClearResultList(std::string_view list);
+
+// Appends a row with its three cells in one step.
+void AppendResultRow(std::string_view list, const RowCells& cells);
+// Every row's cells, top row first.
+RowCellsList ResultRows(std::string_view list);

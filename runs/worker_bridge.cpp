@@ -79,6 +79,7 @@ void OpenWorkerBridge() {
     const std::lock_guard<std::mutex> guard(bridge.lock);
     bridge.open = true;
     ++bridge.opening;
+    ResumeFetches();
 }
 
 void StartWorker(std::function<void()> body) {

@@ -11,8 +11,8 @@
 
 #include "text/text_ops.h"
 
-// Opens the bridge; on the user-interface thread. Operations posted before an earlier close
-// are never run.
+// Opens the bridge and lets fetches run again after an earlier close; on the user-interface
+// thread. Operations posted before an earlier close are never run.
 void OpenWorkerBridge();
 
 // Runs body on a detached thread of its own, counted as live until body has returned.

@@ -33,6 +33,10 @@ void AbortAllFetches() {
     abort_called.notify_all();
 }
 
+void ResumeFetches() {
+    fetches_aborted = false;
+}
+
 bool FetchesAborted() {
     return fetches_aborted;
 }

@@ -8,7 +8,7 @@
 
 FetchLimits CurrentFetchLimits();
 
-// True once AbortAllFetches has been called.
+// True from AbortAllFetches until ResumeFetches.
 bool FetchesAborted();
 
 // Blocks until AbortAllFetches is called (true), or until stop is requested or the time has

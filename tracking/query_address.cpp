@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <mutex>
 
 #include "build_settings.h"
@@ -22,6 +23,13 @@ void SetTrackingHost(std::string_view host) {
 Text TrackingHost() {
     const std::lock_guard lock(host_mutex);
     return tracking_host;
+}
+
+void TakeTrackingHostFromEnvironment() {
+    const char* host = std::getenv("PARCELIO_TRACKING_HOST");
+    if (host != nullptr && *host != '\0') {
+        SetTrackingHost(host);
+    }
 }
 
 Text BuildQueryAddress(std::string_view number, std::string_view type_code) {

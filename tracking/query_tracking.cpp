@@ -1,12 +1,6 @@
 #include "tracking/tracking_reply.h"
 #include "tracking/tracking_request.h"
 
-namespace {
-
-constexpr std::string_view kOkMessage = "ok";
-
-}  // namespace
-
 Text QueryTracking(std::string_view number, std::string_view type_code, TrackingEventList& events) {
     TrackingReply reply = ParseTrackingReply(FetchTrackingText(number, type_code), number);
     if (TextsEqual(reply.message, kOkMessage)) {

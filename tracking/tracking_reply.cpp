@@ -11,7 +11,6 @@ constexpr std::string_view kListEnd = "}]";
 constexpr std::string_view kRecordSeparator = "},{";
 constexpr std::string_view kTimeStart = "\"time\":\"";
 constexpr std::string_view kContextStart = "context\":\"";
-constexpr std::string_view kOkMessage = "ok";
 
 }  // namespace
 

@@ -7,6 +7,9 @@
 
 #include "text/text_ops.h"
 
+// The status message of a reply that carries the parcel's steps.
+inline constexpr std::string_view kOkMessage = "ok";
+
 struct TrackingEvent {
     Text number;
     Text time;

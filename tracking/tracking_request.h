@@ -9,6 +9,9 @@
 // The tracking service host ("host" or "host:port"). Set once at start-up, before any query.
 void SetTrackingHost(std::string_view host);
 Text TrackingHost();
+// Takes the host from the environment variable PARCELIO_TRACKING_HOST when it is set and not
+// empty, so that tests and demos can point the program at a service on this machine.
+void TakeTrackingHostFromEnvironment();
 
 // "http://" host "/query?type=" code "&postid=" number "&id=1&valicode=&temp=0.5366536813547046",
 // built unchanged from its pieces.
@@ -33,9 +36,11 @@ void SetFetchLimits(const FetchLimits& limits);
 // whose object (path and query, as sent) is over 2048. libcurl on Linux, WinINet on Windows.
 ByteArray FetchUrl(std::string_view address);
 
-// Ends every fetch in progress and makes later fetches fail at once (used when the program
-// closes, so that no worker keeps it waiting on the network).
+// Ends every fetch in progress and makes later fetches fail at once, until ResumeFetches (used
+// when the window closes, so that no worker keeps the program waiting on the network).
 void AbortAllFetches();
+// Lets fetches run again (the next window opens its bridge).
+void ResumeFetches();
 
 // Re-encodes all of data (iconv on Linux; on Windows the code-page functions, which know the
 // names UTF-8 and GBK/CP936); empty when data is empty or any of it fails to convert.

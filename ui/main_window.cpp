@@ -13,36 +13,35 @@
 #include "runs/current_type_code.h"
 #include "runs/worker_bridge.h"
 #include "tracking/tracking_request.h"
-#include "ui/control_ops.h"
-#include "ui/gbk_text.h"
 #include "ui/im_service.h"
-#include "ui/layout_builder.h"
-#include "ui/picture_box.h"
-#include "ui/status_bar.h"
-#include "ui/toolkit_reports.h"
-#include "ui/toolkit_style.h"
+#include "ui/result_pages_placements.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/layout_builder.h"
+#include "ui/toolkit/picture_box.h"
+#include "ui/toolkit/status_bar.h"
+#include "ui/toolkit/toolkit_reports.h"
+#include "ui/toolkit/toolkit_style.h"
 #include "ui/window_layout.h"
 
 namespace {
-
-// Lets tests and demos point the program at a tracking service on this machine.
-void TakeTrackingHostFromEnvironment() {
-    const char* host = std::getenv("PARCELIO_TRACKING_HOST");
-    if (host != nullptr && *host != '\0') {
-        SetTrackingHost(host);
-    }
-}
 
 void ShowFatalError(std::string_view reason) {
     wxMessageBox(GbkToWx(FatalErrorText(reason)), GbkToWx(kProgramName), wxOK | wxICON_ERROR);
 }
 
+// Whether every query worker ended within the bridge's wait when the window last closed.
+bool& WorkersEndedAtClose() {
+    static bool ended = true;
+    return ended;
+}
+
 // Closing the window first closes the query workers' way to it, before any control is
-// destroyed: their pending operations are dropped and their fetches aborted. Tells through
-// workers_ended whether every worker has ended within the bridge's wait.
-void CloseWorkersWithWindow(wxFrame& window, bool& workers_ended) {
-    window.Bind(wxEVT_CLOSE_WINDOW, [&workers_ended](wxCloseEvent& event) {
-        workers_ended = CloseWorkerBridge();
+// destroyed: their pending operations are dropped and their fetches aborted.
+void CloseWorkersWithWindow(wxFrame& window) {
+    window.Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+        WorkersEndedAtClose() = CloseWorkerBridge();
         event.Skip();
     });
 }
@@ -68,6 +67,7 @@ wxFrame* OpenMainWindow() {
     wxFrame* window = BuildWindow(MainWindowLayout());
     if (window != nullptr) {
         OpenWorkerBridge();
+        CloseWorkersWithWindow(*window);
         window->Centre();
         window->Show();
     }
@@ -79,20 +79,20 @@ void EndUserInterface() {
 }
 
 void InitMainWindow() {
-    PlaceControl("ResultPages", {3, 244, 610, 352});
-    ShowPage("ResultPages", 0);
-    SelectItem("LetterGroupBox", 0);
-    ClearItems("CourierBox");
+    PlaceControl(kResultPages, kPagesBelowUnfoldedPanel);
+    ShowPage(kResultPages, kSinglePageNumber);
+    SelectItem(kLetterGroupBox, 0);
+    ClearItems(kCourierBox);
     for (const CourierEntry& entry : CourierCatalogue) {
-        AppendItem("CourierBox", entry.name);
+        AppendItem(kCourierBox, entry.name);
     }
-    SelectItem("CourierBox", 0);
+    SelectItem(kCourierBox, 0);
     AppendStatusPart("请输入快递单号", 250);
     AppendStatusPart("欢迎使用Parcelio", 130);
     AppendStatusPart("精品软件，来自Vorlan", 120);
     AppendStatusPart("Vorlan Home Group.", -1);
     // Start-up waits for this fetch; no picture (no network, an error page) leaves it empty.
-    SetPictureBytes("PresencePicture", FetchUrl(PresencePictureAddress()));
+    SetPictureBytes(kPresencePicture, FetchUrl(PresencePictureAddress()));
 }
 
 void FreeProgramValues() {
@@ -118,13 +118,11 @@ int ProgramEntry() {
         EndUserInterface();
         return 1;
     }
-    bool workers_ended = true;
-    CloseWorkersWithWindow(*window, workers_ended);
     wxTheApp->OnRun();
     // A row copied to the clipboard stays there once the program has ended: the desktop's
     // clipboard keeper takes it over (on X11 the clipboard is served by its owner).
     wxTheClipboard->Flush();
-    if (!workers_ended) {
+    if (!WorkersEndedAtClose()) {
         // A worker still runs, stuck where no abort reaches it. The process ends at once
         // without the library clean-ups and static destructors that such a worker might still
         // be using; only the program-wide values are released, which no worker reads. (_Exit,

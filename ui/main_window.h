@@ -24,8 +24,8 @@ void FreeProgramValues();
 // Initialises the toolkit with a plain application object and silences its reports.
 bool StartUserInterface(int& argc, char** argv);
 // Builds MainWindow from its layout (running InitMainWindow), opens the query workers' bridge
-// to it, centres and shows it; nullptr
-// when it cannot be created.
+// to it, centres and shows it; nullptr when it cannot be created. Closing the window closes the
+// bridge: pending operations are dropped and fetches aborted before any control goes away.
 wxFrame* OpenMainWindow();
 void EndUserInterface();
 

@@ -1,21 +1,19 @@
 #include "ui/modes_panels.h"
 
-#include <wx/colour.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
 #include "ui/im_service.h"
+#include "ui/result_pages_placements.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
 
 namespace {
 
 constexpr char kSingleModeCaption[] = "批量◢";
 constexpr char kBatchModeCaption[] = "◤单个";
-constexpr int kSinglePage = 0;
-constexpr int kBatchPage = 1;
-constexpr int kHelpPage = 2;
 constexpr int kEnabledNumberBoxColour = 0xFFFFFF;
 constexpr int kDisabledNumberBoxColour = 0xECECEC;
 
@@ -32,20 +30,10 @@ constexpr int kFoldGain = kUnfoldedPanelHeight - kFoldedPanelHeight;
 // The page area starts this far below the panel's lower edge.
 constexpr int kPagesBelowPanel = 10;
 // Controls whose height follows the fold state, in the order they are resized.
-constexpr std::string_view kFoldFollowers[] = {"ResultPages", "SingleResultList", "BatchResultList",
-                                               "BatchNumberBox"};
-
-constexpr Placement kHelpPlacement{0, 101, 623, 495};
-constexpr Placement kUnfoldedPlacement{3, 244, 610, 352};
-constexpr Placement kFoldedPlacement{3, 174, 610, 422};
+constexpr std::string_view kFoldFollowers[] = {kResultPages, kSingleResultList, kBatchResultList,
+                                               kBatchNumberBox};
 
 constexpr char kHelpLinkEvent[] = "帮助";
-
-void SetBackground(std::string_view name, int rgb) {
-    wxWindow& control = Control<wxWindow>(name);
-    control.SetBackgroundColour(wxColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
-    control.Refresh();
-}
 
 void GrowHeight(std::string_view name, int change) {
     Placement placement = ControlPlacement(name);
@@ -56,61 +44,61 @@ void GrowHeight(std::string_view name, int change) {
 }  // namespace
 
 void ToggleQueryMode() {
-    if (TextsEqual(ControlText("ModeButton"), kSingleModeCaption)) {
-        SetControlText("ModeButton", kBatchModeCaption);
-        SetControlText("NumberBox", "");
-        Control<wxTextCtrl>("NumberBox").Disable();
-        SetBackground("NumberBox", kDisabledNumberBoxColour);
-        ShowPage("ResultPages", kBatchPage);
+    if (TextsEqual(ControlText(kModeButton), kSingleModeCaption)) {
+        SetControlText(kModeButton, kBatchModeCaption);
+        SetControlText(kNumberBox, "");
+        Control<wxTextCtrl>(kNumberBox).Disable();
+        SetControlBackground(kNumberBox, kDisabledNumberBoxColour);
+        ShowPage(kResultPages, kBatchPageNumber);
     } else {
-        SetControlText("ModeButton", kSingleModeCaption);
-        Control<wxTextCtrl>("NumberBox").Enable();
-        SetBackground("NumberBox", kEnabledNumberBoxColour);
-        ShowPage("ResultPages", kSinglePage);
+        SetControlText(kModeButton, kSingleModeCaption);
+        Control<wxTextCtrl>(kNumberBox).Enable();
+        SetControlBackground(kNumberBox, kEnabledNumberBoxColour);
+        ShowPage(kResultPages, kSinglePageNumber);
     }
 }
 
 void ToggleCommonPanel() {
-    Placement panel = ControlPlacement("CommonCourierPanel");
+    Placement panel = ControlPlacement(kCommonCourierPanel);
     int change = 0;
     if (panel.height < kFoldedBelowHeight) {
         panel.height = kUnfoldedPanelHeight;
-        PlaceControl("CommonCourierPanel", panel);
-        SetControlText("CommonCourierPanel", kUnfoldedCaption);
+        PlaceControl(kCommonCourierPanel, panel);
+        SetControlText(kCommonCourierPanel, kUnfoldedCaption);
         // Raises no event: CourierBox keeps the items it has.
-        SelectItem("LetterGroupBox", 0);
+        SelectItem(kLetterGroupBox, 0);
         change = -kFoldGain;
     } else {
         panel.height = kFoldedPanelHeight;
-        PlaceControl("CommonCourierPanel", panel);
-        SetControlText("CommonCourierPanel", kFoldedCaption);
+        PlaceControl(kCommonCourierPanel, panel);
+        SetControlText(kCommonCourierPanel, kFoldedCaption);
         change = kFoldGain;
     }
     for (const std::string_view name : kFoldFollowers) {
         GrowHeight(name, change);
     }
-    Placement pages = ControlPlacement("ResultPages");
+    Placement pages = ControlPlacement(kResultPages);
     pages.top = panel.top + panel.height + kPagesBelowPanel;
-    PlaceControl("ResultPages", pages);
+    PlaceControl(kResultPages, pages);
 }
 
 void OnFooterLink(std::string_view event_name) {
     if (!TextsEqual(event_name, kHelpLinkEvent)) {
         return;
     }
-    ShowPage("ResultPages", kHelpPage);
-    PlaceControl("ResultPages", kHelpPlacement);
+    ShowPage(kResultPages, kHelpPageNumber);
+    PlaceControl(kResultPages, kPagesOverHelp);
     // Covers the query row, ModeButton and the panel: it must lie above them to hide them.
-    Control<wxWindow>("ResultPages").Raise();
+    Control<wxWindow>(kResultPages).Raise();
 }
 
 void ReturnFromHelp() {
     // Through the other mode and back: the mode stays, its page is shown again.
     ToggleQueryMode();
-    ShowPage("ResultPages", kSinglePage);
+    ShowPage(kResultPages, kSinglePageNumber);
     ToggleQueryMode();
-    const bool unfolded = ControlPlacement("CommonCourierPanel").height > kUnfoldedAboveHeight;
-    PlaceControl("ResultPages", unfolded ? kUnfoldedPlacement : kFoldedPlacement);
+    const bool unfolded = ControlPlacement(kCommonCourierPanel).height > kUnfoldedAboveHeight;
+    PlaceControl(kResultPages, unfolded ? kPagesBelowUnfoldedPanel : kPagesBelowFoldedPanel);
 }
 
 void OpenChatPage() {

@@ -1,8 +1,8 @@
 #include "ui/window_texts.h"
 
 #include "build_settings.h"
-#include "ui/hypertext_markup.h"
 #include "ui/im_service.h"
+#include "ui/toolkit/hypertext_markup.h"
 
 std::string_view HelpText() {
     return "单条查询：\r\n"

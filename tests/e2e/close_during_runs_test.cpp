@@ -2,7 +2,7 @@
 // the program ends by itself, with status 0 and without any sanitizer report.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/program_session.h"
+#include "tests/support/program_session.h"
 
 namespace {
 

@@ -8,27 +8,23 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
 #include "catalogue/courier_catalogue.h"
-#include "tests/e2e/program_session.h"
-#include "tests/e2e/x_input.h"
+#include "tests/support/literals.h"
+#include "tests/support/program_session.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/x_input.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Utf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
-
 constexpr int kRequestLimitSeconds = 60;
 constexpr int kExitLimitSeconds = 30;
 constexpr int kDialogLimitSeconds = 10;
 constexpr int kLooks = 100;
-constexpr char kFileDialogTitle[] = "^Select a file$";
 const std::string kReplaceTitle = Utf8(u8"^确认另存为$");
 // The first row of SingleResultList, below its header (client coordinates of the window).
 constexpr WindowPoint kFirstSingleRow{309, 270};
@@ -36,11 +32,6 @@ constexpr WindowPoint kFirstSingleRow{309, 270};
 const std::string kFirstRow = Utf8(u8"SF100 2026-12-01 10:00 已收件");
 const std::string kExportedRows =
     "SF100 2026-12-01 10:00 已收件\r\nSF100 2026-12-02 08:40 到达上海\r\n";
-
-std::string FileContent(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 std::string CommandOutput(const std::string& command) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -142,14 +133,15 @@ TEST_F(FileDialogs, DISABLED_AnExportNamedWithoutExtensionAsksBeforeReplacingThe
     ASSERT_FALSE(again.empty());
     PressKeysIn(again, "Escape");
     ASSERT_TRUE(WaitFor([] { return !WindowShows(kFileDialogTitle); }));
-    EXPECT_EQ(FileContent(keep), "kept");
+    EXPECT_EQ(TempFolder::FileContent(keep), "kept");
 
     // Yes: replaced.
     ASSERT_FALSE(StartExport(program, folder_ / "keep").empty());
     question = FindWindow(kReplaceTitle, kDialogLimitSeconds);
     ASSERT_FALSE(question.empty());
     PressKeysIn(question, "alt+y");
-    EXPECT_TRUE(WaitFor([&] { return FileContent(keep) == kExportedRows; })) << FileContent(keep);
+    EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(keep) == kExportedRows; }))
+        << TempFolder::FileContent(keep);
     EXPECT_EQ(program.CloseAndWait(kExitLimitSeconds), 0);
 }
 
@@ -167,8 +159,8 @@ TEST_F(FileDialogs, DISABLED_AnExportThroughALinkReplacesItsTargetAndKeepsPermis
     const std::string question = FindWindow(kReplaceTitle, kDialogLimitSeconds);
     ASSERT_FALSE(question.empty());
     PressKeysIn(question, "alt+y");
-    EXPECT_TRUE(WaitFor([&] { return FileContent(target) == kExportedRows; }))
-        << FileContent(target);
+    EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(target) == kExportedRows; }))
+        << TempFolder::FileContent(target);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "catalogue/courier_catalogue.h"
-#include "tests/e2e/program_session.h"
+#include "tests/support/literals.h"
+#include "tests/support/program_session.h"
 
 namespace fs = std::filesystem;
 
@@ -20,10 +21,6 @@ constexpr int kExitLimitSeconds = 30;
 // Rows arrive a little after the service has answered: an export before the last row is
 // tried again, into a new file.
 constexpr int kExportAttempts = 20;
-
-std::string Utf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
 
 // Exports list into fresh files of folder until one holds expected; the last content.
 std::string ExportUntil(const ProgramSession& program, WindowPoint list, const fs::path& folder,

@@ -8,15 +8,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "tests/support/fuzz_checks.h"
 #include "tracking/tracking_request.h"
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 // One iconv call over the whole input into a buffer that is always large enough, then the shift
 // back to the initial state. Empty on any failure.

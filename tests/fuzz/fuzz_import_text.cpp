@@ -9,28 +9,12 @@
 #include <vector>
 
 #include "runs/import_export_text.h"
+#include "tests/support/fuzz_checks.h"
 
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-// The characters of a text: a byte of 0x80 or more and the byte after it form one character;
-// such a byte at the very end stands alone.
-std::vector<std::string_view> Characters(std::string_view text) {
-    std::vector<std::string_view> characters;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
-        characters.push_back(text.substr(at, length));
-        at += length;
-    }
-    return characters;
-}
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsSpace(std::string_view character) {
     return character == " " || character == "\xA1\xA1";
@@ -82,21 +66,17 @@ std::string ReferenceBoxText(std::string_view file_text) {
     return box;
 }
 
-bool StartsCharacterAt(std::string_view text, std::size_t offset) {
-    std::size_t at = 0;
-    while (at < offset) {
-        at += static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
-    }
-    return at == offset;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ByteArray file_bytes(data, data + size);
     const Text box = ImportedNumberText(file_bytes);
 
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // A leading UTF-8 byte-order mark is no part of the first line.
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
     const std::string_view file_text = bytes.substr(0, bytes.find('\0'));
     Require(box == ReferenceBoxText(file_text));
 

@@ -3,23 +3,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "tests/support/fuzz_checks.h"
 #include "text/text_ops.h"
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-bool IsBoundary(std::string_view text, std::size_t pos) {
-    std::size_t at = 0;
-    while (at < pos) {
-        at += static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
-    }
-    return at == pos;
-}
 
 bool HoldsSpace(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
@@ -28,7 +15,7 @@ bool HoldsSpace(std::string_view text) {
                             static_cast<unsigned char>(text[at + 1]) == 0xA1)) {
             return true;
         }
-        at += byte >= 0x80 ? 2 : 1;
+        at += CharacterLength(text[at]);
     }
     return false;
 }
@@ -49,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (found > 0 && !sought.empty()) {
         const std::size_t at = static_cast<std::size_t>(found - 1);
         Require(text.compare(at, sought.size(), sought) == 0);
-        Require(IsBoundary(text, at));
+        Require(StartsCharacterAt(text, at));
     }
 
     if (!sought.empty()) {

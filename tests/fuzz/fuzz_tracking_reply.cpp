@@ -7,15 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/fuzz_checks.h"
 #include "tracking/tracking_reply.h"
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 // The offset of the first occurrence of marker that starts a character, or npos. A byte of
 // 0x80 or more starts a two-byte character.
@@ -24,7 +19,7 @@ std::size_t FindAtCharacter(std::string_view text, std::string_view marker) {
     for (std::size_t at = text.find(marker); at != std::string_view::npos;
          at = text.find(marker, at + 1)) {
         while (character < at) {
-            character += static_cast<unsigned char>(text[character]) >= 0x80 ? 2 : 1;
+            character += CharacterLength(text[character]);
         }
         if (character == at) {
             return at;
@@ -88,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view message = Between(reply_text, "\"message\":\"", "\"");
     Require(reply.message == message);
     Require(!HoldsQuoteCharacterOrZero(reply.message));
-    if (reply.message != "ok") {
+    if (reply.message != kOkMessage) {
         Require(reply.events.empty());
         return 0;
     }

@@ -10,10 +10,11 @@
 #include <string>
 
 #include "runs/row_cells.h"
-#include "tests/ui/query_window.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/status_bar.h"
+#include "tests/support/query_window.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
@@ -127,22 +128,22 @@ TEST_F(BatchSoak, TenThousandNumbersAgainstAFlakyService) {
     service_.SetReplyMaker([](const RecordedRequest& request) {
         return FlakyReply(QueryValue(request.target, "postid").value_or(""));
     });
-    ClickButton("ModeButton");
+    ClickButton(kModeButton);
     std::string box;
     for (int index = 0; index < kNumbers; ++index) {
         box += NumberAt(index);
         box += index % 7 == 3 ? "\r\n \r\n" : "\r\n";  // blank lines give no row
     }
-    SetControlText("BatchNumberBox", box);
+    SetControlText(kBatchNumberBox, box);
 
     PressQuery();
-    const wxListCtrl& list = Control<wxListCtrl>("BatchResultList");
+    const wxListCtrl& list = Control<wxListCtrl>(kBatchResultList);
     PumpUntilHolds([&] { return list.GetItemCount() >= kEarlyNumbers; });
     const std::optional<long> early_kib = ResidentKiB();
     WaitForRuns();
     const std::optional<long> final_kib = ResidentKiB();
 
-    const RowCellsList rows = Rows("BatchResultList");
+    const RowCellsList rows = Rows(kBatchResultList);
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(kNumbers));
     for (int index = 0; index < kNumbers; ++index) {
         ASSERT_EQ(rows[index], ExpectedRow(index)) << "row " << index;

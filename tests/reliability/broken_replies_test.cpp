@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/reliability/hostile_service_test.h"
+#include "tests/support/service_test.h"
 
 namespace {
 
-using BrokenRepliesTest = HostileServiceTest;
+using BrokenRepliesTest = FixtureServiceTest;
 
 const std::string kBody = PatternBody(1000);
 
@@ -46,7 +46,7 @@ FixtureReply Chunked(const std::string& chunked_body, ConnectionEnd end = Connec
 }
 
 TEST_F(BrokenRepliesTest, ConnectionResetKeepsTheBodyReadSoFar) {
-    const std::vector<HostileCase> cases = {
+    const std::vector<FetchCase> cases = {
         {"reset after 300 bytes of a sized body",
          CutReply(BodyFraming::kContentLength, 300, ConnectionEnd::kReset), kBody.substr(0, 300)},
         {"reset after 300 bytes of an unsized body",
@@ -59,7 +59,7 @@ TEST_F(BrokenRepliesTest, ConnectionResetKeepsTheBodyReadSoFar) {
 }
 
 TEST_F(BrokenRepliesTest, DeclaredLengthThatDiffersFromTheBody) {
-    const std::vector<HostileCase> cases = {
+    const std::vector<FetchCase> cases = {
         {"longer than the body, then closed",
          DeclaredLengthReply(kBody.substr(0, 300), 1000, ConnectionEnd::kClose),
          kBody.substr(0, 300)},
@@ -76,7 +76,7 @@ TEST_F(BrokenRepliesTest, DeclaredLengthThatDiffersFromTheBody) {
 }
 
 TEST_F(BrokenRepliesTest, InvalidChunkedEncoding) {
-    const std::vector<HostileCase> cases = {
+    const std::vector<FetchCase> cases = {
         {"size that is not hexadecimal", Chunked("zz\r\nfirst\r\n0\r\n\r\n"), ""},
         {"bad size after a good chunk", Chunked("5\r\nfirst\r\nzz\r\nsecond\r\n0\r\n\r\n"),
          "first"},

@@ -8,7 +8,7 @@
 #include <ctime>
 #include <vector>
 
-#include "tests/e2e/program_session.h"
+#include "tests/support/program_session.h"
 
 namespace {
 

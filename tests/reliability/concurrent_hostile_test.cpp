@@ -4,12 +4,12 @@
 #include <thread>
 #include <vector>
 
-#include "tests/reliability/hostile_service_test.h"
+#include "tests/support/service_test.h"
 #include "tracking/tracking_reply.h"
 
 namespace {
 
-using ConcurrentHostileTest = HostileServiceTest;
+using ConcurrentHostileTest = FixtureServiceTest;
 
 struct WorkerCase {
     std::string what;

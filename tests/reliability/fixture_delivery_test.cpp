@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/reliability/hostile_service_test.h"
+#include "tests/support/service_test.h"
 
 namespace {
 
-using FixtureDeliveryTest = HostileServiceTest;
+using FixtureDeliveryTest = FixtureServiceTest;
 
 TEST_F(FixtureDeliveryTest, CountsEveryByteOfAWholeDelivery) {
     const std::string body = PatternBody(300000);

@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "runs/import_export.h"
-#include "runs/result_rows.h"
-#include "tests/runs/temp_folder.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/status_bar.h"
+#include "runs/result_list.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/list_rows.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 
@@ -53,23 +55,23 @@ TEST_F(FullDiskExport, FailsClearlyAndKeepsTheEarlierFile) {
     }
     const fs::path file = disk.Path() / "export.txt";
     TempFolder::WriteFile(file, "earlier export\r\n");
-    wxListCtrl& list = Control<wxListCtrl>("BatchResultList");
     for (int row = 0; row < 4000; ++row) {
-        AppendResultRow(list, {"SF" + std::to_string(row), "2026-06-01 10:00", "已签收"});
+        AppendResultRow(kBatchResultList,
+                        {"SF" + std::to_string(row), "2026-06-01 10:00", "已签收"});
     }
 
-    ExportResultListWith("BatchResultList",
+    ExportResultListWith(kBatchResultList,
                          [&](FileDialogKind) { return std::optional<fs::path>(file); });
 
     EXPECT_EQ(StatusPartText(0), "导出失败");
     EXPECT_EQ(TempFolder::FileContent(file), "earlier export\r\n");
     EXPECT_EQ(TempFolder::Names(disk.Path()), std::vector<std::string>{"export.txt"});
-    EXPECT_EQ(list.GetItemCount(), 4000);
+    EXPECT_EQ(ListRowCount(kBatchResultList), 4000);
 }
 
 TEST_F(FullDiskExport, ADeviceThatIsAlwaysFullIsNoTarget) {
-    AppendResultRow(Control<wxListCtrl>("BatchResultList"), {"SF1", "2026-06-01", "已签收"});
-    ExportResultListWith("BatchResultList",
+    AppendResultRow(kBatchResultList, {"SF1", "2026-06-01", "已签收"});
+    ExportResultListWith(kBatchResultList,
                          [](FileDialogKind) { return std::optional<fs::path>("/dev/full"); });
     EXPECT_EQ(StatusPartText(0), "导出失败");
 }

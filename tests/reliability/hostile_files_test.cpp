@@ -12,13 +12,15 @@
 
 #include "runs/import_export.h"
 #include "runs/import_export_text.h"
-#include "runs/result_rows.h"
-#include "tests/runs/temp_folder.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
-#include "ui/status_bar.h"
+#include "runs/result_list.h"
+#include "tests/support/literals.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 
@@ -51,7 +53,7 @@ class HostileFiles : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        SetControlText("BatchNumberBox", kEarlierBox);
+        SetControlText(kBatchNumberBox, kEarlierBox);
         SetStatusPartText(0, kEarlierStatus);
     }
 
@@ -64,9 +66,9 @@ class HostileFiles : public MainWindowTest {
         const fs::path plain = folder_.Path() / "plain.txt";
         TempFolder::WriteFile(plain, "SF1\r\nSF2\r\n");
         Import(plain);
-        EXPECT_EQ(ControlText("BatchNumberBox"), "SF1\r\nSF2");
-        ClickLink("BatchLinkBox", "event:清空");
-        EXPECT_EQ(ControlText("BatchNumberBox"), "");
+        EXPECT_EQ(ControlText(kBatchNumberBox), "SF1\r\nSF2");
+        ClickLink(kBatchLinkBox, "event:清空");
+        EXPECT_EQ(ControlText(kBatchNumberBox), "");
     }
 
     TempFolder folder_;
@@ -83,7 +85,7 @@ class RefusedImport : public HostileFiles, public testing::WithParamInterface<Re
 TEST_P(RefusedImport, KeepsTheBoxAndSaysWhy) {
     const fs::path chosen = GetParam().make(folder_.Path());
     Import(chosen);
-    EXPECT_EQ(ControlText("BatchNumberBox"), kEarlierBox);
+    EXPECT_EQ(ControlText(kBatchNumberBox), kEarlierBox);
     EXPECT_EQ(StatusPartText(0), GetParam().message);
     ExpectUsableWindow();
 }
@@ -138,8 +140,8 @@ TEST_P(AcceptedImport, FillsTheBoxWithTheTextBeforeTheFirstZeroByte) {
     TempFolder::WriteFile(file, GetParam().bytes);
     Import(file);
     // Bytes that are no GBK character show as U+FFFD in the box and read back as "?".
-    const Text expected = WxToGbk(GbkToWx(ImportedNumberText(BytesOf(GetParam().bytes))));
-    EXPECT_EQ(ControlText("BatchNumberBox"), expected);
+    const Text expected = WxToGbk(GbkToWx(ImportedNumberText(Bytes(GetParam().bytes))));
+    EXPECT_EQ(ControlText(kBatchNumberBox), expected);
     EXPECT_EQ(StatusPartText(0), kEarlierStatus);
     ExpectUsableWindow();
 }
@@ -170,17 +172,16 @@ class FailedExport : public HostileFiles, public testing::WithParamInterface<Fai
 TEST_P(FailedExport, SaysSoAndKeepsWhatWasThere) {
     const fs::path target = GetParam().make(folder_.Path());
     TempFolder::WriteFile(folder_.Path() / "kept.txt", "kept\r\n");
-    AppendResultRow(Control<wxListCtrl>("BatchResultList"), {"SF1", "2026-06-01", "已签收"});
+    AppendResultRow(kBatchResultList, {"SF1", "2026-06-01", "已签收"});
     const std::vector<std::string> names_before = TempFolder::Names(folder_.Path());
 
-    ExportResultListWith("BatchResultList",
+    ExportResultListWith(kBatchResultList,
                          [&](FileDialogKind) { return std::optional<fs::path>(target); });
 
     EXPECT_EQ(StatusPartText(0), kExportFailed);
     EXPECT_EQ(TempFolder::Names(folder_.Path()), names_before);
     EXPECT_EQ(TempFolder::FileContent(folder_.Path() / "kept.txt"), "kept\r\n");
-    EXPECT_EQ(ResultRows(Control<wxListCtrl>("BatchResultList")),
-              (RowCellsList{{"SF1", "2026-06-01", "已签收"}}));
+    EXPECT_EQ(ResultRows(kBatchResultList), (RowCellsList{{"SF1", "2026-06-01", "已签收"}}));
     ExpectUsableWindow();
 }
 

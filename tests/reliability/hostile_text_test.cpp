@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "tests/reliability/hostile_service_test.h"
+#include "tests/support/service_test.h"
 #include "tracking/tracking_reply.h"
 
 namespace {
 
-using HostileTextTest = HostileServiceTest;
+using HostileTextTest = FixtureServiceTest;
 
 const std::string kReply = TrackingReplyJson(
-    "1", {{"2026-01-02 10:00", FromUtf8(u8"已签收")}, {"2026-01-01 09:00", FromUtf8(u8"已揽收")}});
+    "1", {{"2026-01-02 10:00", Utf8(u8"已签收")}, {"2026-01-01 09:00", Utf8(u8"已揽收")}});
 
 // A reply with one of its contexts replaced by these bytes.
 std::string ReplyHolding(const std::string& bytes) {
@@ -38,9 +38,9 @@ TEST_F(HostileTextTest, TextIsTheWholeBodyInGbkOrNothing) {
         {"character cut at the end", kReply + "\xE5\xB7", ""},
         {"lone surrogate", ReplyHolding("\xED\xA0\x80"), ""},
         {"surrogate pair encoded separately", ReplyHolding("\xED\xA0\xBD\xED\xB8\x80"), ""},
-        {"four-byte character", ReplyHolding(FromUtf8(u8"\U0001F600")), ""},
-        {"four-byte character in the head", FromUtf8(u8"\U00020000") + kReply, ""},
-        {"tag character", ReplyHolding(FromUtf8(u8"\U000E0001")), ""},
+        {"four-byte character", ReplyHolding(Utf8(u8"\U0001F600")), ""},
+        {"four-byte character in the head", Utf8(u8"\U00020000") + kReply, ""},
+        {"tag character", ReplyHolding(Utf8(u8"\U000E0001")), ""},
         {"byte order mark", "\xEF\xBB\xBF" + kReply, ""},
         {"zero byte", std::string("{\"message\":\"ok\0\"}", 17), "{\"message\":\"ok"},
         {"empty body", "", ""},
@@ -75,7 +75,7 @@ TEST_F(HostileTextTest, QueryOutcomeFollowsFromTheText) {
          "ok",
          {"\xD2\xD1\xC0\xBF\xCA\xD5", "\xD2\xD1\xC7\xA9\xCA\xD5"}},
         {"lone surrogate", BodyReply(ReplyHolding("\xED\xA0\x80")), "", {kept}},
-        {"four-byte character", BodyReply(ReplyHolding(FromUtf8(u8"\U0001F4E6"))), "", {kept}},
+        {"four-byte character", BodyReply(ReplyHolding(Utf8(u8"\U0001F4E6"))), "", {kept}},
         {"invalid byte", BodyReply(ReplyHolding("\xFE")), "", {kept}},
         {"cut after the first record", ReplyResetAfter(kReply, "},"), "ok", {}},
         {"cut inside a character", ReplyResetAfter(kReply, "\xE5\xB7"), "", {kept}},

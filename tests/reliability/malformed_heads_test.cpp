@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/reliability/hostile_service_test.h"
+#include "tests/support/service_test.h"
 
 namespace {
 
-using MalformedHeadsTest = HostileServiceTest;
+using MalformedHeadsTest = FixtureServiceTest;
 
 const std::string kBody = "<html>body</html>";
 
@@ -25,7 +25,7 @@ std::string ManyHeaderLines(int count, std::size_t value_length) {
 }
 
 TEST_F(MalformedHeadsTest, MalformedStatusLines) {
-    const std::vector<HostileCase> cases = {
+    const std::vector<FetchCase> cases = {
         {"status that is not a number", WithHead("HTTP/1.1 abc OK"), ""},
         {"status of two digits", WithHead("HTTP/1.1 20 OK"), ""},
         {"unknown protocol name", WithHead("XTTP/1.1 200 OK"), ""},
@@ -39,7 +39,7 @@ TEST_F(MalformedHeadsTest, MalformedStatusLines) {
 }
 
 TEST_F(MalformedHeadsTest, ReplyWithoutStatusLineOrHeaders) {
-    const std::vector<HostileCase> cases = {
+    const std::vector<FetchCase> cases = {
         {"body alone", RawReply("{\"message\":\"ok\",\"data\":[]}"), ""},
         {"html alone", RawReply("<html><body>hello</body></html>\r\n"), ""},
     };
@@ -47,7 +47,7 @@ TEST_F(MalformedHeadsTest, ReplyWithoutStatusLineOrHeaders) {
 }
 
 TEST_F(MalformedHeadsTest, ManyAndLongHeaderLines) {
-    const std::vector<HostileCase> cases = {
+    const std::vector<FetchCase> cases = {
         {"10000 short header lines", WithHead("HTTP/1.1 200 OK", ManyHeaderLines(10000, 4)), kBody},
         {"10000 header lines of 40 bytes", WithHead("HTTP/1.1 200 OK", ManyHeaderLines(10000, 40)),
          ""},

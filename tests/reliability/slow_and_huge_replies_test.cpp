@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/reliability/hostile_service_test.h"
+#include "tests/support/service_test.h"
 
 namespace {
 
-using SlowAndHugeRepliesTest = HostileServiceTest;
+using SlowAndHugeRepliesTest = FixtureServiceTest;
 
 constexpr std::size_t kMiB = 1024 * 1024;
 
@@ -52,7 +52,7 @@ std::vector<FixtureReply> FramedReplies(const std::string& body) {
 // samples the speed once a second, so a start that slow can look like a stall in mid-body;
 // a longer cut-off keeps it from ending the fetch before the cap does.
 void AllowASlowStart(long long max_body_bytes) {
-    FetchLimits limits = HostileServiceTest::ShortLimits();
+    FetchLimits limits = FixtureServiceTest::ShortLimits();
     limits.low_speed_seconds = 10;
     limits.max_body_bytes = max_body_bytes;
     SetFetchLimits(limits);

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "runs/file_io.h"
-#include "temp_folder.h"
-#include "tests/runs/file_size_limit_posix.h"
+#include "tests/support/file_size_limit_posix.h"
+#include "tests/support/literals.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -34,7 +35,7 @@ TEST(WriteWholeFile, ReplacedFileKeepsItsPermissions) {
     TempFolder::WriteFile(target, "earlier");
     const fs::perms owner_only = fs::perms::owner_read | fs::perms::owner_write;
     fs::permissions(target, owner_only);
-    ASSERT_TRUE(WriteWholeFile(target, BytesOf("later")));
+    ASSERT_TRUE(WriteWholeFile(target, Bytes("later")));
     EXPECT_EQ(fs::status(target).permissions(), owner_only);
     EXPECT_EQ(TempFolder::FileContent(target), "later");
 }
@@ -63,7 +64,7 @@ TEST(WriteWholeFile, WritingThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink
         fs::permissions(folder.Path() / "target.txt", mode);
         const fs::path link = folder.Path() / "export.txt";
         fs::create_symlink(c.link_to, link);
-        ASSERT_TRUE(WriteWholeFile(link, BytesOf("later"))) << c.name;
+        ASSERT_TRUE(WriteWholeFile(link, Bytes("later"))) << c.name;
         EXPECT_TRUE(fs::is_symlink(link)) << c.name;
         EXPECT_EQ(fs::read_symlink(link), c.link_to) << c.name;
         EXPECT_EQ(TempFolder::FileContent(folder.Path() / c.target), "later") << c.name;
@@ -78,7 +79,7 @@ TEST(WriteWholeFile, ALoopOfLinksIsLeftAlone) {
     const fs::path first = folder.Path() / "first.txt";
     fs::create_symlink("second.txt", first);
     fs::create_symlink("first.txt", folder.Path() / "second.txt");
-    EXPECT_FALSE(WriteWholeFile(first, BytesOf("later")));
+    EXPECT_FALSE(WriteWholeFile(first, Bytes("later")));
     EXPECT_TRUE(fs::is_symlink(first));
     std::vector<std::string> names = TempFolder::Names(folder.Path());
     std::sort(names.begin(), names.end());

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "temp_folder.h"
+#include "tests/support/literals.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -28,8 +29,8 @@ TEST(ReadWholeFile, GivesEveryByteOrNothing) {
     TempFolder::WriteFile(large, many_chunks);
 
     EXPECT_EQ(ReadWholeFile(empty), ByteArray());
-    EXPECT_EQ(ReadWholeFile(zeros), BytesOf(with_zeros));
-    EXPECT_EQ(ReadWholeFile(large), BytesOf(many_chunks));
+    EXPECT_EQ(ReadWholeFile(zeros), Bytes(with_zeros));
+    EXPECT_EQ(ReadWholeFile(large), Bytes(many_chunks));
     EXPECT_EQ(ReadWholeFile(folder.Path() / "missing.txt"), std::nullopt);
     EXPECT_EQ(ReadWholeFile(folder.Path()), std::nullopt);
     EXPECT_EQ(ReadWholeFile(""), std::nullopt);
@@ -38,7 +39,7 @@ TEST(ReadWholeFile, GivesEveryByteOrNothing) {
 TEST(WriteWholeFile, CreatesTheFileWithNothingBeside) {
     const TempFolder folder;
     const fs::path target = folder.Path() / "export.txt";
-    ASSERT_TRUE(WriteWholeFile(target, BytesOf("a b c\r\n")));
+    ASSERT_TRUE(WriteWholeFile(target, Bytes("a b c\r\n")));
     EXPECT_EQ(TempFolder::FileContent(target), "a b c\r\n");
     EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"export.txt"});
 }
@@ -47,7 +48,7 @@ TEST(WriteWholeFile, ReplacesALongerFileWhole) {
     const TempFolder folder;
     const fs::path target = folder.Path() / "export.txt";
     TempFolder::WriteFile(target, std::string(10000, 'x'));
-    ASSERT_TRUE(WriteWholeFile(target, BytesOf("d e f\r\n")));
+    ASSERT_TRUE(WriteWholeFile(target, Bytes("d e f\r\n")));
     EXPECT_EQ(TempFolder::FileContent(target), "d e f\r\n");
     ASSERT_TRUE(WriteWholeFile(target, ByteArray()));
     EXPECT_EQ(fs::file_size(target), 0u);
@@ -56,7 +57,7 @@ TEST(WriteWholeFile, ReplacesALongerFileWhole) {
 
 TEST(WriteWholeFile, FailsInAMissingFolderLeavingNothing) {
     const TempFolder folder;
-    EXPECT_FALSE(WriteWholeFile(folder.Path() / "missing" / "export.txt", BytesOf("abc")));
+    EXPECT_FALSE(WriteWholeFile(folder.Path() / "missing" / "export.txt", Bytes("abc")));
     EXPECT_EQ(TempFolder::Names(folder.Path()), Names{});
 }
 
@@ -64,7 +65,7 @@ TEST(WriteWholeFile, FailsUnderAFileLeavingItIntact) {
     const TempFolder folder;
     const fs::path plain = folder.Path() / "plain.txt";
     TempFolder::WriteFile(plain, "kept");
-    EXPECT_FALSE(WriteWholeFile(plain / "export.txt", BytesOf("abc")));
+    EXPECT_FALSE(WriteWholeFile(plain / "export.txt", Bytes("abc")));
     EXPECT_EQ(TempFolder::FileContent(plain), "kept");
     EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"plain.txt"});
 }
@@ -74,7 +75,7 @@ TEST(WriteWholeFile, NeverReplacesAFolder) {
     const fs::path target = folder.Path() / "export.txt";
     fs::create_directory(target);
     TempFolder::WriteFile(target / "inner.txt", "kept");
-    EXPECT_FALSE(WriteWholeFile(target, BytesOf("abc")));
+    EXPECT_FALSE(WriteWholeFile(target, Bytes("abc")));
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ(TempFolder::FileContent(target / "inner.txt"), "kept");
     EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"export.txt"});

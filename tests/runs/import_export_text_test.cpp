@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "tests/support/literals.h"
 
-ByteArray Bytes(const std::string& text) {
-    return ByteArray(text.begin(), text.end());
-}
+namespace {
 
 struct ImportCase {
     const char* name;

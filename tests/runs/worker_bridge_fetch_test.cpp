@@ -1,5 +1,5 @@
-// Closing the bridge ends a worker's fetch that the service never answers. In a process of
-// its own: once aborted, fetches stay aborted for the rest of the process.
+// Closing the bridge ends a worker's fetch that the service never answers; opening it again
+// lets fetches run.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -25,6 +25,20 @@ TEST(CloseWorkerBridge, EndsAFetchTheServiceNeverAnswers) {
 
     ASSERT_TRUE(CloseWorkerBridge(60000));
     EXPECT_EQ(*body, ByteArray());
+    SetFetchLimits(FetchLimits());
+}
+
+TEST(CloseWorkerBridge, FetchesRunAgainOnceTheBridgeReopens) {
+    FixtureService service;
+    service.SetDefaultReply(BodyReply("answer"));
+    OpenWorkerBridge();
+    ASSERT_TRUE(CloseWorkerBridge());
+    EXPECT_EQ(FetchUrl(service.Address("/closed")), ByteArray());
+
+    OpenWorkerBridge();
+    EXPECT_EQ(FetchUrl(service.Address("/reopened")), TextToBytes("answer"));
+    EXPECT_EQ(service.RequestCount(), 1U);
+    EXPECT_TRUE(CloseWorkerBridge());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "tests/support/fixture_routes.h"
 #include "tests/support/fixture_service.h"
+#include "tests/support/literals.h"
 
 namespace {
 
@@ -25,18 +26,14 @@ struct Options {
     std::optional<std::string> routes_file;
 };
 
-std::string FromUtf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
-
 FixtureReply ThreeStepReply(const RecordedRequest& request) {
     const std::string number = QueryValue(request.target, "postid").value_or("");
-    return BodyReply(TrackingReplyJson(
-        number, {
-                    {"2026-12-03 15:20:00", FromUtf8(u8"已签收，签收人：本人")},
-                    {"2026-12-02 08:40:00", FromUtf8(u8"快件已到达 上海转运中心")},
-                    {"2026-12-01 10:00:00", FromUtf8(u8"快件已被收寄")},
-                }));
+    return BodyReply(
+        TrackingReplyJson(number, {
+                                      {"2026-12-03 15:20:00", Utf8(u8"已签收，签收人：本人")},
+                                      {"2026-12-02 08:40:00", Utf8(u8"快件已到达 上海转运中心")},
+                                      {"2026-12-01 10:00:00", Utf8(u8"快件已被收寄")},
+                                  }));
 }
 
 bool ReadNumber(const char* text, int& value) {

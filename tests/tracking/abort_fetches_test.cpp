@@ -1,4 +1,3 @@
-// Aborting is process-wide and final, so this program holds no other test.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +8,7 @@
 
 namespace {
 
-TEST(AbortAllFetches, EndsFetchesInFlightAndRefusesLaterOnes) {
+TEST(AbortAllFetches, EndsFetchesInFlightAndRefusesLaterOnesUntilResumed) {
     // Limits far beyond the test's time-out: only the abort can end these fetches.
     FetchLimits patient;
     patient.connect_timeout_seconds = 3600;
@@ -38,6 +37,11 @@ TEST(AbortAllFetches, EndsFetchesInFlightAndRefusesLaterOnes) {
 
     EXPECT_TRUE(FetchUrl(service.Address("/query?postid=later")).empty());
     EXPECT_EQ(service.RequestCount(), 2U);
+
+    ResumeFetches();
+    SetFetchLimits(FetchLimits());
+    EXPECT_EQ(FetchUrl(service.Address("/query?postid=resumed")), TextToBytes("fine"));
+    EXPECT_EQ(service.RequestCount(), 3U);
 }
 
 }  // namespace

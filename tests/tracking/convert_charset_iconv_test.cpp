@@ -5,17 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/literals.h"
 #include "tracking/tracking_request.h"
 
 namespace {
-
-ByteArray Bytes(std::string_view text) {
-    return ByteArray(text.begin(), text.end());
-}
-
-ByteArray Utf8(std::u8string_view text) {
-    return ByteArray(text.begin(), text.end());
-}
 
 struct ConversionCase {
     const char* what;
@@ -26,12 +19,12 @@ struct ConversionCase {
 
 TEST(ConvertCharsetWithIconv, ConvertsFromUtf8ToOtherCharacterSets) {
     const std::vector<ConversionCase> cases = {
-        {"shift back at the end", Utf8(u8"日本"), "ISO-2022-JP", Bytes("\x1B$BF|K\\\x1B(B")},
-        {"tag character kept in UTF-16", Utf8(u8"b\U000E0001"), "UTF-16LE",
+        {"shift back at the end", Bytes(Utf8(u8"日本")), "ISO-2022-JP", Bytes("\x1B$BF|K\\\x1B(B")},
+        {"tag character kept in UTF-16", Bytes(Utf8(u8"b\U000E0001")), "UTF-16LE",
          Bytes(std::string("b\0\x40\xDB\x01\xDC", 6))},
-        {"tag character kept in GB18030", Utf8(u8"\U000E0001"), "GB18030",
+        {"tag character kept in GB18030", Bytes(Utf8(u8"\U000E0001")), "GB18030",
          Bytes("\xD3\x36\x95\x39")},
-        {"tag character outside GB2312", Utf8(u8"中\U000E0001"), "GB2312", {}},
+        {"tag character outside GB2312", Bytes(Utf8(u8"中\U000E0001")), "GB2312", {}},
     };
     for (const ConversionCase& c : cases) {
         EXPECT_EQ(ConvertCharset(c.input, "UTF-8", c.to), c.expected) << c.what;

@@ -3,17 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/literals.h"
 #include "tracking/tracking_request.h"
 
 namespace {
-
-ByteArray Bytes(std::string_view text) {
-    return ByteArray(text.begin(), text.end());
-}
-
-ByteArray Utf8(std::u8string_view text) {
-    return ByteArray(text.begin(), text.end());
-}
 
 struct ConversionCase {
     const char* what;
@@ -25,23 +18,23 @@ struct ConversionCase {
 
 TEST(ConvertCharset, ConvertsAllOrNothing) {
     const ByteArray cut = [] {
-        ByteArray bytes = Utf8(u8"查询");
+        ByteArray bytes = Bytes(Utf8(u8"查询"));
         bytes.pop_back();
         return bytes;
     }();
     const std::vector<ConversionCase> cases = {
         {"ascii", Bytes("ok 123"), "UTF-8", "GBK", Bytes("ok 123")},
-        {"chinese", Utf8(u8"查询执行完成"), "UTF-8", "GBK", Bytes("查询执行完成")},
+        {"chinese", Bytes(Utf8(u8"查询执行完成")), "UTF-8", "GBK", Bytes("查询执行完成")},
         {"zero byte kept", Bytes(std::string("a\0b", 3)), "UTF-8", "GBK",
          Bytes(std::string("a\0b", 3))},
         {"empty input", {}, "UTF-8", "GBK", {}},
         {"invalid byte", Bytes("ok\xFF ok"), "UTF-8", "GBK", {}},
         {"cut at the end", cut, "UTF-8", "GBK", {}},
-        {"outside GBK", Utf8(u8"到达😀"), "UTF-8", "GBK", {}},
+        {"outside GBK", Bytes(Utf8(u8"到达😀")), "UTF-8", "GBK", {}},
         {"unsupported pair", Bytes("ok"), "UTF-8", "NO-SUCH-CHARSET", {}},
         {"unsupported source", Bytes("ok"), "NO-SUCH-CHARSET", "GBK", {}},
-        {"back to UTF-8", Bytes("查询"), "GBK", "UTF-8", Utf8(u8"查询")},
-        {"GBK by its code page name", Utf8(u8"查询"), "utf8", "CP936", Bytes("查询")},
+        {"back to UTF-8", Bytes("查询"), "GBK", "UTF-8", Bytes(Utf8(u8"查询"))},
+        {"GBK by its code page name", Bytes(Utf8(u8"查询")), "utf8", "CP936", Bytes("查询")},
         {"lone lead byte of GBK", Bytes("查\x81"), "GBK", "UTF-8", {}},
         {"lone surrogate",
          Bytes("a\xED\xA0\x80"
@@ -50,17 +43,17 @@ TEST(ConvertCharset, ConvertsAllOrNothing) {
          "GBK",
          {}},
         {"overlong form", Bytes("\xC0\xAF"), "UTF-8", "GBK", {}},
-        {"byte order mark has no GBK form", Utf8(u8"\uFEFFok"), "UTF-8", "GBK", {}},
-        {"tag character outside GBK", Utf8(u8"b\U000E0000"), "UTF-8", "GBK", {}},
+        {"byte order mark has no GBK form", Bytes(Utf8(u8"\uFEFFok")), "UTF-8", "GBK", {}},
+        {"tag character outside GBK", Bytes(Utf8(u8"b\U000E0000")), "UTF-8", "GBK", {}},
         {"language tags between characters",
-         Utf8(u8"到\U000E0001\U000E007F达"),
+         Bytes(Utf8(u8"到\U000E0001\U000E007F达")),
          "UTF-8",
          "GBK",
          {}},
-        {"last tag character", Utf8(u8"\U000E007F"), "UTF-8", "GBK", {}},
-        {"next to the tags is no tag", Utf8(u8"\U000E0080"), "UTF-8", "GBK", {}},
-        {"tag character kept where the target holds it", Utf8(u8"b\U000E0001"), "UTF-8", "UTF-8",
-         Utf8(u8"b\U000E0001")},
+        {"last tag character", Bytes(Utf8(u8"\U000E007F")), "UTF-8", "GBK", {}},
+        {"next to the tags is no tag", Bytes(Utf8(u8"\U000E0080")), "UTF-8", "GBK", {}},
+        {"tag character kept where the target holds it", Bytes(Utf8(u8"b\U000E0001")), "UTF-8",
+         "UTF-8", Bytes(Utf8(u8"b\U000E0001"))},
     };
     for (const ConversionCase& c : cases) {
         EXPECT_EQ(ConvertCharset(c.input, c.from, c.to), c.expected) << c.what;
@@ -72,9 +65,9 @@ TEST(ConvertCharset, FailsOnATagCharacterFarIntoALongInput) {
     for (int i = 0; i < 20000; ++i) {
         text += u8"快";
     }
-    EXPECT_EQ(ConvertCharset(Utf8(text), "UTF-8", "GBK").size(), 40000U);
+    EXPECT_EQ(ConvertCharset(Bytes(Utf8(text)), "UTF-8", "GBK").size(), 40000U);
     text += u8"\U000E0041";
-    EXPECT_TRUE(ConvertCharset(Utf8(text), "UTF-8", "GBK").empty());
+    EXPECT_TRUE(ConvertCharset(Bytes(Utf8(text)), "UTF-8", "GBK").empty());
 }
 
 TEST(ConvertCharset, GrowsItsBufferForLongerOutput) {
@@ -84,7 +77,7 @@ TEST(ConvertCharset, GrowsItsBufferForLongerOutput) {
         gbk += "快件a";
         utf8 += u8"快件a";
     }
-    EXPECT_EQ(ConvertCharset(Bytes(gbk), "GBK", "UTF-8"), Utf8(utf8));
+    EXPECT_EQ(ConvertCharset(Bytes(gbk), "GBK", "UTF-8"), Bytes(Utf8(utf8)));
 }
 
 }  // namespace

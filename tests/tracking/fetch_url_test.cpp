@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/tracking/transport_test_fixture.h"
+#include "tests/support/service_test.h"
 
 namespace {
 
@@ -16,12 +16,7 @@ std::string PatternBody(std::size_t size) {
     return body;
 }
 
-std::size_t HeadLength(const FixtureReply& reply) {
-    const std::string response = ResponseBytes(reply);
-    return response.find("\r\n\r\n") + 4;
-}
-
-using FetchUrlTest = TransportTest;
+using FetchUrlTest = FixtureServiceTest;
 
 TEST_F(FetchUrlTest, SendsOnePlainOldGet) {
     service.SetDefaultReply(BodyReply("fine"));

@@ -5,12 +5,14 @@
 
 #include <wx/listctrl.h>
 
-#include "runs/result_rows.h"
+#include "runs/result_list.h"
 #include "runs/worker_bridge.h"
-#include "tests/ui/query_window.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/status_bar.h"
+#include "tests/support/batch_line_cases.h"
+#include "tests/support/query_window.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ class BatchQuery : public QueryWindowTest {
   protected:
     void SetUp() override {
         QueryWindowTest::SetUp();
-        ClickButton("ModeButton");
+        ClickButton(kModeButton);
         service_.SetReplyMaker([](const RecordedRequest& request) {
             const std::string number = QueryValue(request.target, "postid").value_or("");
             return StepsReply(number, {{"t2 " + number, "latest"}, {"t1 " + number, "first"}});
@@ -30,73 +32,58 @@ class BatchQuery : public QueryWindowTest {
     }
 
     static void QueryBox(std::string_view box_text) {
-        SetControlText("BatchNumberBox", box_text);
+        SetControlText(kBatchNumberBox, box_text);
         QueryAndWait();
     }
 
     static void FillBatchList(const RowCellsList& rows) {
         for (const RowCells& row : rows) {
-            AppendResultRow(Control<wxListCtrl>("BatchResultList"), row);
+            AppendResultRow(kBatchResultList, row);
         }
     }
 };
 
-struct LinesCase {
-    const char* name;
-    const char* box;            // BatchNumberBox text
-    Strings sent;               // postid of each request, in order
-    std::vector<Text> column0;  // column 0 of each row, in order
-};
-
-class BatchLines : public BatchQuery, public testing::WithParamInterface<LinesCase> {};
+class BatchLines : public BatchQuery, public testing::WithParamInterface<BatchLinesCase> {};
 
 TEST_P(BatchLines, OneRequestAndOneRowPerNonBlankLine) {
     QueryBox(GetParam().box);
     EXPECT_EQ(SentValues("postid"), GetParam().sent);
-    std::vector<Text> column0;
-    for (const RowCells& row : Rows("BatchResultList")) {
+    Strings column0;
+    for (const RowCells& row : Rows(kBatchResultList)) {
         column0.push_back(row[0]);
     }
     EXPECT_EQ(column0, GetParam().column0);
     EXPECT_EQ(StatusPartText(0), kDone);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, BatchLines,
-    testing::Values(
-        LinesCase{"EmptyLineBetween", "111\r\n\r\n222", {"111", "222"}, {"111", "222"}},
-        LinesCase{"LeadingSpaceKept", " 111\r\n222", {" 111", "222"}, {" 111", "222"}},
-        LinesCase{"TrailingLineBreak", "111\r\n222\r\n", {"111", "222"}, {"111", "222"}},
-        LinesCase{
-            "LoneLineFeedsAreNoBreaks", "111\n222\n333", {"111\n222\n333"}, {"111\n222\n333"}},
-        LinesCase{"SpacesOnlyLineSkipped", "111\r\n 　 \r\n222", {"111", "222"}, {"111", "222"}},
-        LinesCase{"RepeatedNumberTwice", "111\r\n111", {"111", "111"}, {"111", "111"}},
-        LinesCase{"OnlyLineBreaks", "\r\n\r\n\r\n", {}, {}}),
-    [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Boxes, BatchLines, testing::ValuesIn(BatchLinesCases()),
+                         [](const testing::TestParamInfo<BatchLinesCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(BatchQuery, RowsShowEachNumbersLatestStep) {
     QueryBox("111\r\n222");
-    EXPECT_EQ(Rows("BatchResultList"),
+    EXPECT_EQ(Rows(kBatchResultList),
               (RowCellsList{{"111", "t2 111", "latest"}, {"222", "t2 222", "latest"}}));
 }
 
 TEST_F(BatchQuery, AnOkReplyWithoutStepsGetsARowSayingSo) {
     service_.SetReplyForNumber("111", StepsReply("111", {}));
     QueryBox("111");
-    EXPECT_EQ(Rows("BatchResultList"), (RowCellsList{{"111", "--", "暂无跟踪记录"}}));
+    EXPECT_EQ(Rows(kBatchResultList), (RowCellsList{{"111", "--", "暂无跟踪记录"}}));
 }
 
 TEST_F(BatchQuery, ARunEmptiesTheListBeforeItsFirstRequest) {
     FillBatchList({{"old", "row", "one"}, {"old", "row", "two"}});
     ReplyGate gate;
     service_.SetReplyMaker(gate.HeldReply(StepsReply("111", {{"t", "c"}})));
-    SetControlText("BatchNumberBox", "111");
+    SetControlText(kBatchNumberBox, "111");
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 1; });
-    EXPECT_TRUE(Rows("BatchResultList").empty());
+    EXPECT_TRUE(Rows(kBatchResultList).empty());
     gate.Open();
     WaitForRuns();
-    EXPECT_EQ(Rows("BatchResultList"), (RowCellsList{{"111", "t", "c"}}));
+    EXPECT_EQ(Rows(kBatchResultList), (RowCellsList{{"111", "t", "c"}}));
 }
 
 TEST_F(BatchQuery, AFailedNumberShowsItsMessageUntilTheRunEnds) {
@@ -106,16 +93,16 @@ TEST_F(BatchQuery, AFailedNumberShowsItsMessageUntilTheRunEnds) {
     ReplyGate gate;
     service_.SetReplyMaker(gate.HeldReply(StepsReply("444", {{"t", "c"}})));
     SetStatusPartTip(0, "tip before");
-    SetControlText("BatchNumberBox", "111\r\n222\r\n333\r\n444");
+    SetControlText(kBatchNumberBox, "111\r\n222\r\n333\r\n444");
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 4; });
-    PumpUntilHolds([] { return Rows("BatchResultList").size() == 3; });
+    PumpUntilHolds([] { return Rows(kBatchResultList).size() == 3; });
     EXPECT_EQ(StatusPartText(0), "单号不存在");
     EXPECT_EQ(StatusPartTip(0), "tip before");
     gate.Open();
     WaitForRuns();
     EXPECT_EQ(
-        Rows("BatchResultList"),
+        Rows(kBatchResultList),
         (RowCellsList{
             {"111", "t", "c"}, {"222", "--", "单号不存在"}, {"333", "t", "c"}, {"444", "t", "c"}}));
     EXPECT_EQ(StatusPartText(0), kDone);
@@ -125,7 +112,7 @@ TEST_F(BatchQuery, AFailedNumberShowsItsMessageUntilTheRunEnds) {
 TEST_F(BatchQuery, AnUnreachableServiceGivesRowsWithAnEmptyMessage) {
     PointAtAClosedPort();
     QueryBox("111\r\n222");
-    EXPECT_EQ(Rows("BatchResultList"), (RowCellsList{{"111", "--", ""}, {"222", "--", ""}}));
+    EXPECT_EQ(Rows(kBatchResultList), (RowCellsList{{"111", "--", ""}, {"222", "--", ""}}));
     EXPECT_EQ(StatusPartText(0), kDone);
 }
 
@@ -134,11 +121,11 @@ TEST_F(BatchQuery, EachRequestTakesTheCourierResolvedAtThatMoment) {
     ReplyGate gate;
     service_.SetReplyForNumber("111", RefusalReply(u8"稍后"));
     service_.SetReplyMaker(gate.HeldReply(StepsReply("222", {{"t", "c"}})));
-    SetControlText("BatchNumberBox", "222\r\n111");
+    SetControlText(kBatchNumberBox, "222\r\n111");
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 1; });
     // A refused press in single mode resolves the courier all the same.
-    ClickButton("ModeButton");
+    ClickButton(kModeButton);
     SelectCourier("UPS");
     PressQuery();
     gate.Open();
@@ -150,18 +137,18 @@ class BlankBatchBox : public BatchQuery, public testing::WithParamInterface<cons
 
 TEST_P(BlankBatchBox, IsRefusedWithoutStartingARun) {
     FillBatchList({{"kept", "row", ""}});
-    SetControlText("BatchNumberBox", GetParam());
+    SetControlText(kBatchNumberBox, GetParam());
     PressQuery();
     EXPECT_EQ(LiveWorkerCount(), 0);
     EXPECT_EQ(StatusPartText(0), "请导入或粘贴单号到查询框！");
     WaitForRuns();
-    EXPECT_EQ(Rows("BatchResultList").size(), 1u);
+    EXPECT_EQ(Rows(kBatchResultList).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(OnlySpaces, BlankBatchBox, testing::Values("", "  ", "　"));
 
 TEST_F(BatchQuery, HelpPageRunsABatch) {
-    ShowPage("ResultPages", 2);
+    ShowPage(kResultPages, kHelpPageNumber);
     QueryBox("111");
     EXPECT_EQ(SentValues("postid"), Strings{"111"});
     EXPECT_EQ(StatusPartText(0), kDone);
@@ -169,14 +156,14 @@ TEST_F(BatchQuery, HelpPageRunsABatch) {
 
 TEST_F(BatchQuery, ViewingARowsStepsQueriesItsNumberIntoTheSingleList) {
     QueryBox("111\r\n222");
-    AppendResultRow(Control<wxListCtrl>("SingleResultList"), {"earlier", "single", "row"});
+    AppendResultRow(kSingleResultList, {"earlier", "single", "row"});
     SetStatusPartText(0, "unchanged");
-    SelectRow("BatchResultList", 1);
-    ChooseMenuItem("BatchResultMenu", "查看快件流程");
-    EXPECT_EQ(ShownPage("ResultPages"), 0);
-    EXPECT_EQ(ControlText("ModeButton"), "批量◢");
+    SelectRow(kBatchResultList, 1);
+    ChooseMenuItem(kBatchResultMenu, "查看快件流程");
+    EXPECT_EQ(ShownPage(kResultPages), kSinglePageNumber);
+    EXPECT_EQ(ControlText(kModeButton), "批量◢");
     EXPECT_EQ(SentValues("postid"), (Strings{"111", "222", "222"}));
-    EXPECT_EQ(Rows("SingleResultList"),
+    EXPECT_EQ(Rows(kSingleResultList),
               (RowCellsList{{"222", "t1 222", "first"}, {"222", "t2 222", "latest"}}));
     EXPECT_EQ(StatusPartText(0), "unchanged");
 }
@@ -184,11 +171,11 @@ TEST_F(BatchQuery, ViewingARowsStepsQueriesItsNumberIntoTheSingleList) {
 TEST_F(BatchQuery, ViewingARefusedNumberEmptiesTheSingleList) {
     service_.SetReplyForNumber("111", RefusalReply(u8"单号不存在"));
     QueryBox("111");
-    AppendResultRow(Control<wxListCtrl>("SingleResultList"), {"earlier", "single", "row"});
-    SelectRow("BatchResultList", 0);
-    ChooseMenuItem("BatchResultMenu", "查看快件流程");
+    AppendResultRow(kSingleResultList, {"earlier", "single", "row"});
+    SelectRow(kBatchResultList, 0);
+    ChooseMenuItem(kBatchResultMenu, "查看快件流程");
     EXPECT_EQ(SentValues("postid"), (Strings{"111", "111"}));
-    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_TRUE(Rows(kSingleResultList).empty());
 }
 
 }  // namespace

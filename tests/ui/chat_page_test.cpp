@@ -5,11 +5,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/hypertext_markup.h"
+#include "tests/support/window_harness.h"
 #include "ui/im_service.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/hypertext_markup.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ using ChatPage = MainWindowTest;
 TEST_F(ChatPage, ARealClickOnThePresencePictureOpensTheChatAddress) {
     ASSERT_STRNE(OpenedAddressesFile(), "");
     std::remove(OpenedAddressesFile());
-    ClickLink("FooterLinkBox", JoinTexts(kEventLinkPrefix, "帮助"));
-    MouseClickAt(ScreenCentre(Control<wxWindow>("PresencePicture")));
+    ClickLink(kFooterLinkBox, JoinTexts(kEventLinkPrefix, "帮助"));
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kPresencePicture)));
     EXPECT_TRUE(PumpUntil([] { return !OpenedAddresses().empty(); }));
     EXPECT_EQ(OpenedAddresses(), ChatPageAddress() + "\n");
 }

@@ -6,12 +6,13 @@
 #include <wx/statusbr.h>
 
 #include "catalogue/courier_catalogue.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
+#include "tests/support/window_harness.h"
 #include "ui/main_window.h"
-#include "ui/status_bar.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/status_bar.h"
 #include "ui/window_texts.h"
 
 namespace {
@@ -19,11 +20,11 @@ namespace {
 using ControlOps = MainWindowTest;
 
 TEST_F(ControlOps, AccessorRefusesUnknownNamesAndWrongClasses) {
-    EXPECT_THROW(Control<wxButton>("NumberBox"), std::logic_error);
+    EXPECT_THROW(Control<wxButton>(kNumberBox), std::logic_error);
     EXPECT_THROW(Control<wxWindow>("NoSuchControl"), std::logic_error);
     EXPECT_THROW(Menu("NoSuchMenu"), std::logic_error);
-    EXPECT_EQ(FindControl("FileDialog"), nullptr);  // the dialogs are made when used
-    EXPECT_NO_THROW(Control<wxButton>("QueryButton"));
+    EXPECT_EQ(FindControl(kFileDialog), nullptr);  // the dialogs are made when used
+    EXPECT_NO_THROW(Control<wxButton>(kQueryButton));
 }
 
 struct SelectCase {
@@ -34,8 +35,8 @@ struct SelectCase {
 class SelectItemClamps : public MainWindowTest, public ::testing::WithParamInterface<SelectCase> {};
 
 TEST_P(SelectItemClamps, ToTheItemsOrNone) {
-    SelectItem("CourierBox", GetParam().asked);
-    EXPECT_EQ(SelectedItem("CourierBox"), GetParam().selected);
+    SelectItem(kCourierBox, GetParam().asked);
+    EXPECT_EQ(SelectedItem(kCourierBox), GetParam().selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Indexes, SelectItemClamps,
@@ -47,39 +48,39 @@ TEST_F(ControlOps, AnEmptyCatalogueLeavesTheCourierBoxEmptyWithNothingSelected) 
     FreeProgramValues();
     InitMainWindow();
     LoadCatalogue();
-    EXPECT_EQ(ItemCount("CourierBox"), 0);
-    EXPECT_EQ(SelectedItem("CourierBox"), -1);
-    EXPECT_EQ(ItemText("CourierBox", 0), "");
+    EXPECT_EQ(ItemCount(kCourierBox), 0);
+    EXPECT_EQ(SelectedItem(kCourierBox), -1);
+    EXPECT_EQ(ItemText(kCourierBox, 0), "");
 }
 
 TEST_F(ControlOps, ItemTextOutsideTheItemsIsEmpty) {
-    EXPECT_EQ(ItemText("LetterGroupBox", -1), "");
-    EXPECT_EQ(ItemText("LetterGroupBox", 6), "");
-    EXPECT_EQ(ItemText("LetterGroupBox", 5), "U-Z");
+    EXPECT_EQ(ItemText(kLetterGroupBox, -1), "");
+    EXPECT_EQ(ItemText(kLetterGroupBox, 6), "");
+    EXPECT_EQ(ItemText(kLetterGroupBox, 5), "U-Z");
 }
 
 TEST_F(ControlOps, ProgramSelectionRaisesNoChoiceEvent) {
     int events = 0;
-    Control<wxChoice>("LetterGroupBox").Bind(wxEVT_CHOICE, [&events](wxCommandEvent& event) {
+    Control<wxChoice>(kLetterGroupBox).Bind(wxEVT_CHOICE, [&events](wxCommandEvent& event) {
         ++events;
         event.Skip();
     });
-    SelectItem("LetterGroupBox", 3);
+    SelectItem(kLetterGroupBox, 3);
     PumpEvents();
     EXPECT_EQ(events, 0);
-    ChooseItem("LetterGroupBox", 2);
+    ChooseItem(kLetterGroupBox, 2);
     EXPECT_EQ(events, 1);
 }
 
 TEST_F(ControlOps, ComboBoxKeepsItsStoredTextWithoutShowingIt) {
-    EXPECT_EQ(ControlText("CourierBox"), "-请选择-");
-    SetControlText("CourierBox", "-请选择-x");
-    EXPECT_EQ(ControlText("CourierBox"), "-请选择-x");
-    EXPECT_EQ(Control<wxChoice>("CourierBox").GetStringSelection(), GbkToWx("澳大利亚邮政"));
+    EXPECT_EQ(ControlText(kCourierBox), "-请选择-");
+    SetControlText(kCourierBox, "-请选择-x");
+    EXPECT_EQ(ControlText(kCourierBox), "-请选择-x");
+    EXPECT_EQ(Control<wxChoice>(kCourierBox).GetStringSelection(), GbkToWx("澳大利亚邮政"));
 }
 
 struct TextCase {
-    const char* control;
+    std::string_view control;
     Text initial;
     Text replaced;
 };
@@ -94,30 +95,30 @@ TEST_P(ControlTexts, ReadBackAsGbkBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, ControlTexts,
-                         ::testing::Values(TextCase{"MainWindow", "Parceliov1.4", "Parcelio"},
-                                           TextCase{"ModeButton", "批量◢", "◤单个"},
-                                           TextCase{"CommonCourierPanel", "常用快递（双击关闭）",
+                         ::testing::Values(TextCase{kMainWindow, "Parceliov1.4", "Parcelio"},
+                                           TextCase{kModeButton, "批量◢", "◤单个"},
+                                           TextCase{kCommonCourierPanel, "常用快递（双击关闭）",
                                                     "常用快递（双击展开）"},
-                                           TextCase{"CommonCourierOption6", "顺丰", "顺丰"},
-                                           TextCase{"NumberLabel", "输入单号", "输入单号"},
-                                           TextCase{"NumberBox", "", "  1234 5678\xA1\xA1"},
-                                           TextCase{"BatchNumberBox", "", "111\r\n222\r\n"},
-                                           TextCase{"QueryButton", "查询", "查询"}),
+                                           TextCase{kCommonCourierOption6, "顺丰", "顺丰"},
+                                           TextCase{kNumberLabel, "输入单号", "输入单号"},
+                                           TextCase{kNumberBox, "", "  1234 5678\xA1\xA1"},
+                                           TextCase{kBatchNumberBox, "", "111\r\n222\r\n"},
+                                           TextCase{kQueryButton, "查询", "查询"}),
                          [](const auto& info) { return std::string(info.param.control); });
 
 TEST_F(ControlOps, HelpTextIsShownByteForByte) {
-    EXPECT_EQ(ControlText("HelpText"), HelpText());
-    EXPECT_EQ(ControlText("AboutText"), AboutText());
+    EXPECT_EQ(ControlText(kHelpText), HelpText());
+    EXPECT_EQ(ControlText(kAboutText), AboutText());
 }
 
 TEST_F(ControlOps, PlacementRoundTripsAndAMissingPageChangesNothing) {
-    PlaceControl("ResultPages", {0, 101, 623, 495});
-    EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{0, 101, 623, 495}));
-    ShowPage("ResultPages", 2);
-    EXPECT_EQ(ShownPage("ResultPages"), 2);
-    ShowPage("ResultPages", 3);
-    ShowPage("ResultPages", -1);
-    EXPECT_EQ(ShownPage("ResultPages"), 2);
+    PlaceControl(kResultPages, {0, 101, 623, 495});
+    EXPECT_EQ(ControlPlacement(kResultPages), (Placement{0, 101, 623, 495}));
+    ShowPage(kResultPages, 2);
+    EXPECT_EQ(ShownPage(kResultPages), 2);
+    ShowPage(kResultPages, 3);
+    ShowPage(kResultPages, -1);
+    EXPECT_EQ(ShownPage(kResultPages), 2);
 }
 
 TEST_F(ControlOps, StatusPartTextAndTipChangeApart) {
@@ -135,7 +136,7 @@ TEST_F(ControlOps, StatusPartTextAndTipChangeApart) {
 
 TEST_F(ControlOps, StatusTipFollowsThePartUnderThePointer) {
     SetStatusPartTip(0, "单号提示");
-    wxStatusBar& bar = Control<wxStatusBar>("MainStatusBar");
+    wxStatusBar& bar = Control<wxStatusBar>(kMainStatusBar);
     for (const int part : {1, 0, 3}) {
         wxRect rect;
         ASSERT_TRUE(bar.GetFieldRect(part, rect));

@@ -2,22 +2,23 @@
 // options put one courier into it.
 #include <algorithm>
 
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
 
 namespace {
 
 TextList CourierItems() {
     TextList items;
-    for (int i = 0; i < ItemCount("CourierBox"); ++i) {
-        items.push_back(ItemText("CourierBox", i));
+    for (int i = 0; i < ItemCount(kCourierBox); ++i) {
+        items.push_back(ItemText(kCourierBox, i));
     }
     return items;
 }
 
 Text SelectedCourier() {
-    return ItemText("CourierBox", SelectedItem("CourierBox"));
+    return ItemText(kCourierBox, SelectedItem(kCourierBox));
 }
 
 using CourierPicker = MainWindowTest;
@@ -36,22 +37,22 @@ TEST_F(CourierPicker, EachLetterGroupListsItsCouriersWithTheFirstSelected) {
                             {4, 29, "凡客如风达", ""},
                             {0, 148, "澳大利亚邮政", ""}};
     for (const Group& group : groups) {
-        SCOPED_TRACE(ItemText("LetterGroupBox", group.item));
-        SetControlText("CourierBox", "");
-        ChooseItem("LetterGroupBox", group.item);
-        EXPECT_EQ(ItemCount("CourierBox"), group.count);
-        EXPECT_EQ(SelectedItem("CourierBox"), 0);
+        SCOPED_TRACE(ItemText(kLetterGroupBox, group.item));
+        SetControlText(kCourierBox, "");
+        ChooseItem(kLetterGroupBox, group.item);
+        EXPECT_EQ(ItemCount(kCourierBox), group.count);
+        EXPECT_EQ(SelectedItem(kCourierBox), 0);
         EXPECT_EQ(SelectedCourier(), group.first);
-        EXPECT_EQ(ControlText("CourierBox"), "-请选择-");
+        EXPECT_EQ(ControlText(kCourierBox), "-请选择-");
         if (!group.last.empty()) {
-            EXPECT_EQ(ItemText("CourierBox", ItemCount("CourierBox") - 1), group.last);
+            EXPECT_EQ(ItemText(kCourierBox, ItemCount(kCourierBox) - 1), group.last);
         }
     }
 }
 
 TEST_F(CourierPicker, AllCouriersKeepRepeatedNames) {
-    ChooseItem("LetterGroupBox", 2);
-    ChooseItem("LetterGroupBox", 0);
+    ChooseItem(kLetterGroupBox, 2);
+    ChooseItem(kLetterGroupBox, 0);
     const TextList items = CourierItems();
     EXPECT_EQ(std::count(items.begin(), items.end(), "EMS"), 2);
     EXPECT_EQ(std::count(items.begin(), items.end(), "山东海红"), 3);
@@ -72,30 +73,30 @@ TEST_F(CourierPicker, EachOptionLeavesItsOneCourierAndShowsAllGroups) {
                           "Fedex-国际件-中文结果",
                           "UPS",
                           "中铁快运"};
-    for (int option = 1; option <= 14; ++option) {
-        const Text name = JoinTexts("CommonCourierOption", std::to_string(option));
+    for (std::size_t option = 0; option < kCommonCourierOptions.size(); ++option) {
+        const std::string_view name = kCommonCourierOptions[option];
         SCOPED_TRACE(name);
-        ChooseItem("LetterGroupBox", 4);
+        ChooseItem(kLetterGroupBox, 4);
         ClickOption(name);
-        EXPECT_EQ(CourierItems(), TextList{items[option - 1]});
-        EXPECT_EQ(SelectedItem("CourierBox"), 0);
-        EXPECT_EQ(SelectedItem("LetterGroupBox"), 0);
+        EXPECT_EQ(CourierItems(), TextList{items[option]});
+        EXPECT_EQ(SelectedItem(kCourierBox), 0);
+        EXPECT_EQ(SelectedItem(kLetterGroupBox), 0);
     }
 }
 
 TEST_F(CourierPicker, AllGroupsAfterAnOptionRestoresEveryCourier) {
-    ClickOption("CommonCourierOption6");
-    ASSERT_EQ(ItemCount("CourierBox"), 1);
-    ChooseItem("LetterGroupBox", 0);
-    EXPECT_EQ(ItemCount("CourierBox"), 148);
+    ClickOption(kCommonCourierOption6);
+    ASSERT_EQ(ItemCount(kCourierBox), 1);
+    ChooseItem(kLetterGroupBox, 0);
+    EXPECT_EQ(ItemCount(kCourierBox), 148);
     EXPECT_EQ(SelectedCourier(), "澳大利亚邮政");
 }
 
 TEST_F(CourierPicker, RealClicksOnAnOptionPickItEveryTime) {
-    const wxPoint ups = ScreenCentre(Control<wxWindow>("CommonCourierOption13"));
+    const wxPoint ups = ScreenCentre(Control<wxWindow>(kCommonCourierOption13));
     MouseClickAt(ups);
     ASSERT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
-    ChooseItem("LetterGroupBox", 1);
+    ChooseItem(kLetterGroupBox, 1);
     MouseClickAt(ups);
     EXPECT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
 }

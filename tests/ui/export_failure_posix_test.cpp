@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "runs/import_export.h"
-#include "runs/result_rows.h"
-#include "tests/runs/file_size_limit_posix.h"
-#include "tests/runs/temp_folder.h"
-#include "tests/ui/window_harness.h"
-#include "ui/controls.h"
-#include "ui/status_bar.h"
+#include "runs/result_list.h"
+#include "tests/support/file_size_limit_posix.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 
@@ -26,13 +27,13 @@ TEST_F(ExportFailure, ACutWriteKeepsTheEarlierFileAndSaysSo) {
     const TempFolder folder;
     const fs::path file = folder.Path() / "export.txt";
     TempFolder::WriteFile(file, "earlier export\r\n");
-    wxListCtrl& list = Control<wxListCtrl>("BatchResultList");
     for (int row = 0; row < 200; ++row) {
-        AppendResultRow(list, {"SF" + std::to_string(row), "2026-06-01 10:00", "已签收"});
+        AppendResultRow(kBatchResultList,
+                        {"SF" + std::to_string(row), "2026-06-01 10:00", "已签收"});
     }
     {
         const FileSizeLimit limit(1024);
-        ExportResultListWith("BatchResultList",
+        ExportResultListWith(kBatchResultList,
                              [&](FileDialogKind) { return std::optional<fs::path>(file); });
     }
     EXPECT_EQ(StatusPartText(0), "导出失败");

@@ -1,4 +1,4 @@
-#include "ui/gbk_text.h"
+#include "ui/toolkit/gbk_text.h"
 
 #include <gtest/gtest.h>
 

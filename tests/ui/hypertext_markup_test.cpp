@@ -1,4 +1,4 @@
-#include "ui/hypertext_markup.h"
+#include "ui/toolkit/hypertext_markup.h"
 
 #include <gtest/gtest.h>
 

@@ -12,13 +12,14 @@
 
 #include "runs/file_dialog.h"
 #include "runs/import_export.h"
-#include "runs/result_rows.h"
-#include "tests/runs/temp_folder.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
-#include "ui/status_bar.h"
+#include "runs/result_list.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +37,7 @@ class ImportExport : public MainWindowTest {
 
     static void FillList(std::string_view list, const RowCellsList& rows) {
         for (const RowCells& row : rows) {
-            AppendResultRow(Control<wxListCtrl>(list), row);
+            AppendResultRow(list, row);
         }
     }
 
@@ -54,10 +55,10 @@ class ImportOfFile : public ImportExport, public testing::WithParamInterface<Imp
 TEST_P(ImportOfFile, ReplacesTheBoxWithTheNumbersAndPutsTheCaretAtTheEnd) {
     const fs::path file = folder_.Path() / "numbers.txt";
     TempFolder::WriteFile(file, GetParam().file);
-    SetControlText("BatchNumberBox", "earlier text");
+    SetControlText(kBatchNumberBox, "earlier text");
     ImportNumbersWith(Picks(file, FileDialogKind::Open));
-    EXPECT_EQ(ControlText("BatchNumberBox"), GetParam().box);
-    const wxTextCtrl& box = Control<wxTextCtrl>("BatchNumberBox");
+    EXPECT_EQ(ControlText(kBatchNumberBox), GetParam().box);
+    const wxTextCtrl& box = Control<wxTextCtrl>(kBatchNumberBox);
     EXPECT_EQ(box.GetInsertionPoint(), box.GetLastPosition());
 }
 
@@ -83,9 +84,9 @@ TEST_P(ImportKeepsTheBox, WhenNothingCouldBeRead) {
         chosen = folder_.Path() / *GetParam().file;
     }
     fs::create_directory(folder_.Path() / "folder.txt");
-    SetControlText("BatchNumberBox", "111\r\n222");
+    SetControlText(kBatchNumberBox, "111\r\n222");
     ImportNumbersWith(Picks(chosen, FileDialogKind::Open));
-    EXPECT_EQ(ControlText("BatchNumberBox"), "111\r\n222");
+    EXPECT_EQ(ControlText(kBatchNumberBox), "111\r\n222");
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, ImportKeepsTheBox,
@@ -97,14 +98,14 @@ INSTANTIATE_TEST_SUITE_P(Failures, ImportKeepsTheBox,
                          });
 
 TEST_F(ImportExport, TheClearLinkEmptiesTheBoxAndOtherLinksDoNothing) {
-    SetControlText("BatchNumberBox", "111\r\n222");
-    ClickLink("BatchLinkBox", "event:其他");
-    EXPECT_EQ(ControlText("BatchNumberBox"), "111\r\n222");
-    ClickLink("BatchLinkBox", "event:清空");
-    EXPECT_EQ(ControlText("BatchNumberBox"), "");
+    SetControlText(kBatchNumberBox, "111\r\n222");
+    ClickLink(kBatchLinkBox, "event:其他");
+    EXPECT_EQ(ControlText(kBatchNumberBox), "111\r\n222");
+    ClickLink(kBatchLinkBox, "event:清空");
+    EXPECT_EQ(ControlText(kBatchNumberBox), "");
 }
 
-class ExportOfList : public ImportExport, public testing::WithParamInterface<const char*> {};
+class ExportOfList : public ImportExport, public testing::WithParamInterface<std::string_view> {};
 
 TEST_P(ExportOfList, WritesEachRowsCellsJoinedBySpaces) {
     const fs::path file = folder_.Path() / "export.txt";
@@ -124,7 +125,7 @@ TEST_P(ExportOfList, AnEmptyListGivesAnEmptyFile) {
 TEST_P(ExportOfList, RowsAddedWhileTheDialogIsOpenAreNotWritten) {
     const fs::path file = folder_.Path() / "export.txt";
     FillList(GetParam(), {{"a", "b", "c"}});
-    const std::string list = GetParam();
+    const std::string list(GetParam());
     ExportResultListWith(list, [&](FileDialogKind) {
         FillList(list, {{"d", "e", "f"}});
         return std::optional<fs::path>(file);
@@ -149,7 +150,7 @@ TEST_P(ExportOfList, AFileThatCannotBeWrittenShowsTheFailure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLists, ExportOfList,
-                         testing::Values("SingleResultList", "BatchResultList"));
+                         testing::Values(kSingleResultList, kBatchResultList));
 
 struct DialogCase {
     FileDialogKind kind;

@@ -8,9 +8,9 @@
 #include <wx/radiobut.h>
 #include <wx/uiaction.h>
 
-#include "tests/ui/window_harness.h"
-#include "ui/controls.h"
-#include "ui/layout_builder.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/layout_builder.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -50,16 +50,21 @@ const ControlRow kProbeControls[] = {
 
 const ItemRow kProbeItems[] = {{"ProbeCombo", "一"}, {"ProbeCombo", "二"}};
 
-const MenuItemRow kProbeMenuItems[] = {{"ProbeMenu", "复制本条"}, {"ProbeMenu", "清空"}};
+void RecordCopy(const EventContext& context) {
+    Seen().push_back(std::string(context.control) + "|copy");
+}
+
+const MenuItemRow kProbeMenuItems[] = {{"ProbeMenu", "复制本条", RecordCopy},
+                                       {"ProbeMenu", "清空", Record}};
 
 using enum EventKind;
 
 const EventBinding kProbeBindings[] = {
-    {"ProbeWindow", "", Created, RecordCreated}, {"ProbeButton", "", Clicked, Record},
-    {"ProbeOptionA", "", Clicked, Record},       {"ProbeOptionB", "", Clicked, Record},
-    {"ProbeCombo", "", ItemChosen, Record},      {"ProbeCaption", "", LeftDoubleClick, Record},
-    {"ProbeLinks", "", LinkEvent, Record},       {"ProbeList", "", RightClick, Record},
-    {"ProbePicture", "", LeftButtonUp, Record},  {"ProbeMenu", "清空", MenuChosen, Record},
+    {"ProbeWindow", Created, RecordCreated}, {"ProbeButton", Clicked, Record},
+    {"ProbeOptionA", Clicked, Record},       {"ProbeOptionB", Clicked, Record},
+    {"ProbeCombo", ItemChosen, Record},      {"ProbeCaption", LeftDoubleClick, Record},
+    {"ProbeLinks", LinkEvent, Record},       {"ProbeList", RightClick, Record},
+    {"ProbePicture", LeftButtonUp, Record},
 };
 
 const WindowLayout kProbeLayout{kProbeControls, kProbeItems, {}, kProbeMenuItems, kProbeBindings};
@@ -110,12 +115,13 @@ INSTANTIATE_TEST_SUITE_P(
         DriveCase{"event_link", [] { ClickLink("ProbeLinks", "event:清空"); }, "ProbeLinks|清空"},
         DriveCase{"right_click", [] { RightClickOn("ProbeList"); }, "ProbeList|"},
         DriveCase{"left_up", [] { ReleaseLeftButton("ProbePicture"); }, "ProbePicture|"},
-        DriveCase{"menu", [] { ChooseMenuItem("ProbeMenu", "清空"); }, "ProbeMenu|"}),
+        DriveCase{"menu", [] { ChooseMenuItem("ProbeMenu", "清空"); }, "ProbeMenu|"},
+        DriveCase{"other_menu_item", [] { ChooseMenuItem("ProbeMenu", "复制本条"); },
+                  "ProbeMenu|copy"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(ProbeWindow, UnboundMenuItemsAndOtherEventsCallNothing) {
+TEST_F(ProbeWindow, UnboundEventsCallNothing) {
     Seen().clear();
-    ChooseMenuItem("ProbeMenu", "复制本条");
     DoubleClick("ProbeButton");
     ReleaseLeftButton("ProbeList");
     EXPECT_TRUE(Seen().empty());
@@ -173,9 +179,9 @@ const ControlRow kJustAButton[] = {
     {"ProbeWindow", Window, "", 0, 0, 200, 100, "", false},
     {"ProbeButton", Button, "ProbeWindow", 0, 0, 10, 10, "", true},
 };
-const EventBinding kMissingControl[] = {{"NoSuchButton", "", Clicked, Record}};
-const EventBinding kWrongEvent[] = {{"ProbeButton", "", ItemChosen, Record}};
-const EventBinding kMissingMenuItem[] = {{"ProbeMenu", "粘贴", MenuChosen, Record}};
+const EventBinding kMissingControl[] = {{"NoSuchButton", Clicked, Record}};
+const EventBinding kWrongEvent[] = {{"ProbeButton", ItemChosen, Record}};
+const MenuItemRow kMenuItemWithoutHandler[] = {{"ProbeMenu", "粘贴", nullptr}};
 
 struct BrokenCase {
     const char* label;
@@ -195,12 +201,13 @@ TEST_P(BrokenLayouts, GiveNoWindowAndLeaveNothingRegistered) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, BrokenLayouts,
-    ::testing::Values(
-        BrokenCase{"no_window", {{}, {}, {}, {}, {}}},
-        BrokenCase{"unknown_parent", {kOrphan, {}, {}, {}, {}}},
-        BrokenCase{"unknown_control", {kJustAButton, {}, {}, {}, kMissingControl}},
-        BrokenCase{"event_the_control_lacks", {kJustAButton, {}, {}, {}, kWrongEvent}},
-        BrokenCase{"unknown_menu_item", {kJustAButton, {}, {}, kProbeMenuItems, kMissingMenuItem}}),
+    ::testing::Values(BrokenCase{"no_window", {{}, {}, {}, {}, {}}},
+                      BrokenCase{"unknown_parent", {kOrphan, {}, {}, {}, {}}},
+                      BrokenCase{"unknown_control", {kJustAButton, {}, {}, {}, kMissingControl}},
+                      BrokenCase{"event_the_control_lacks",
+                                 {kJustAButton, {}, {}, {}, kWrongEvent}},
+                      BrokenCase{"menu_item_without_handler",
+                                 {kJustAButton, {}, {}, kMenuItemWithoutHandler, {}}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

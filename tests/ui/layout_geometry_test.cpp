@@ -13,11 +13,12 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
-#include "ui/group_box.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/group_box.h"
 #include "ui/window_layout.h"
 
 // Test names and failure messages show a control by its name.
@@ -66,7 +67,7 @@ bool IsBuiltAs(ControlKind kind, wxWindow* control) {
 // The window whose client area the control's coordinates are relative to.
 wxWindow* ClientOf(const ControlRow& row) {
     wxWindow* parent = FindControl(row.parent);
-    if (row.parent == "MainWindow") {
+    if (row.parent == kMainWindow) {
         // The frame's client area is one panel filling it above the status bar.
         wxWindow* control = FindControl(row.name);
         return control != nullptr && control->GetParent()->GetParent() == parent
@@ -104,7 +105,7 @@ TEST_P(LayoutGeometry, ControlIsBuiltInPlace) {
     wxWindow* client = ClientOf(row);
     ASSERT_NE(client, nullptr) << row.name;
     EXPECT_EQ(control->GetParent(), client) << row.name;
-    if (row.name == "ResultPages") {
+    if (row.name == kResultPages) {
         return;  // start-up has moved it (see the start-up tests)
     }
     EXPECT_EQ(ControlPlacement(row.name), (Placement{row.left, row.top, row.width, row.height}))
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(EveryControl, LayoutGeometry,
 using WindowClientArea = MainWindowTest;
 
 TEST_F(WindowClientArea, FillsTheWindowAboveTheStatusBar) {
-    wxWindow* client = Control<wxWindow>("ModeButton").GetParent();
+    wxWindow* client = Control<wxWindow>(kModeButton).GetParent();
     EXPECT_EQ(client->GetPosition(), wxPoint(0, 0));
     EXPECT_EQ(client->GetSize(), Window().GetClientSize());
     const wxRect bar = Window().GetStatusBar()->GetRect();
@@ -128,16 +129,17 @@ TEST_F(WindowClientArea, FillsTheWindowAboveTheStatusBar) {
 
 TEST_F(WindowClientArea, TabOrderFollowsTheTable) {
     // Tab visits the siblings in table order (topmost first), whatever order they were made in.
-    const wxWindowList& siblings = Control<wxWindow>("CommonCourierPanel").GetChildren();
+    const wxWindowList& siblings = Control<wxWindow>(kCommonCourierPanel).GetChildren();
     std::vector<std::string> order;
     for (const wxWindow* sibling : siblings) {
         if (!sibling->GetName().empty() && sibling->IsShown()) {
             order.push_back(WxToGbk(sibling->GetName()));
         }
     }
-    std::vector<std::string> expected = {"PanelToggleLabel"};
-    for (int n = 14; n >= 1; --n) {
-        expected.push_back("CommonCourierOption" + std::to_string(n));
+    std::vector<std::string> expected = {std::string(kPanelToggleLabel)};
+    for (auto option = kCommonCourierOptions.rbegin(); option != kCommonCourierOptions.rend();
+         ++option) {
+        expected.emplace_back(*option);
     }
     EXPECT_EQ(order, expected);
 }

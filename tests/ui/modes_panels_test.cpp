@@ -11,11 +11,12 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
-#include "tests/ui/toolkit_probe.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/hypertext_markup.h"
+#include "tests/support/toolkit_probe.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/hypertext_markup.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ struct NumberBoxState {
 };
 
 NumberBoxState NumberBox() {
-    const wxTextCtrl& box = Control<wxTextCtrl>("NumberBox");
-    return {ControlText("NumberBox"), box.IsEnabled(), box.GetBackgroundColour()};
+    const wxTextCtrl& box = Control<wxTextCtrl>(kNumberBox);
+    return {ControlText(kNumberBox), box.IsEnabled(), box.GetBackgroundColour()};
 }
 
 // What the handlers of modes and panels change.
@@ -46,13 +47,13 @@ struct WindowState {
 };
 
 WindowState CurrentState() {
-    return {ControlText("ModeButton"),         ShownPage("ResultPages"),
-            ControlPlacement("ResultPages"),   ControlPlacement("CommonCourierPanel"),
-            ControlText("CommonCourierPanel"), NumberBox()};
+    return {ControlText(kModeButton),         ShownPage(kResultPages),
+            ControlPlacement(kResultPages),   ControlPlacement(kCommonCourierPanel),
+            ControlText(kCommonCourierPanel), NumberBox()};
 }
 
 void ClickFooterEvent(std::string_view event_name) {
-    ClickLink("FooterLinkBox", JoinTexts(kEventLinkPrefix, event_name));
+    ClickLink(kFooterLinkBox, JoinTexts(kEventLinkPrefix, event_name));
 }
 
 int Height(std::string_view name) {
@@ -74,7 +75,7 @@ std::shared_ptr<int> CountClicks(std::string_view name,
 wxImage PixelsOver(const wxImage& shot, std::string_view name) {
     const wxWindow& control = Control<wxWindow>(name);
     const wxPoint at =
-        control.GetScreenPosition() - Control<wxFrame>("MainWindow").GetScreenPosition();
+        control.GetScreenPosition() - Control<wxFrame>(kMainWindow).GetScreenPosition();
     return shot.GetSubImage(wxRect(at, control.GetSize()));
 }
 
@@ -90,31 +91,31 @@ bool SamePixels(const wxImage& a, const wxImage& b) {
 using ModesAndPanels = MainWindowTest;
 
 TEST_F(ModesAndPanels, ModeButtonSwitchesToBatchAndBack) {
-    SetControlText("NumberBox", "7300128");
-    ClickButton("ModeButton");
-    EXPECT_EQ(ControlText("ModeButton"), "◤单个");
-    EXPECT_EQ(ShownPage("ResultPages"), 1);
+    SetControlText(kNumberBox, "7300128");
+    ClickButton(kModeButton);
+    EXPECT_EQ(ControlText(kModeButton), "◤单个");
+    EXPECT_EQ(ShownPage(kResultPages), kBatchPageNumber);
     EXPECT_EQ(NumberBox(), (NumberBoxState{"", false, kGrey}));
 
-    ClickButton("ModeButton");
-    EXPECT_EQ(ControlText("ModeButton"), "批量◢");
-    EXPECT_EQ(ShownPage("ResultPages"), 0);
+    ClickButton(kModeButton);
+    EXPECT_EQ(ControlText(kModeButton), "批量◢");
+    EXPECT_EQ(ShownPage(kResultPages), kSinglePageNumber);
     EXPECT_EQ(NumberBox(), (NumberBoxState{"", true, kWhite}));
 
     // Back to single mode the box keeps whatever text it holds.
-    ClickButton("ModeButton");
-    SetControlText("NumberBox", "42");
-    ClickButton("ModeButton");
+    ClickButton(kModeButton);
+    SetControlText(kNumberBox, "42");
+    ClickButton(kModeButton);
     EXPECT_EQ(NumberBox(), (NumberBoxState{"42", true, kWhite}));
 }
 
 TEST_F(ModesAndPanels, TheNumberBoxShowsItsModesBackgroundOnScreen) {
-    const wxPoint inside = Control<wxWindow>("NumberBox").GetScreenPosition() -
+    const wxPoint inside = Control<wxWindow>(kNumberBox).GetScreenPosition() -
                            Window().GetScreenPosition() + wxPoint(6, 6);
     const wxImage single =
-        SettledScreenshot(Control<wxFrame>("MainWindow"), "number_box_single.png");
-    ClickButton("ModeButton");
-    const wxImage batch = SettledScreenshot(Control<wxFrame>("MainWindow"), "number_box_batch.png");
+        SettledScreenshot(Control<wxFrame>(kMainWindow), "number_box_single.png");
+    ClickButton(kModeButton);
+    const wxImage batch = SettledScreenshot(Control<wxFrame>(kMainWindow), "number_box_batch.png");
     ASSERT_TRUE(single.IsOk() && batch.IsOk());
     EXPECT_EQ(PixelAt(single, inside), kWhite);
     EXPECT_EQ(PixelAt(batch, inside), kGrey);
@@ -122,43 +123,43 @@ TEST_F(ModesAndPanels, TheNumberBoxShowsItsModesBackgroundOnScreen) {
 
 TEST_F(ModesAndPanels, FoldingGivesThePanelsRoomToThePagesAndUnfoldingTakesItBack) {
     const WindowState started = CurrentState();
-    const int heights[] = {Height("SingleResultList"), Height("BatchResultList"),
-                           Height("BatchNumberBox")};
-    DoubleClick("PanelToggleLabel");
-    EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{3, 172, 610, 424}));
-    EXPECT_EQ(ControlPlacement("CommonCourierPanel"), (Placement{8, 146, 600, 16}));
-    EXPECT_EQ(ControlText("CommonCourierPanel"), "常用快递（双击展开）");
-    EXPECT_EQ(Height("SingleResultList"), heights[0] + 72);
-    EXPECT_EQ(Height("BatchResultList"), heights[1] + 72);
-    EXPECT_EQ(Height("BatchNumberBox"), heights[2] + 72);
+    const int heights[] = {Height(kSingleResultList), Height(kBatchResultList),
+                           Height(kBatchNumberBox)};
+    DoubleClick(kPanelToggleLabel);
+    EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 172, 610, 424}));
+    EXPECT_EQ(ControlPlacement(kCommonCourierPanel), (Placement{8, 146, 600, 16}));
+    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击展开）");
+    EXPECT_EQ(Height(kSingleResultList), heights[0] + 72);
+    EXPECT_EQ(Height(kBatchResultList), heights[1] + 72);
+    EXPECT_EQ(Height(kBatchNumberBox), heights[2] + 72);
 
-    DoubleClick("PanelToggleLabel");
+    DoubleClick(kPanelToggleLabel);
     EXPECT_EQ(CurrentState(), started);
-    EXPECT_EQ(ControlText("CommonCourierPanel"), "常用快递（双击关闭）");
-    EXPECT_EQ(Height("SingleResultList"), heights[0]);
-    EXPECT_EQ(Height("BatchResultList"), heights[1]);
-    EXPECT_EQ(Height("BatchNumberBox"), heights[2]);
+    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击关闭）");
+    EXPECT_EQ(Height(kSingleResultList), heights[0]);
+    EXPECT_EQ(Height(kBatchResultList), heights[1]);
+    EXPECT_EQ(Height(kBatchNumberBox), heights[2]);
 }
 
 TEST_F(ModesAndPanels, ARealDoubleClickOnTheCaptionFoldsThePanelAndHidesItsOptions) {
-    const wxPoint option = ScreenCentre(Control<wxWindow>("CommonCourierOption1"));
-    MoveMouseTo(ScreenCentre(Control<wxWindow>("PanelToggleLabel")));
+    const wxPoint option = ScreenCentre(Control<wxWindow>(kCommonCourierOption1));
+    MoveMouseTo(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     wxUIActionSimulator().MouseDblClick();
-    ASSERT_TRUE(PumpUntil([] { return Height("CommonCourierPanel") == 16; }));
-    const auto clicks = CountClicks("CommonCourierOption1", wxEVT_RADIOBUTTON);
+    ASSERT_TRUE(PumpUntil([] { return Height(kCommonCourierPanel) == 16; }));
+    const auto clicks = CountClicks(kCommonCourierOption1, wxEVT_RADIOBUTTON);
     MouseClickAt(option);
     PumpEvents();
     EXPECT_EQ(*clicks, 0);
-    EXPECT_EQ(ItemCount("CourierBox"), 148);
+    EXPECT_EQ(ItemCount(kCourierBox), 148);
 }
 
 TEST_F(ModesAndPanels, UnfoldingShowsAllGroupsWhileCourierBoxKeepsItsItems) {
-    ChooseItem("LetterGroupBox", 3);
-    DoubleClick("PanelToggleLabel");
-    EXPECT_EQ(SelectedItem("LetterGroupBox"), 3);
-    DoubleClick("PanelToggleLabel");
-    EXPECT_EQ(SelectedItem("LetterGroupBox"), 0);
-    EXPECT_EQ(ItemCount("CourierBox"), 18);
+    ChooseItem(kLetterGroupBox, 3);
+    DoubleClick(kPanelToggleLabel);
+    EXPECT_EQ(SelectedItem(kLetterGroupBox), 3);
+    DoubleClick(kPanelToggleLabel);
+    EXPECT_EQ(SelectedItem(kLetterGroupBox), 0);
+    EXPECT_EQ(ItemCount(kCourierBox), 18);
 }
 
 struct HelpCase {
@@ -172,22 +173,22 @@ class HelpPage : public MainWindowTest, public ::testing::WithParamInterface<Hel
 TEST_P(HelpPage, CoversTheWindowAndReturnsToTheModesPage) {
     const HelpCase& c = GetParam();
     if (c.folded) {
-        DoubleClick("PanelToggleLabel");
+        DoubleClick(kPanelToggleLabel);
     }
     if (c.batch) {
-        ClickButton("ModeButton");
+        ClickButton(kModeButton);
     }
-    SetControlText("NumberBox", "7300128");
-    const Text caption = ControlText("ModeButton");
+    SetControlText(kNumberBox, "7300128");
+    const Text caption = ControlText(kModeButton);
     ClickFooterEvent("帮助");
-    EXPECT_EQ(ShownPage("ResultPages"), 2);
-    EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{0, 101, 623, 495}));
-    EXPECT_EQ(ControlText("ModeButton"), caption);
+    EXPECT_EQ(ShownPage(kResultPages), kHelpPageNumber);
+    EXPECT_EQ(ControlPlacement(kResultPages), (Placement{0, 101, 623, 495}));
+    EXPECT_EQ(ControlText(kModeButton), caption);
 
-    ClickButton("ReturnButton");
-    EXPECT_EQ(ShownPage("ResultPages"), c.batch ? 1 : 0);
-    EXPECT_EQ(ControlPlacement("ResultPages"), c.returned);
-    EXPECT_EQ(ControlText("ModeButton"), caption);
+    ClickButton(kReturnButton);
+    EXPECT_EQ(ShownPage(kResultPages), c.batch ? kBatchPageNumber : kSinglePageNumber);
+    EXPECT_EQ(ControlPlacement(kResultPages), c.returned);
+    EXPECT_EQ(ControlText(kModeButton), caption);
     EXPECT_EQ(NumberBox(), (NumberBoxState{"", !c.batch, c.batch ? kGrey : kWhite}));
 }
 
@@ -198,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(FoldStatesAndModes, HelpPage,
                                            HelpCase{true, true, {3, 174, 610, 422}}));
 
 TEST_F(ModesAndPanels, FooterEventsOtherThanHelpChangeNothing) {
-    ClickButton("ModeButton");
+    ClickButton(kModeButton);
     const WindowState before = CurrentState();
     for (const std::string_view name : {"", "导入", "清空", "软件帮助", "帮助 ", " 帮助", "help"}) {
         ClickFooterEvent(name);
@@ -211,9 +212,9 @@ TEST_F(ModesAndPanels, TheHelpPageTakesRealClicksMeantForTheControlsBelowIt) {
         std::string_view name;
         const wxEventTypeTag<wxCommandEvent>& click;
     };
-    const Covered covered[] = {{"QueryButton", wxEVT_BUTTON},
-                               {"ModeButton", wxEVT_BUTTON},
-                               {"CommonCourierOption3", wxEVT_RADIOBUTTON}};
+    const Covered covered[] = {{kQueryButton, wxEVT_BUTTON},
+                               {kModeButton, wxEVT_BUTTON},
+                               {kCommonCourierOption3, wxEVT_RADIOBUTTON}};
     ClickFooterEvent("帮助");
     PumpEvents();
     for (const Covered& control : covered) {
@@ -223,16 +224,16 @@ TEST_F(ModesAndPanels, TheHelpPageTakesRealClicksMeantForTheControlsBelowIt) {
         EXPECT_EQ(*clicks, 0) << control.name;
     }
     // Nor does a click where CourierBox lies open its list.
-    MouseClickAt(ScreenCentre(Control<wxWindow>("CourierBox")));
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kCourierBox)));
     PumpEvents();
-    EXPECT_FALSE(DropDownIsOpen(Control<wxChoice>("CourierBox")));
-    EXPECT_EQ(ControlText("ModeButton"), "批量◢");
-    EXPECT_EQ(ItemCount("CourierBox"), 148);
+    EXPECT_FALSE(DropDownIsOpen(Control<wxChoice>(kCourierBox)));
+    EXPECT_EQ(ControlText(kModeButton), "批量◢");
+    EXPECT_EQ(ItemCount(kCourierBox), 148);
 
     // Back from help the same clicks arrive again.
-    ClickButton("ReturnButton");
-    const auto clicks = CountClicks("ModeButton", wxEVT_BUTTON);
-    MouseClickAt(ScreenCentre(Control<wxWindow>("ModeButton")));
+    ClickButton(kReturnButton);
+    const auto clicks = CountClicks(kModeButton, wxEVT_BUTTON);
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kModeButton)));
     EXPECT_TRUE(PumpUntil([clicks] { return *clicks == 1; }));
 }
 
@@ -240,36 +241,35 @@ TEST_F(ModesAndPanels, TheHelpPageIsDrawnOverTheQueryRowAndThePanel) {
     // CourierBox is left out: on this GTK, hiding the drop-down list below the page redraws the
     // page's texts in a paler look once earlier windows of the process have come and gone (see
     // the real click on it in TheHelpPageTakesRealClicksMeantForTheControlsBelowIt).
-    const std::string_view covered[] = {"ModeButton", "QueryButton", "NumberBox",
-                                        "CommonCourierPanel"};
+    const std::string_view covered[] = {kModeButton, kQueryButton, kNumberBox, kCommonCourierPanel};
     // Where nothing covers the query row, hiding a control there changes what is shown.
     const wxImage started =
-        SettledScreenshot(Control<wxFrame>("MainWindow"), "query_row_started.png");
-    Control<wxWindow>("QueryButton").Hide();
+        SettledScreenshot(Control<wxFrame>(kMainWindow), "query_row_started.png");
+    Control<wxWindow>(kQueryButton).Hide();
     const wxImage without_button =
-        SettledScreenshot(Control<wxFrame>("MainWindow"), "query_row_without_button.png");
-    Control<wxWindow>("QueryButton").Show();
+        SettledScreenshot(Control<wxFrame>(kMainWindow), "query_row_without_button.png");
+    Control<wxWindow>(kQueryButton).Show();
     ASSERT_TRUE(started.IsOk() && without_button.IsOk());
     ASSERT_FALSE(
-        SamePixels(PixelsOver(started, "QueryButton"), PixelsOver(without_button, "QueryButton")));
+        SamePixels(PixelsOver(started, kQueryButton), PixelsOver(without_button, kQueryButton)));
 
     ClickFooterEvent("帮助");
     // Away from the pointer and the focus, nothing on the page changes its look (hover, focus)
     // when the controls below it come and go.
     MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
-    Control<wxWindow>("ReturnButton").SetFocus();
-    ASSERT_TRUE(PumpUntil([] { return Control<wxWindow>("ReturnButton").HasFocus(); }));
+    Control<wxWindow>(kReturnButton).SetFocus();
+    ASSERT_TRUE(PumpUntil([] { return Control<wxWindow>(kReturnButton).HasFocus(); }));
     // Without the controls below and with them shown again.
     for (const std::string_view name : covered) {
         Control<wxWindow>(name).Hide();
     }
     const wxImage help_without =
-        SettledScreenshot(Control<wxFrame>("MainWindow"), "help_without_query_row.png");
+        SettledScreenshot(Control<wxFrame>(kMainWindow), "help_without_query_row.png");
     for (const std::string_view name : covered) {
         Control<wxWindow>(name).Show();
     }
     const wxImage help =
-        SettledScreenshot(Control<wxFrame>("MainWindow"), "help_over_query_row.png");
+        SettledScreenshot(Control<wxFrame>(kMainWindow), "help_over_query_row.png");
     ASSERT_TRUE(help.IsOk() && help_without.IsOk());
     for (const std::string_view name : covered) {
         EXPECT_TRUE(SamePixels(PixelsOver(help, name), PixelsOver(help_without, name))) << name;

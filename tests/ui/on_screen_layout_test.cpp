@@ -12,13 +12,14 @@
 #include <wx/statbox.h>
 #include <wx/statusbr.h>
 
-#include "tests/ui/toolkit_probe.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
-#include "ui/group_box.h"
-#include "ui/status_bar.h"
+#include "tests/support/toolkit_probe.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/group_box.h"
+#include "ui/toolkit/status_bar.h"
 #include "ui/window_layout.h"
 
 void PrintTo(const ControlRow& row, std::ostream* out);
@@ -57,10 +58,10 @@ int PageOf(const ControlRow& row) {
 
 // The page area at the layout's own placement, showing the page that holds row.
 void ShowWhereRowIs(const ControlRow& row) {
-    const ControlRow& pages = RowNamed("ResultPages");
-    PlaceControl("ResultPages", {pages.left, pages.top, pages.width, pages.height});
+    const ControlRow& pages = RowNamed(kResultPages);
+    PlaceControl(kResultPages, {pages.left, pages.top, pages.width, pages.height});
     if (PageOf(row) >= 0) {
-        ShowPage("ResultPages", PageOf(row));
+        ShowPage(kResultPages, PageOf(row));
     }
     PumpEvents();
 }
@@ -96,7 +97,7 @@ std::vector<ControlRow> PlacedRows() {
 // The layout makes the banner 624 pixels wide in a window whose client area is 623 wide (and
 // narrower still with a frame); its picture is 623 wide, so only the strip's last column is
 // cut away.
-const std::set<std::string_view> kWiderThanTheWindow = {"BannerStrip", "BannerPicture"};
+const std::set<std::string_view> kWiderThanTheWindow = {kBannerStrip, kBannerPicture};
 
 class OnScreenGeometry : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
 
@@ -121,19 +122,19 @@ INSTANTIATE_TEST_SUITE_P(EveryControl, OnScreenGeometry, ::testing::ValuesIn(Pla
 using OnScreenPlaces = MainWindowTest;
 
 TEST_F(OnScreenPlaces, EveryPageFillsThePageArea) {
-    for (const std::string_view page : {"SinglePage", "BatchPage", "HelpPage"}) {
+    for (const std::string_view page : {kSinglePage, kBatchPage, kHelpPage}) {
         ShowWhereRowIs(RowNamed(page));
         EXPECT_EQ(Control<wxWindow>(page).GetScreenRect(),
-                  Control<wxWindow>("ResultPages").GetScreenRect())
+                  Control<wxWindow>(kResultPages).GetScreenRect())
             << page;
     }
 }
 
 TEST_F(OnScreenPlaces, TheStatusBarLiesAlongTheBottomOfTheWindow) {
-    const wxRect bar = Control<wxWindow>("MainStatusBar").GetScreenRect();
+    const wxRect bar = Control<wxWindow>(kMainStatusBar).GetScreenRect();
     const wxRect window = Window().GetScreenRect();
-    EXPECT_EQ(bar, wxRect(window.x, window.GetBottom() + 1 - RowNamed("MainStatusBar").height,
-                          window.width, RowNamed("MainStatusBar").height));
+    EXPECT_EQ(bar, wxRect(window.x, window.GetBottom() + 1 - RowNamed(kMainStatusBar).height,
+                          window.width, RowNamed(kMainStatusBar).height));
 }
 
 // Every text of the window within its box, in the window's fonts.
@@ -210,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(EveryHypertextBox, LinkLinesFit,
 using StatusPartFit = MainWindowTest;
 
 TEST_F(StatusPartFit, EveryPartShowsItsWholeText) {
-    wxStatusBar& bar = Control<wxStatusBar>("MainStatusBar");
+    wxStatusBar& bar = Control<wxStatusBar>(kMainStatusBar);
     ASSERT_EQ(StatusPartCount(), 4);
     for (int part = 0; part < StatusPartCount(); ++part) {
         const wxRect area = StatusPartArea(part);

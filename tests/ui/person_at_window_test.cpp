@@ -7,27 +7,28 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
-#include "tests/ui/toolkit_probe.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
-#include "ui/group_box.h"
-#include "ui/status_bar.h"
+#include "tests/support/toolkit_probe.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/group_box.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
 constexpr int kAllCouriers = 148;
 
 int PanelHeight() {
-    return ControlPlacement("CommonCourierPanel").height;
+    return ControlPlacement(kCommonCourierPanel).height;
 }
 
 // The middle of the panel's caption text, where a person aims a double-click.
 wxPoint CaptionTextCentre() {
-    const wxStaticBox& frame = Control<GroupBoxPanel>("CommonCourierPanel").Frame();
+    const wxStaticBox& frame = Control<GroupBoxPanel>(kCommonCourierPanel).Frame();
     const wxSize text = frame.GetTextExtent(frame.GetLabel());
-    const wxRect panel = Control<wxWindow>("CommonCourierPanel").GetScreenRect();
+    const wxRect panel = Control<wxWindow>(kCommonCourierPanel).GetScreenRect();
     return {panel.x + panel.width / 2, panel.y + text.y / 2};
 }
 
@@ -44,15 +45,15 @@ void DoubleClickAt(const wxPoint& point) {
 }
 
 wxChoice& LetterGroups() {
-    return Control<wxChoice>("LetterGroupBox");
+    return Control<wxChoice>(kLetterGroupBox);
 }
 
 // A real click on a common courier leaves one courier in CourierBox and "全部" shown above it.
 void PickShunfengWithThePointer() {
-    MouseClickAt(ScreenCentre(Control<wxWindow>("CommonCourierOption6")));
-    ASSERT_TRUE(PumpUntil([] { return ItemCount("CourierBox") == 1; }));
-    ASSERT_EQ(ItemText("CourierBox", 0), "顺丰速递");
-    ASSERT_EQ(SelectedItem("LetterGroupBox"), 0);
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kCommonCourierOption6)));
+    ASSERT_TRUE(PumpUntil([] { return ItemCount(kCourierBox) == 1; }));
+    ASSERT_EQ(ItemText(kCourierBox, 0), "顺丰速递");
+    ASSERT_EQ(SelectedItem(kLetterGroupBox), 0);
 }
 
 void OpenLetterGroupsWithThePointer() {
@@ -61,7 +62,7 @@ void OpenLetterGroupsWithThePointer() {
 }
 
 bool AllCouriersShownWithTheFirstSelected() {
-    return ItemCount("CourierBox") == kAllCouriers && SelectedItem("CourierBox") == 0;
+    return ItemCount(kCourierBox) == kAllCouriers && SelectedItem(kCourierBox) == 0;
 }
 
 using PersonAtWindow = MainWindowTest;
@@ -70,18 +71,18 @@ TEST_F(PersonAtWindow, ADoubleClickOnTheCaptionTextFoldsAndUnfoldsThePanel) {
     const wxPoint caption = CaptionTextCentre();
     DoubleClickAt(caption);
     ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 16; }));
-    EXPECT_EQ(ControlText("CommonCourierPanel"), "常用快递（双击展开）");
+    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击展开）");
     // The folded caption lies where it was: a second double-click there unfolds the panel.
     EXPECT_EQ(CaptionTextCentre(), caption);
     DoubleClickAt(caption);
     ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 88; }));
-    EXPECT_EQ(ControlText("CommonCourierPanel"), "常用快递（双击关闭）");
-    EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{3, 244, 610, 352}));
+    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击关闭）");
+    EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 244, 610, 352}));
 }
 
 TEST_F(PersonAtWindow, TheToggleAreaCoversTheCentredCaptionText) {
-    const wxRect toggle = Control<wxWindow>("PanelToggleLabel").GetScreenRect();
-    const wxStaticBox& frame = Control<GroupBoxPanel>("CommonCourierPanel").Frame();
+    const wxRect toggle = Control<wxWindow>(kPanelToggleLabel).GetScreenRect();
+    const wxStaticBox& frame = Control<GroupBoxPanel>(kCommonCourierPanel).Frame();
     const wxSize text = frame.GetTextExtent(frame.GetLabel());
     const wxPoint centre = CaptionTextCentre();
     const wxRect caption(centre.x - text.x / 2, centre.y - text.y / 2, text.x, text.y);
@@ -94,8 +95,8 @@ TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithThePointerRestoresEveryCourie
     OpenLetterGroupsWithThePointer();
     // The open list puts the selected item, "全部", under the pointer.
     MouseClickAt(ScreenCentre(LetterGroups()));
-    EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount("CourierBox");
-    EXPECT_EQ(ItemText("CourierBox", 0), "澳大利亚邮政");
+    EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount(kCourierBox);
+    EXPECT_EQ(ItemText(kCourierBox, 0), "澳大利亚邮政");
 }
 
 TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithTheKeyboardRestoresEveryCourier) {
@@ -105,7 +106,7 @@ TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithTheKeyboardRestoresEveryCouri
     PressKey(WXK_SPACE);
     ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
     PressKey(WXK_RETURN);
-    EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount("CourierBox");
+    EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount(kCourierBox);
 }
 
 TEST_F(PersonAtWindow, ChoosingAnotherGroupWithTheKeyboardShowsThatGroup) {
@@ -115,9 +116,9 @@ TEST_F(PersonAtWindow, ChoosingAnotherGroupWithTheKeyboardShowsThatGroup) {
     ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
     PressKey(WXK_DOWN);
     PressKey(WXK_RETURN);
-    EXPECT_TRUE(PumpUntil([] { return SelectedItem("LetterGroupBox") == 1; }));
-    EXPECT_TRUE(PumpUntil([] { return ItemCount("CourierBox") == 24; }));
-    EXPECT_EQ(SelectedItem("CourierBox"), 0);
+    EXPECT_TRUE(PumpUntil([] { return SelectedItem(kLetterGroupBox) == 1; }));
+    EXPECT_TRUE(PumpUntil([] { return ItemCount(kCourierBox) == 24; }));
+    EXPECT_EQ(SelectedItem(kCourierBox), 0);
 }
 
 TEST_F(PersonAtWindow, EscWithAnOpenDropDownClosesOnlyTheDropDown) {
@@ -128,14 +129,14 @@ TEST_F(PersonAtWindow, EscWithAnOpenDropDownClosesOnlyTheDropDown) {
         PumpEvents();
     }
     ASSERT_TRUE(WindowIsOpen());
-    EXPECT_EQ(SelectedItem("LetterGroupBox"), 0);
+    EXPECT_EQ(SelectedItem(kLetterGroupBox), 0);
     // With the list closed, Esc closes the window.
     PressKey(WXK_ESCAPE);
     EXPECT_TRUE(PumpUntil([] { return !WindowIsOpen(); }));
 }
 
 TEST_F(PersonAtWindow, NoStatusPartHasATooltipAfterStartOrARefusedPress) {
-    wxStatusBar& bar = Control<wxStatusBar>("MainStatusBar");
+    wxStatusBar& bar = Control<wxStatusBar>(kMainStatusBar);
     const auto check_every_part = [&bar](const char* when) {
         for (int part = 0; part < StatusPartCount(); ++part) {
             const wxRect area = StatusPartArea(part);
@@ -148,7 +149,7 @@ TEST_F(PersonAtWindow, NoStatusPartHasATooltipAfterStartOrARefusedPress) {
     check_every_part("after start");
     // The query button with no number is refused and says so in part 0.
     SetStatusPartText(0, "");
-    MouseClickAt(ScreenCentre(Control<wxWindow>("QueryButton")));
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kQueryButton)));
     ASSERT_TRUE(PumpUntil([] { return StatusPartText(0) == "请输入单号！"; }));
     check_every_part("after a refused press");
 }

@@ -2,16 +2,17 @@
 // empty without a message.
 #include <wx/generic/statbmpg.h>
 
-#include "tests/ui/encoded_picture.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/picture_box.h"
+#include "tests/support/encoded_picture.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/picture_box.h"
 
 namespace {
 
 wxBitmap Shown() {
-    return Control<wxGenericStaticBitmap>("PresencePicture").GetBitmap();
+    return Control<wxGenericStaticBitmap>(kPresencePicture).GetBitmap();
 }
 
 struct FormatCase {
@@ -22,10 +23,10 @@ struct FormatCase {
 class PictureFormats : public MainWindowTest, public ::testing::WithParamInterface<FormatCase> {};
 
 TEST_P(PictureFormats, ShowInThePictureBoxWhichKeepsItsPlace) {
-    SetPictureBytes("PresencePicture", EncodedPicture(GetParam().type, 16, 24));
+    SetPictureBytes(kPresencePicture, EncodedPicture(GetParam().type, 16, 24));
     ASSERT_TRUE(Shown().IsOk());
     EXPECT_EQ(Shown().GetSize(), wxSize(16, 24));
-    EXPECT_EQ(ControlPlacement("PresencePicture"), (Placement{494, 12, 82, 122}));
+    EXPECT_EQ(ControlPlacement(kPresencePicture), (Placement{494, 12, 82, 122}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,11 +44,11 @@ struct RefusedCase {
 class RefusedPictures : public MainWindowTest, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedPictures, LeaveTheBoxEmptyAndOpenNothing) {
-    SetPictureBytes("PresencePicture", EncodedPicture(wxBITMAP_TYPE_PNG, 4, 4));
+    SetPictureBytes(kPresencePicture, EncodedPicture(wxBITMAP_TYPE_PNG, 4, 4));
     ASSERT_TRUE(Shown().IsOk());
-    SetPictureBytes("PresencePicture", GetParam().bytes());
+    SetPictureBytes(kPresencePicture, GetParam().bytes());
     EXPECT_FALSE(Shown().IsOk());
-    EXPECT_EQ(ControlPlacement("PresencePicture"), (Placement{494, 12, 82, 122}));
+    EXPECT_EQ(ControlPlacement(kPresencePicture), (Placement{494, 12, 82, 122}));
     PumpEvents();
     EXPECT_EQ(wxTopLevelWindows.size(), 1U);
 }

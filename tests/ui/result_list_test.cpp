@@ -10,13 +10,15 @@
 #include <wx/listctrl.h>
 #include <wx/uiaction.h>
 
-#include "runs/result_rows.h"
-#include "tests/ui/toolkit_probe.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/gbk_text.h"
-#include "ui/status_bar.h"
+#include "runs/result_list.h"
+#include "tests/support/toolkit_probe.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/list_rows.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ wxListCtrl& List(std::string_view name) {
 
 void AppendRows(std::string_view list, const RowCellsList& rows) {
     for (const RowCells& row : rows) {
-        AppendResultRow(List(list), row);
+        AppendResultRow(list, row);
     }
 }
 
@@ -103,10 +105,10 @@ TEST_F(ResultMenus, EveryItemTextIsShownWholeInTheOpenMenu) {
         });
         event.Skip();
     });
-    for (const auto& [list, menu, page] : {std::tuple{"SingleResultList", "SingleResultMenu", 0},
-                                           std::tuple{"BatchResultList", "BatchResultMenu", 1}}) {
+    for (const auto& [list, menu, page] : {std::tuple{kSingleResultList, kSingleResultMenu, 0},
+                                           std::tuple{kBatchResultList, kBatchResultMenu, 1}}) {
         *seen = Seen();
-        ShowPage("ResultPages", page);
+        ShowPage(kResultPages, page);
         AppendRows(list, {{"1001", "09:30", "发往上海"}});
         RightClickAt(OnRow(list, 0));
         ASSERT_TRUE(PumpUntil([seen] { return seen->checked; })) << menu;
@@ -126,10 +128,10 @@ TEST_F(ResultMenus, ARightClickShowsTheListsMenuOnlyWhenTheListHasRows) {
         std::string_view menu;
         int page;
     };
-    for (const Case& c : {Case{"SingleResultList", "SingleResultMenu", 0},
-                          Case{"BatchResultList", "BatchResultMenu", 1}}) {
+    for (const Case& c : {Case{kSingleResultList, kSingleResultMenu, 0},
+                          Case{kBatchResultList, kBatchResultMenu, 1}}) {
         SCOPED_TRACE(c.list);
-        ShowPage("ResultPages", c.page);
+        ShowPage(kResultPages, c.page);
         PumpEvents();
         RightClickAt(ScreenCentre(List(c.list)));
         PumpEvents();
@@ -147,13 +149,13 @@ TEST_F(ResultMenus, ARightClickShowsTheListsMenuOnlyWhenTheListHasRows) {
 
 TEST_F(ResultMenus, ChoosingCopyInTheRealMenuCopiesTheRightClickedRow) {
     AppendRows(
-        "SingleResultList",
+        kSingleResultList,
         {{"1001", "08:00", "收件"}, {"1001", "09:30", "发往上海"}, {"1001", "12:00", "已签收"}});
     PumpEvents();
     PutOnClipboard("before");
     // "复制本条" is the menu's first item.
     const auto opened = WatchMenus(Window(), {WXK_DOWN, WXK_RETURN});
-    RightClickAt(OnRow("SingleResultList", 1));
+    RightClickAt(OnRow(kSingleResultList, 1));
     ASSERT_TRUE(PumpUntil([&] { return !opened->empty(); }));
     EXPECT_TRUE(PumpUntil([] { return ClipboardText() == "1001 09:30 发往上海"; }))
         << ClipboardText();
@@ -179,11 +181,11 @@ TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
         {"empty cells", {{"", "", ""}}, {0}, "  "},
         {"long cell", {{"A1", "", long_step}}, {0}, "A1  " + long_step},
     };
-    for (const auto& [list, menu] : {std::pair{"SingleResultList", "SingleResultMenu"},
-                                     std::pair{"BatchResultList", "BatchResultMenu"}}) {
+    for (const auto& [list, menu] : {std::pair{kSingleResultList, kSingleResultMenu},
+                                     std::pair{kBatchResultList, kBatchResultMenu}}) {
         for (const CopyCase& c : cases) {
             SCOPED_TRACE(JoinTexts(list, ": ", c.what));
-            DeleteAllResultRows(List(list));
+            DeleteAllListRows(list);
             AppendRows(list, c.rows);
             SelectRows(list, c.selected);
             PutOnClipboard("before");
@@ -206,12 +208,12 @@ TEST_F(ResultMenus, DeleteRemovesTheLowestSelectedRowOrNothing) {
         {{2, 0}, {"A2", "A3"}},
     };
     for (const Case& c : cases) {
-        DeleteAllResultRows(List("BatchResultList"));
-        AppendRows("BatchResultList", {{"A1", "t", "s"}, {"A2", "t", "s"}, {"A3", "t", "s"}});
-        SelectRows("BatchResultList", c.selected);
-        ChooseMenuItem("BatchResultMenu", "删除本条结果");
+        DeleteAllListRows(kBatchResultList);
+        AppendRows(kBatchResultList, {{"A1", "t", "s"}, {"A2", "t", "s"}, {"A3", "t", "s"}});
+        SelectRows(kBatchResultList, c.selected);
+        ChooseMenuItem(kBatchResultMenu, "删除本条结果");
         std::vector<Text> left;
-        for (const RowCells& row : ResultRows(List("BatchResultList"))) {
+        for (const RowCells& row : ResultRows(kBatchResultList)) {
             left.push_back(row[0]);
         }
         EXPECT_EQ(left, c.left);
@@ -220,16 +222,16 @@ TEST_F(ResultMenus, DeleteRemovesTheLowestSelectedRowOrNothing) {
 
 TEST_F(ResultMenus, EachClearEmptiesOnlyItsOwnList) {
     const RowCellsList rows = {{"A1", "t", "s"}, {"A2", "t", "s"}};
-    AppendRows("SingleResultList", rows);
-    AppendRows("BatchResultList", rows);
-    ChooseMenuItem("SingleResultMenu", "清空");
-    EXPECT_EQ(ResultRowCount(List("SingleResultList")), 0);
-    EXPECT_EQ(ResultRows(List("BatchResultList")), rows);
+    AppendRows(kSingleResultList, rows);
+    AppendRows(kBatchResultList, rows);
+    ChooseMenuItem(kSingleResultMenu, "清空");
+    EXPECT_EQ(ListRowCount(kSingleResultList), 0);
+    EXPECT_EQ(ResultRows(kBatchResultList), rows);
 
-    AppendRows("SingleResultList", rows);
-    ChooseMenuItem("BatchResultMenu", "清空查询结果");
-    EXPECT_EQ(ResultRowCount(List("BatchResultList")), 0);
-    EXPECT_EQ(ResultRows(List("SingleResultList")), rows);
+    AppendRows(kSingleResultList, rows);
+    ChooseMenuItem(kBatchResultMenu, "清空查询结果");
+    EXPECT_EQ(ListRowCount(kBatchResultList), 0);
+    EXPECT_EQ(ResultRows(kSingleResultList), rows);
 }
 
 }  // namespace

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "runs/import_export.h"
-#include "tests/runs/temp_folder.h"
-#include "tests/ui/query_window.h"
-#include "ui/status_bar.h"
+#include "tests/support/query_window.h"
+#include "tests/support/temp_folder.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 
@@ -46,11 +47,11 @@ TEST_F(RoundTrip, TenThousandNumbersComeBackWhole) {
     const fs::path exported = folder.Path() / "results.txt";
     TempFolder::WriteFile(numbers, file_text);
 
-    ClickButton("ModeButton");
+    ClickButton(kModeButton);
     ImportNumbersWith([&](FileDialogKind) { return std::optional<fs::path>(numbers); });
     QueryAndWait();
     ASSERT_EQ(StatusPartText(0), "批量查询执行完毕！");
-    ExportResultListWith("BatchResultList",
+    ExportResultListWith(kBatchResultList,
                          [&](FileDialogKind) { return std::optional<fs::path>(exported); });
 
     EXPECT_EQ(service_.RequestCount(), static_cast<std::size_t>(kNumbers));

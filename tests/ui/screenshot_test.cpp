@@ -6,11 +6,12 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
+#include "tests/support/window_harness.h"
 #include "ui/embedded_assets.h"
-#include "ui/picture_box.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/picture_box.h"
 
 namespace {
 
@@ -26,14 +27,14 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
     const wxImage shot = SettledScreenshot(Window(), "window_started.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(shot.GetSize(), wxSize(623, 688));
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "NumberBox"), *wxWHITE);
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BannerStrip"), wxColour(0x9C, 0xCB, 0xEA));
-    EXPECT_NE(ColourAtCentreOf(shot, Window(), "ModeButton"), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kNumberBox), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kBannerStrip), wxColour(0x9C, 0xCB, 0xEA));
+    EXPECT_NE(ColourAtCentreOf(shot, Window(), kModeButton), *wxWHITE);
     // The banner's picture is on screen as it is stored.
     const wxBitmap banner = DecodePicture(kBannerJpeg.data(), kBannerJpeg.size());
     const wxImage stored = banner.ConvertToImage();
     for (const wxPoint& at : {wxPoint(10, 10), wxPoint(60, 40), wxPoint(300, 80)}) {
-        const wxPoint on_screen = Control<wxWindow>("BannerPicture").GetScreenPosition() + at -
+        const wxPoint on_screen = Control<wxWindow>(kBannerPicture).GetScreenPosition() + at -
                                   Window().GetScreenPosition();
         EXPECT_NEAR(shot.GetRed(on_screen.x, on_screen.y), stored.GetRed(at.x, at.y), 8);
         EXPECT_NEAR(shot.GetBlue(on_screen.x, on_screen.y), stored.GetBlue(at.x, at.y), 8);
@@ -41,22 +42,22 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
 }
 
 TEST_F(Screenshots, BatchPage) {
-    MouseClickAt(ScreenCentre(Control<wxWindow>("ModeButton")));
-    ASSERT_TRUE(PumpUntil([] { return ShownPage("ResultPages") == 1; }));
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kModeButton)));
+    ASSERT_TRUE(PumpUntil([] { return ShownPage(kResultPages) == kBatchPageNumber; }));
     MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
     const wxImage shot = SettledScreenshot(Window(), "window_batch_page.png");
     ASSERT_TRUE(shot.IsOk());
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), "BatchNumberBox"), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kBatchNumberBox), *wxWHITE);
 }
 
 TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
-    ShowPage("ResultPages", 2);
-    PlaceControl("ResultPages", {0, 101, 623, 495});
+    ShowPage(kResultPages, kHelpPageNumber);
+    PlaceControl(kResultPages, {0, 101, 623, 495});
     const wxImage shot = SettledScreenshot(Window(), "window_help_page.png");
     ASSERT_TRUE(shot.IsOk());
     // The white about group now lies where the mode button is (its frame line crosses the
     // button's middle; below it the group is white).
-    const wxRect button = Control<wxWindow>("ModeButton").GetScreenRect();
+    const wxRect button = Control<wxWindow>(kModeButton).GetScreenRect();
     const wxPoint below_line =
         wxPoint(button.x + button.width / 2, button.GetBottom() - 4) - Window().GetScreenPosition();
     EXPECT_EQ(
@@ -66,10 +67,10 @@ TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
 }
 
 TEST_F(Screenshots, FoldedPanel) {
-    const wxPoint option = ScreenCentre(Control<wxWindow>("CommonCourierOption1"));
-    MoveMouseTo(ScreenCentre(Control<wxWindow>("PanelToggleLabel")));
+    const wxPoint option = ScreenCentre(Control<wxWindow>(kCommonCourierOption1));
+    MoveMouseTo(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     wxUIActionSimulator().MouseDblClick();
-    ASSERT_TRUE(PumpUntil([] { return ControlPlacement("CommonCourierPanel").height == 16; }));
+    ASSERT_TRUE(PumpUntil([] { return ControlPlacement(kCommonCourierPanel).height == 16; }));
     MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
     const wxImage shot = SettledScreenshot(Window(), "window_panel_folded.png");
     ASSERT_TRUE(shot.IsOk());

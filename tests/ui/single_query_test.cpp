@@ -5,9 +5,10 @@
 
 #include "runs/current_type_code.h"
 #include "runs/worker_bridge.h"
-#include "tests/ui/query_window.h"
-#include "ui/control_ops.h"
-#include "ui/status_bar.h"
+#include "tests/support/query_window.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ class CourierResolution : public QueryWindowTest,
 
 TEST_P(CourierResolution, TheLastCatalogueRowWithTheChosenNameGivesTheCode) {
     SelectCourier(GetParam().courier);
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     QueryAndWait();
     EXPECT_EQ(SentValues("type"), Strings{GetParam().code});
 }
@@ -37,10 +38,10 @@ INSTANTIATE_TEST_SUITE_P(DuplicatedNames, CourierResolution,
                                          ResolutionCase{"加拿大邮政Canada Post", "canpostfr"}));
 
 TEST_F(SingleQuery, WithoutAChosenCourierThePreviousCodeIsKept) {
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     SelectCourier("UPS");
     QueryAndWait();
-    SelectItem("CourierBox", -1);
+    SelectItem(kCourierBox, -1);
     QueryAndWait();
     EXPECT_EQ(SentValues("type"), (Strings{"upsen", "upsen"}));
 }
@@ -49,26 +50,26 @@ TEST_F(SingleQuery, ARefusedPressStillResolvesTheCourier) {
     SelectCourier("TNT");
     PressQuery();
     EXPECT_EQ(StatusPartText(0), "请输入单号！");
-    SelectItem("CourierBox", -1);
-    SetControlText("NumberBox", "SF1");
+    SelectItem(kCourierBox, -1);
+    SetControlText(kNumberBox, "SF1");
     QueryAndWait();
     EXPECT_EQ(SentValues("type"), Strings{"tnten"});
 }
 
 TEST_F(SingleQuery, TheNumberIsSentWithTheSpacesAroundIt) {
     service_.SetReplyForNumber(" 123 ", StepsReply(" 123 ", {{"2026-01-02 10:00", "a"}}));
-    SetControlText("NumberBox", " 123 ");
+    SetControlText(kNumberBox, " 123 ");
     QueryAndWait();
     ASSERT_EQ(service_.RequestCount(), 1u);
     EXPECT_NE(service_.Requests()[0].target.find("&postid=%20123%20&"), std::string::npos)
         << service_.Requests()[0].target;
-    EXPECT_EQ(Rows("SingleResultList"), (RowCellsList{{" 123 ", "2026-01-02 10:00", "a"}}));
+    EXPECT_EQ(Rows(kSingleResultList), (RowCellsList{{" 123 ", "2026-01-02 10:00", "a"}}));
 }
 
 class BlankNumber : public QueryWindowTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(BlankNumber, IsRefusedWithoutStartingARun) {
-    SetControlText("NumberBox", GetParam());
+    SetControlText(kNumberBox, GetParam());
     const Text tip_before = StatusPartTip(0);
     PressQuery();
     EXPECT_EQ(LiveWorkerCount(), 0);
@@ -76,7 +77,7 @@ TEST_P(BlankNumber, IsRefusedWithoutStartingARun) {
     EXPECT_EQ(StatusPartTip(0), tip_before);
     WaitForRuns();
     EXPECT_EQ(service_.RequestCount(), 0u);
-    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_TRUE(Rows(kSingleResultList).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(OnlySpaces, BlankNumber,
@@ -86,28 +87,28 @@ TEST_F(SingleQuery, StepsComeAsRowsNewestLastThenTheDoneMessage) {
     service_.SetReplyForNumber("SF1", StepsReply("SF1", {{"2026-12-03 15:20", Utf8(u8"已签收")},
                                                          {"2026-12-02 08:40", Utf8(u8"到达上海")},
                                                          {"2026-12-01 10:00", Utf8(u8"已收件")}}));
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_EQ(Rows("SingleResultList"), (RowCellsList{{"SF1", "2026-12-01 10:00", "已收件"},
-                                                      {"SF1", "2026-12-02 08:40", "到达上海"},
-                                                      {"SF1", "2026-12-03 15:20", "已签收"}}));
+    EXPECT_EQ(Rows(kSingleResultList), (RowCellsList{{"SF1", "2026-12-01 10:00", "已收件"},
+                                                     {"SF1", "2026-12-02 08:40", "到达上海"},
+                                                     {"SF1", "2026-12-03 15:20", "已签收"}}));
     EXPECT_EQ(StatusPartText(0), "查询执行完成!");
     EXPECT_EQ(StatusPartTip(0), "查询执行完成");
 }
 
 TEST_F(SingleQuery, AnOkReplyWithoutStepsAddsNoRow) {
     service_.SetReplyForNumber("SF1", StepsReply("SF1", {}));
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_TRUE(Rows(kSingleResultList).empty());
     EXPECT_EQ(StatusPartText(0), "查询执行完成!");
 }
 
 TEST_F(SingleQuery, ARefusalShowsTheServiceMessageWithoutRows) {
     service_.SetReplyForNumber("SF1", RefusalReply(u8"参数错误"));
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_TRUE(Rows(kSingleResultList).empty());
     EXPECT_EQ(StatusPartText(0), "参数错误!");
     EXPECT_EQ(StatusPartTip(0), "参数错误");
 }
@@ -115,9 +116,9 @@ TEST_F(SingleQuery, ARefusalShowsTheServiceMessageWithoutRows) {
 TEST_F(SingleQuery, AnUnreachableServiceLeavesALoneMark) {
     PointAtAClosedPort();
     SetStatusPartTip(0, "earlier");
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_TRUE(Rows(kSingleResultList).empty());
     EXPECT_EQ(StatusPartText(0), "!");
     EXPECT_EQ(StatusPartTip(0), "");
 }
@@ -125,11 +126,11 @@ TEST_F(SingleQuery, AnUnreachableServiceLeavesALoneMark) {
 TEST_F(SingleQuery, ASecondRunAppendsBelowTheFirst) {
     service_.SetReplyForNumber("SF1", StepsReply("SF1", {{"t1", "one"}}));
     service_.SetReplyForNumber("SF2", StepsReply("SF2", {{"t2", "two"}, {"t3", "three"}}));
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    SetControlText("NumberBox", "SF2");
+    SetControlText(kNumberBox, "SF2");
     QueryAndWait();
-    EXPECT_EQ(Rows("SingleResultList"),
+    EXPECT_EQ(Rows(kSingleResultList),
               (RowCellsList{{"SF1", "t1", "one"}, {"SF2", "t3", "three"}, {"SF2", "t2", "two"}}));
 }
 
@@ -137,17 +138,17 @@ TEST_F(SingleQuery, EveryPressStartsARunWithoutWaitingForTheLast) {
     ReplyGate gate;
     service_.SetReplyMaker(
         gate.HeldReply(StepsReply("SF1", {{"t3", "c"}, {"t2", "b"}, {"t1", "a"}})));
-    SetControlText("NumberBox", "SF1");
+    SetControlText(kNumberBox, "SF1");
     PressQuery();
     PressQuery();
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 3; });
     EXPECT_EQ(LiveWorkerCount(), 3);
-    EXPECT_TRUE(Rows("SingleResultList").empty());
+    EXPECT_TRUE(Rows(kSingleResultList).empty());
     gate.Open();
     WaitForRuns();
     EXPECT_EQ(service_.RequestCount(), 3u);
-    EXPECT_EQ(Rows("SingleResultList").size(), 9u);
+    EXPECT_EQ(Rows(kSingleResultList).size(), 9u);
 }
 
 }  // namespace

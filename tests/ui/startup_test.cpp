@@ -9,40 +9,41 @@
 #include <wx/statusbr.h>
 
 #include "catalogue/courier_catalogue.h"
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
-#include "ui/status_bar.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
+#include "ui/toolkit/status_bar.h"
 
 namespace {
 
 using StartUp = MainWindowTest;
 
 TEST_F(StartUp, LetterGroupBoxShowsAllOfItsSixGroups) {
-    EXPECT_EQ(SelectedItem("LetterGroupBox"), 0);
+    EXPECT_EQ(SelectedItem(kLetterGroupBox), 0);
     const Text groups[] = {"全部", "A-E", "F-J", "K-O", "P-T", "U-Z"};
-    ASSERT_EQ(ItemCount("LetterGroupBox"), 6);
+    ASSERT_EQ(ItemCount(kLetterGroupBox), 6);
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(ItemText("LetterGroupBox", i), groups[i]);
+        EXPECT_EQ(ItemText(kLetterGroupBox, i), groups[i]);
     }
 }
 
 TEST_F(StartUp, CourierBoxHoldsEveryCatalogueNameInCatalogueOrder) {
     ASSERT_EQ(CourierCatalogue.size(), static_cast<std::size_t>(kCourierCount));
-    ASSERT_EQ(ItemCount("CourierBox"), kCourierCount);
+    ASSERT_EQ(ItemCount(kCourierBox), kCourierCount);
     for (int i = 0; i < kCourierCount; ++i) {
-        EXPECT_EQ(ItemText("CourierBox", i), CourierCatalogue[i].name) << i;
+        EXPECT_EQ(ItemText(kCourierBox, i), CourierCatalogue[i].name) << i;
     }
-    EXPECT_EQ(SelectedItem("CourierBox"), 0);
-    EXPECT_EQ(ItemText("CourierBox", SelectedItem("CourierBox")), "澳大利亚邮政");
+    EXPECT_EQ(SelectedItem(kCourierBox), 0);
+    EXPECT_EQ(ItemText(kCourierBox, SelectedItem(kCourierBox)), "澳大利亚邮政");
 }
 
 TEST_F(StartUp, ResultPagesSitsBelowThePanelShowingTheSinglePage) {
-    EXPECT_EQ(ControlPlacement("ResultPages"), (Placement{3, 244, 610, 352}));
-    EXPECT_EQ(ShownPage("ResultPages"), 0);
-    EXPECT_TRUE(Control<wxWindow>("SingleResultList").IsShownOnScreen());
-    EXPECT_FALSE(Control<wxWindow>("BatchResultList").IsShownOnScreen());
-    EXPECT_FALSE(Control<wxWindow>("ReturnButton").IsShownOnScreen());
+    EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 244, 610, 352}));
+    EXPECT_EQ(ShownPage(kResultPages), kSinglePageNumber);
+    EXPECT_TRUE(Control<wxWindow>(kSingleResultList).IsShownOnScreen());
+    EXPECT_FALSE(Control<wxWindow>(kBatchResultList).IsShownOnScreen());
+    EXPECT_FALSE(Control<wxWindow>(kReturnButton).IsShownOnScreen());
 }
 
 TEST_F(StartUp, StatusBarHasFourPartsWithTextsWidthsAndTips) {
@@ -54,7 +55,7 @@ TEST_F(StartUp, StatusBarHasFourPartsWithTextsWidthsAndTips) {
                           {"欢迎使用Parcelio", 130},
                           {"精品软件，来自Vorlan", 120},
                           {"Vorlan Home Group.", -1}};
-    wxStatusBar& bar = Control<wxStatusBar>("MainStatusBar");
+    wxStatusBar& bar = Control<wxStatusBar>(kMainStatusBar);
     ASSERT_EQ(bar.GetFieldsCount(), 4);
     ASSERT_EQ(StatusPartCount(), 4);
     int left = 0;
@@ -74,16 +75,16 @@ TEST_F(StartUp, StatusBarHasFourPartsWithTextsWidthsAndTips) {
 
 TEST_F(StartUp, PresencePictureStaysEmptyWithoutAServiceAndNothingElseOpens) {
     // The build's instant-messaging host does not resolve here.
-    EXPECT_FALSE(Control<wxGenericStaticBitmap>("PresencePicture").GetBitmap().IsOk());
-    EXPECT_EQ(ControlPlacement("PresencePicture"), (Placement{494, 12, 82, 122}));
+    EXPECT_FALSE(Control<wxGenericStaticBitmap>(kPresencePicture).GetBitmap().IsOk());
+    EXPECT_EQ(ControlPlacement(kPresencePicture), (Placement{494, 12, 82, 122}));
     EXPECT_EQ(wxTopLevelWindows.size(), 1U);
 }
 
 TEST_F(StartUp, BannerAndIconComeBuiltIn) {
-    const wxBitmap banner = Control<wxGenericStaticBitmap>("BannerPicture").GetBitmap();
+    const wxBitmap banner = Control<wxGenericStaticBitmap>(kBannerPicture).GetBitmap();
     ASSERT_TRUE(banner.IsOk());
     EXPECT_EQ(banner.GetSize(), wxSize(623, 88));
-    EXPECT_EQ(ControlPlacement("BannerPicture"), (Placement{0, 0, 624, 88}));
+    EXPECT_EQ(ControlPlacement(kBannerPicture), (Placement{0, 0, 624, 88}));
     ASSERT_EQ(Window().GetIcons().GetIconCount(), 1U);
     const wxIcon icon = Window().GetIcons().GetIconByIndex(0);
     ASSERT_TRUE(icon.IsOk());
@@ -93,7 +94,7 @@ TEST_F(StartUp, BannerAndIconComeBuiltIn) {
 
 TEST_F(StartUp, WindowIsFixedCentredAndTitled) {
     wxFrame& window = Window();
-    EXPECT_EQ(ControlText("MainWindow"), "Parceliov1.4");
+    EXPECT_EQ(ControlText(kMainWindow), "Parceliov1.4");
     EXPECT_EQ(window.GetSize(), wxSize(623, 688));
     EXPECT_FALSE(window.HasFlag(wxRESIZE_BORDER));
     EXPECT_FALSE(window.HasFlag(wxMAXIMIZE_BOX));

@@ -5,16 +5,17 @@
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
-#include "tests/ui/window_harness.h"
-#include "ui/control_ops.h"
-#include "ui/controls.h"
+#include "tests/support/window_harness.h"
+#include "ui/toolkit/control_names.h"
+#include "ui/toolkit/control_ops.h"
+#include "ui/toolkit/control_registry.h"
 
 namespace {
 
 using WindowInput = MainWindowTest;
 
 TEST_F(WindowInput, EscInTheNumberBoxClosesTheWindow) {
-    wxTextCtrl& number_box = Control<wxTextCtrl>("NumberBox");
+    wxTextCtrl& number_box = Control<wxTextCtrl>(kNumberBox);
     MouseClickAt(ScreenCentre(number_box));
     ASSERT_TRUE(PumpUntil([&number_box] { return number_box.HasFocus(); }));
     PressKey(WXK_ESCAPE);
@@ -22,26 +23,26 @@ TEST_F(WindowInput, EscInTheNumberBoxClosesTheWindow) {
 }
 
 TEST_F(WindowInput, TypedTextGoesIntoTheFocusedNumberBox) {
-    wxTextCtrl& number_box = Control<wxTextCtrl>("NumberBox");
+    wxTextCtrl& number_box = Control<wxTextCtrl>(kNumberBox);
     MouseClickAt(ScreenCentre(number_box));
     ASSERT_TRUE(PumpUntil([&number_box] { return number_box.HasFocus(); }));
     PressKey('7');
     PressKey(WXK_RETURN);  // a single-line box keeps Enter to itself; nothing else happens
-    EXPECT_TRUE(PumpUntil([] { return ControlText("NumberBox") == "7"; }));
+    EXPECT_TRUE(PumpUntil([] { return ControlText(kNumberBox) == "7"; }));
     EXPECT_TRUE(WindowIsOpen());
     EXPECT_TRUE(number_box.HasFocus());
 }
 
 TEST_F(WindowInput, EnterInTheBatchBoxEndsTheLineWithCrLf) {
-    ShowPage("ResultPages", 1);
-    wxTextCtrl& batch_box = Control<wxTextCtrl>("BatchNumberBox");
+    ShowPage(kResultPages, kBatchPageNumber);
+    wxTextCtrl& batch_box = Control<wxTextCtrl>(kBatchNumberBox);
     MouseClickAt(ScreenCentre(batch_box));
     ASSERT_TRUE(PumpUntil([&batch_box] { return batch_box.HasFocus(); }));
     PressKey('1');
     PressKey(WXK_RETURN);
     PressKey('2');
-    EXPECT_TRUE(PumpUntil([] { return ControlText("BatchNumberBox") == "1\r\n2"; }))
-        << ControlText("BatchNumberBox");
+    EXPECT_TRUE(PumpUntil([] { return ControlText(kBatchNumberBox) == "1\r\n2"; }))
+        << ControlText(kBatchNumberBox);
 }
 
 // Counts the clicks that reach a button, leaving the program's own handler to run as well.
@@ -55,13 +56,13 @@ std::shared_ptr<int> CountClicks(std::string_view name) {
 }
 
 TEST_F(WindowInput, TheHelpPagePlacementLiesAboveTheQueryRow) {
-    const auto clicks = CountClicks("QueryButton");
-    const wxPoint query_button = ScreenCentre(Control<wxButton>("QueryButton"));
+    const auto clicks = CountClicks(kQueryButton);
+    const wxPoint query_button = ScreenCentre(Control<wxButton>(kQueryButton));
     MouseClickAt(query_button);
     ASSERT_TRUE(PumpUntil([clicks] { return *clicks == 1; }));
 
-    ShowPage("ResultPages", 2);
-    PlaceControl("ResultPages", {0, 101, 623, 495});
+    ShowPage(kResultPages, kHelpPageNumber);
+    PlaceControl(kResultPages, {0, 101, 623, 495});
     PumpEvents();
     MouseClickAt(query_button);
     PumpEvents();
@@ -69,11 +70,11 @@ TEST_F(WindowInput, TheHelpPagePlacementLiesAboveTheQueryRow) {
 }
 
 TEST_F(WindowInput, TheReturnButtonTakesRealClicksOnTheHelpPage) {
-    const auto clicks = CountClicks("ReturnButton");
-    ShowPage("ResultPages", 2);
-    PlaceControl("ResultPages", {0, 101, 623, 495});
+    const auto clicks = CountClicks(kReturnButton);
+    ShowPage(kResultPages, kHelpPageNumber);
+    PlaceControl(kResultPages, {0, 101, 623, 495});
     PumpEvents();
-    MouseClickAt(ScreenCentre(Control<wxButton>("ReturnButton")));
+    MouseClickAt(ScreenCentre(Control<wxButton>(kReturnButton)));
     EXPECT_TRUE(PumpUntil([clicks] { return *clicks == 1; }));
 }
 

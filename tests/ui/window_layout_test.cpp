@@ -65,8 +65,6 @@ bool EventFits(EventKind event, ControlKind kind) {
             return kind == ControlKind::ListView;
         case EventKind::LeftButtonUp:
             return kind == ControlKind::PicBox;
-        case EventKind::MenuChosen:
-            return false;
     }
     return false;
 }
@@ -74,32 +72,25 @@ bool EventFits(EventKind event, ControlKind kind) {
 TEST(WindowLayout, EveryBindingNamesAControlThatCanRaiseItsEvent) {
     for (const EventBinding& binding : Layout().bindings) {
         EXPECT_NE(binding.handler, nullptr) << binding.control;
-        if (binding.event == EventKind::MenuChosen) {
-            const auto& items = Layout().menu_items;
-            EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const MenuItemRow& item) {
-                return item.menu == binding.control && item.text == binding.menu_item;
-            })) << binding.control;
-            continue;
-        }
         const ControlRow* control = Find(binding.control);
         ASSERT_NE(control, nullptr) << binding.control;
         EXPECT_TRUE(EventFits(binding.event, control->kind)) << binding.control;
-        EXPECT_TRUE(binding.menu_item.empty()) << binding.control;
     }
 }
 
 TEST(WindowLayout, EveryMenuItemAndEveryOptionHasExactlyOneHandler) {
-    std::map<std::string, int> handlers;
-    for (const EventBinding& binding : Layout().bindings) {
-        ++handlers[std::string(binding.control) + "/" + std::string(binding.menu_item)];
-    }
+    std::map<std::string, int> items;
     for (const MenuItemRow& item : Layout().menu_items) {
-        EXPECT_EQ((handlers[std::string(item.menu) + "/" + std::string(item.text)]), 1)
-            << item.text;
+        EXPECT_NE(item.handler, nullptr) << item.text;
+        EXPECT_EQ(++items[std::string(item.menu) + "/" + std::string(item.text)], 1) << item.text;
+    }
+    std::map<std::string_view, int> handlers;
+    for (const EventBinding& binding : Layout().bindings) {
+        ++handlers[binding.control];
     }
     for (const ControlRow& row : Layout().controls) {
         if (row.kind == ControlKind::RadioBox || row.kind == ControlKind::Button) {
-            EXPECT_EQ(handlers[std::string(row.name) + "/"], 1) << row.name;
+            EXPECT_EQ(handlers[row.name], 1) << row.name;
         }
     }
 }

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tests/e2e/child_process.h"
-#include "tests/e2e/program_session.h"
+#include "tests/support/child_process.h"
+#include "tests/support/program_session.h"
 
 namespace {
 

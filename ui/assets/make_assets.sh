@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes the window's pictures with ImageMagick: banner.jpg (623 x 88) and icon.png (48 x 48,
-# 32-bit). They are committed; the build embeds them and never runs this script.
+# Makes the window's pictures with ImageMagick: banner.jpg (623 x 88), icon.png (48 x 48,
+# 32-bit) and the icon in the sizes of the installed theme (icons/). They are committed; the
+# build embeds or installs them and never runs this script.
 set -euo pipefail
 cd "$(dirname "$0")"
 title_font=/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf
@@ -27,8 +28,29 @@ convert -size 623x88 gradient:'#d4ecfa'-'#e3f5dc' \
     -annotate +240+64 '覆盖148家国内外快递公司' \
     -quality 90 -strip banner.jpg
 
-convert -size 48x48 xc:none \
-    -fill '#1f5fb0' -draw 'roundrectangle 2,6 45,43 7,7' \
-    -fill '#9ccbea' -draw 'polygon 2,18 24,28 45,18 45,22 24,32 2,22' \
-    -fill '#ffffff' -font "$title_font" -pointsize 24 -annotate +13+37 'P' \
-    -depth 8 -define png:color-type=6 -strip icon.png
+# The icon, drawn on a 48-pixel grid scaled to size: icon.png for the window (48), and the
+# other sizes a desktop menu uses under icons/, for the installed hicolor theme.
+icon() {
+    local size=$1 output=$2
+    local s
+    s=$(awk -v n="$size" 'BEGIN { printf "%.4f", n / 48 }')
+    at() { awk -v s="$s" -v list="$*" 'BEGIN {
+        n = split(list, v, " "); out = ""
+        for (i = 1; i <= n; i++) {
+            split(v[i], xy, ","); p = sprintf("%g", xy[1] * s)
+            if (2 in xy) p = p "," sprintf("%g", xy[2] * s)
+            out = out (i > 1 ? " " : "") p; delete xy
+        }
+        print out }'; }
+    convert -size "${size}x${size}" xc:none \
+        -fill '#1f5fb0' -draw "roundrectangle $(at 2,6 45,43 7,7)" \
+        -fill '#9ccbea' -draw "polygon $(at 2,18 24,28 45,18 45,22 24,32 2,22)" \
+        -fill '#ffffff' -font "$title_font" -pointsize "$(at 24)" -annotate "+$(at 13)+$(at 37)" 'P' \
+        -depth 8 -define png:color-type=6 -strip "$output"
+}
+
+icon 48 icon.png
+mkdir -p icons
+for size in 16 24 32 64 128 256; do
+    icon "$size" "icons/parcelio-$size.png"
+done

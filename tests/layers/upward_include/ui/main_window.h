@@ -1,0 +1,3 @@
+#pragma once
+
+#include "text/text_ops.h"

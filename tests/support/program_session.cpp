@@ -1,0 +1,146 @@
+#include "tests/support/program_session.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "tests/support/temp_folder.h"
+#include "tests/support/x_input.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWindowLimitSeconds = 60;
+constexpr int kDialogLimitSeconds = 10;
+constexpr int kConfirmAttempts = 10;
+constexpr int kLooksPerConfirm = 20;
+constexpr char kMainWindowTitle[] = "^Parceliov1\\.4$";
+
+bool FileDialogShows() {
+    return WindowShows(kFileDialogTitle);
+}
+
+// Empties the file name box of a dialog: Wine's dialogs show the last file's name there, and
+// typing does not replace it.
+void ClearDialogName(const std::string& dialog) {
+#ifdef PARCELIO_E2E_UNDER_WINE
+    PressKeysIn(dialog, "End shift+Home BackSpace");
+#else
+    static_cast<void>(dialog);
+#endif
+}
+
+// The path as typed into a file dialog: under Wine a Windows path on drive Z:, which Wine maps
+// to the root folder.
+std::string DialogPath(const fs::path& file) {
+#ifdef PARCELIO_E2E_UNDER_WINE
+    std::string path = "Z:" + file.string();
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+#else
+    return file.string();
+#endif
+}
+
+// Presses Return in the dialog until done holds: the dialog may still be busy with the typed
+// path (completing it, listing its folder) and then takes no Return.
+bool ConfirmDialog(const std::string& dialog, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < kConfirmAttempts; ++attempt) {
+        PressKeysIn(dialog, "Return");
+        for (int look = 0; look < kLooksPerConfirm; ++look) {
+            if (done()) {
+                return true;
+            }
+            PauseBriefly();
+        }
+    }
+    return done();
+}
+
+}  // namespace
+
+ProgramSession::ProgramSession(const FixtureService& service)
+    : error_file_(OutputFolder("stderr") / ("program-" + std::to_string(service.Port()))) {
+    child_ = StartProgram(PARCELIO_PROGRAM, {"PARCELIO_TRACKING_HOST=" + service.HostAndPort()},
+                          error_file_);
+    if (child_) {
+        window_ = FindWindow(kMainWindowTitle, kWindowLimitSeconds);
+    }
+}
+
+ProgramSession::~ProgramSession() {
+    if (child_) {
+        KillProgram(*child_);
+    }
+}
+
+void ProgramSession::Click(WindowPoint point, int button) const {
+    ClickAt(window_, point.x, point.y, button);
+}
+
+void ProgramSession::Type(const std::string& text) const {
+    TypeInto(window_, text);
+}
+
+std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
+                                                      const fs::path& file) const {
+    Click(list);  // the list takes the focus, so keys for a menu that does not show go nowhere
+    Click(list, 3);
+    PressKeys("Down Down Return");
+    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+    if (dialog.empty()) {
+        return std::nullopt;
+    }
+    PressKeysIn(dialog, "ctrl+a");
+    ClearDialogName(dialog);
+    TypeInto(dialog, DialogPath(file));
+    if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
+        return std::nullopt;
+    }
+    return TempFolder::FileContent(file);
+}
+
+bool ProgramSession::ImportNumbers(const fs::path& file) const {
+    Click(kImportLink);
+    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+    if (dialog.empty()) {
+        return false;
+    }
+    ClearDialogName(dialog);
+    TypeInto(dialog, DialogPath(file));
+    return ConfirmDialog(dialog, [] { return !FileDialogShows(); });
+}
+
+std::optional<int> ProgramSession::CloseAndWait(int limit_seconds) {
+    PressKeysIn(window_, "Escape");
+    std::optional<int> status = WaitForExit(*child_, limit_seconds);
+    child_.reset();
+    return status;
+}
+
+std::string ProgramSession::ErrorOutput() const {
+    return TempFolder::FileContent(error_file_);
+}
+
+bool HasSanitizerReport(const std::string& error_output) {
+    return error_output.find("Sanitizer") != std::string::npos ||
+           error_output.find("runtime error") != std::string::npos;
+}
+
+bool WaitForRequests(const FixtureService& service, std::size_t count, int limit_seconds) {
+    for (int round = 0; round < limit_seconds * 10 && service.RequestCount() < count; ++round) {
+        PauseBriefly();
+    }
+    return service.RequestCount() >= count;
+}
+
+fs::path OutputFolder(const std::string& name) {
+    const fs::path folder = fs::path(PARCELIO_E2E_OUTPUT_DIR) / name;
+    fs::create_directories(folder);
+    return folder;
+}
+
+fs::path FreshOutputFolder(const std::string& name) {
+    fs::remove_all(fs::path(PARCELIO_E2E_OUTPUT_DIR) / name);
+    return OutputFolder(name);
+}

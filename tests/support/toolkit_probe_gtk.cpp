@@ -1,0 +1,54 @@
+// GTK: sizes and states as GTK has them.
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+#include <wx/choice.h>
+#include <wx/menu.h>
+#include <wx/window.h>
+
+#include "tests/support/toolkit_probe.h"
+
+wxSize NaturalSize(wxWindow& control) {
+    GtkRequisition natural{};
+    gtk_widget_get_preferred_size(control.GetHandle(), nullptr, &natural);
+    return {natural.width, natural.height};
+}
+
+int NaturalHeightForWidth(wxWindow& control, int width) {
+    int natural = 0;
+    gtk_widget_get_preferred_height_for_width(control.GetHandle(), width, nullptr, &natural);
+    return natural;
+}
+
+bool MenuItemTextFits(wxMenuItem& item) {
+    GtkWidget* label = gtk_bin_get_child(GTK_BIN(item.GetMenuItem()));
+    if (label == nullptr || !gtk_widget_get_mapped(label)) {
+        return false;
+    }
+    GtkAllocation given{};
+    gtk_widget_get_allocation(label, &given);
+    GtkRequisition natural{};
+    gtk_widget_get_preferred_size(label, nullptr, &natural);
+    return given.width >= natural.width && given.height >= natural.height;
+}
+
+bool DropDownIsOpen(wxChoice& box) {
+    gboolean shown = FALSE;
+    g_object_get(G_OBJECT(box.GetHandle()), "popup-shown", &shown, nullptr);
+    return shown != FALSE;
+}
+
+void StopToolkitAnimations() {
+    g_object_set(gtk_settings_get_default(), "gtk-enable-animations", FALSE, "gtk-cursor-blink",
+                 FALSE, nullptr);
+}
+
+void GiveWindowTheKeyboard(wxWindow& window) {
+    GdkWindow* gdk_window = gtk_widget_get_window(window.GetHandle());
+    XSetInputFocus(GDK_WINDOW_XDISPLAY(gdk_window), GDK_WINDOW_XID(gdk_window), RevertToParent,
+                   CurrentTime);
+    XFlush(GDK_WINDOW_XDISPLAY(gdk_window));
+}
+
+bool LooksActive(wxWindow& window) {
+    return (gtk_widget_get_state_flags(window.GetHandle()) & GTK_STATE_FLAG_BACKDROP) == 0;
+}
