@@ -17,18 +17,31 @@ void RunXdotool(const std::string& arguments) {
     CommandOutput("xdotool " + arguments);
 }
 
+// The first visible window whose title matches title_pattern; empty when none does. GTK stores a
+// title that the C locale cannot encode (a Chinese one) only in _NET_WM_NAME, which xdotool's
+// name search does not read, so both title properties are read here.
+std::string VisibleWindowTitled(const std::string& title_pattern) {
+    return CommandOutput(
+        "for w in $(xdotool search --onlyvisible --class . 2>/dev/null); do"
+        " LC_ALL=C.UTF-8 xprop -id \"$w\" -notype _NET_WM_NAME WM_NAME 2>/dev/null"
+        " | sed -n 's/^[A-Z_]* = \"\\(.*\\)\"$/\\1/p' | LC_ALL=C grep -qE " +
+        Quoted(title_pattern) + " && { echo \"$w\"; break; }; done");
+}
+
 }  // namespace
 
 std::string FindWindow(const std::string& title_pattern, int limit_seconds) {
-    return CommandOutput("timeout " + std::to_string(limit_seconds) +
-                         " xdotool search --sync --onlyvisible --name " + Quoted(title_pattern) +
-                         " 2>/dev/null | head -n 1");
+    std::string window = VisibleWindowTitled(title_pattern);
+    // A look takes a pause of a tenth of a second and some more for the commands.
+    for (int look = 0; window.empty() && look < limit_seconds * 10; ++look) {
+        PauseBriefly();
+        window = VisibleWindowTitled(title_pattern);
+    }
+    return window;
 }
 
 bool WindowShows(const std::string& title_pattern) {
-    return !CommandOutput("xdotool search --onlyvisible --name " + Quoted(title_pattern) +
-                          " 2>/dev/null")
-                .empty();
+    return !VisibleWindowTitled(title_pattern).empty();
 }
 
 void ClickAt(const std::string& window, int x, int y, int button) {
