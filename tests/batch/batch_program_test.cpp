@@ -4,28 +4,18 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <gtest/gtest.h>
 
 #include "tests/batch/batch_process.h"
 #include "tests/support/fixture_service.h"
+#include "tests/support/literals.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
-
-std::string Utf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 class BatchProgram : public testing::Test {
   protected:
@@ -155,7 +145,7 @@ TEST_F(BatchProgram, WritesTheOutputFileWholeInPlaceOfTheOldOne) {
     const BatchOutcome outcome = Run({"--courier", "ems", "-o", result.string()}, "111\r\n222");
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.output, "");
-    EXPECT_EQ(ReadFile(result), "111 t2 111 latest\r\n222 -- 单号不存在\r\n");
+    EXPECT_EQ(TempFolder::FileContent(result), "111 t2 111 latest\r\n222 -- 单号不存在\r\n");
     EXPECT_EQ(TempFolder::Names(OutputFolder()), Strings{"result.txt"});
 }
 
@@ -221,7 +211,8 @@ TEST_F(BatchProgram, ShowsAProgressLineOnATerminal) {
         TerminalTranscript({"--courier", "ems", "-o", result.string(), list.string()}, {host_});
     EXPECT_NE(shown.find("3/3 numbers, 1 failed, "), std::string::npos) << shown;
     EXPECT_NE(shown.find("/s, 0:00 left"), std::string::npos) << shown;
-    EXPECT_EQ(ReadFile(result), "111 t2 111 latest\r\n222 -- 单号不存在\r\n444 t2 444 latest\r\n");
+    EXPECT_EQ(TempFolder::FileContent(result),
+              "111 t2 111 latest\r\n222 -- 单号不存在\r\n444 t2 444 latest\r\n");
 }
 
 class InterruptedRun : public BatchProgram, public testing::WithParamInterface<bool> {};
@@ -247,7 +238,7 @@ TEST_P(InterruptedRun, LeavesNoHalfWrittenOutputFile) {
     EXPECT_LT(service_.RequestCount(), 200u);
     if (file_existed) {
         EXPECT_EQ(TempFolder::Names(OutputFolder()), Strings{"result.txt"});
-        EXPECT_EQ(ReadFile(result), "old content\r\n");
+        EXPECT_EQ(TempFolder::FileContent(result), "old content\r\n");
     } else {
         EXPECT_TRUE(TempFolder::Names(OutputFolder()).empty());
     }
