@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <wx/app.h>
@@ -106,6 +107,8 @@ int ProgramEntry() {
     char program[] = "parcelio";
     char* argv[] = {program, nullptr};
     if (!StartUserInterface(argc, argv)) {
+        // Without the window system nothing can be shown: say why where a starter can read it.
+        std::fputs("parcelio: the window system could not be started\n", stderr);
         return 1;
     }
     CourierCatalogue.clear();
