@@ -20,6 +20,9 @@ std::optional<ChildProcess> StartProgram(const std::string& program,
 // did not end normally or in time, and then it is killed.
 std::optional<int> WaitForExit(const ChildProcess& child, int limit_seconds);
 
+// Whether the child has ended; it stays to be waited for.
+bool HasEnded(const ChildProcess& child);
+
 // Ends the child at once if it still runs.
 void KillProgram(const ChildProcess& child);
 

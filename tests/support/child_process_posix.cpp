@@ -61,6 +61,12 @@ std::optional<int> WaitForExit(const ChildProcess& child, int limit_seconds) {
     return std::nullopt;
 }
 
+bool HasEnded(const ChildProcess& child) {
+    siginfo_t info{};
+    return waitid(P_PID, static_cast<id_t>(child.pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == child.pid;
+}
+
 void KillProgram(const ChildProcess& child) {
     if (kill(child.pid, SIGKILL) == 0) {
         waitpid(child.pid, nullptr, 0);

@@ -64,7 +64,10 @@ ProgramSession::ProgramSession(const FixtureService& service)
     child_ = StartProgram(PARCELIO_PROGRAM, {"PARCELIO_TRACKING_HOST=" + service.HostAndPort()},
                           error_file_);
     if (child_) {
-        window_ = FindWindow(kMainWindowTitle, kWindowLimitSeconds);
+        // A program that ended (its window system refused it, say) shows no window: its
+        // standard error tells why, at once.
+        window_ =
+            FindWindow(kMainWindowTitle, kWindowLimitSeconds, [this] { return HasEnded(*child_); });
     }
 }
 

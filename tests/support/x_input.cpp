@@ -1,5 +1,12 @@
 #include "tests/support/x_input.h"
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <regex.h>
+
+#include <memory>
+#include <optional>
+
 #include "tests/support/child_process.h"
 
 namespace {
@@ -17,23 +24,99 @@ void RunXdotool(const std::string& arguments) {
     CommandOutput("xdotool " + arguments);
 }
 
-// The first visible window whose title matches title_pattern; empty when none does. GTK stores a
-// title that the C locale cannot encode (a Chinese one) only in _NET_WM_NAME, which xdotool's
-// name search does not read, so both title properties are read here.
+// One connection to the X server for every look at its windows, kept for the test program's
+// life: a command per look opened several connections ten times a second, and the server then
+// refused now and then the program's own connection at its start.
+Display* Connection() {
+    static Display* const display = XOpenDisplay(nullptr);
+    return display;
+}
+
+// A window may vanish between listing it and reading it; that is no fault of the test.
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// The window's title as set by its program: GTK and Wine store a title that the C locale cannot
+// encode (a Chinese one) only in _NET_WM_NAME, in UTF-8; WM_NAME is read when that is missing.
+std::string WindowTitle(Display* display, Window window) {
+    const Atom utf8_name = XInternAtom(display, "_NET_WM_NAME", False);
+    for (const Atom name : {utf8_name, static_cast<Atom>(XA_WM_NAME)}) {
+        Atom type = None;
+        int format = 0;
+        unsigned long length = 0;
+        unsigned long remaining = 0;
+        unsigned char* value = nullptr;
+        const int read = XGetWindowProperty(display, window, name, 0, 1024, False, AnyPropertyType,
+                                            &type, &format, &length, &remaining, &value);
+        const std::unique_ptr<unsigned char, int (*)(void*)> owned(value, XFree);
+        if (read == Success && value != nullptr && format == 8) {
+            return std::string(reinterpret_cast<const char*>(value), length);
+        }
+    }
+    return {};
+}
+
+bool Viewable(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0 &&
+           attributes.map_state == IsViewable;
+}
+
+// The first viewable window under parent, in stacking order from the bottom and depth first,
+// whose title the compiled pattern matches.
+std::optional<Window> ViewableWindowMatching(Display* display, Window parent,
+                                             const regex_t& pattern) {
+    Window root = None;
+    Window grandparent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, parent, &root, &grandparent, &children, &count) == 0) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
+    for (unsigned int index = 0; index < count; ++index) {
+        const Window child = children[index];
+        if (!Viewable(display, child)) {
+            continue;
+        }
+        if (regexec(&pattern, WindowTitle(display, child).c_str(), 0, nullptr, 0) == 0) {
+            return child;
+        }
+        if (const std::optional<Window> found = ViewableWindowMatching(display, child, pattern)) {
+            return found;
+        }
+    }
+    return std::nullopt;
+}
+
+// The first viewable window whose title matches title_pattern (an extended regular expression,
+// matched byte by byte); empty when none does.
 std::string VisibleWindowTitled(const std::string& title_pattern) {
-    return CommandOutput(
-        "for w in $(xdotool search --onlyvisible --class . 2>/dev/null); do"
-        " LC_ALL=C.UTF-8 xprop -id \"$w\" -notype _NET_WM_NAME WM_NAME 2>/dev/null"
-        " | sed -n 's/^[A-Z_]* = \"\\(.*\\)\"$/\\1/p' | LC_ALL=C grep -qE " +
-        Quoted(title_pattern) + " && { echo \"$w\"; break; }; done");
+    Display* const display = Connection();
+    regex_t pattern;
+    if (display == nullptr ||
+        regcomp(&pattern, title_pattern.c_str(), REG_EXTENDED | REG_NOSUB) != 0) {
+        return {};
+    }
+    const auto previous = XSetErrorHandler(IgnoreXError);
+    const std::optional<Window> found =
+        ViewableWindowMatching(display, DefaultRootWindow(display), pattern);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    regfree(&pattern);
+    return found ? std::to_string(*found) : std::string();
 }
 
 }  // namespace
 
-std::string FindWindow(const std::string& title_pattern, int limit_seconds) {
+std::string FindWindow(const std::string& title_pattern, int limit_seconds,
+                       const std::function<bool()>& give_up) {
     std::string window = VisibleWindowTitled(title_pattern);
-    // A look takes a pause of a tenth of a second and some more for the commands.
     for (int look = 0; window.empty() && look < limit_seconds * 10; ++look) {
+        if (give_up && give_up()) {
+            break;
+        }
         PauseBriefly();
         window = VisibleWindowTitled(title_pattern);
     }

@@ -3,11 +3,14 @@
 // explicitly before it is typed into.
 #pragma once
 
+#include <functional>
 #include <string>
 
-// The X window id of the visible window whose title matches title_pattern (a regular
-// expression), waiting up to limit_seconds for it to show; empty when none shows.
-std::string FindWindow(const std::string& title_pattern, int limit_seconds);
+// The X window id of the visible window whose title matches title_pattern (an extended regular
+// expression), waiting up to limit_seconds for it to show, or until give_up holds; empty when
+// none shows.
+std::string FindWindow(const std::string& title_pattern, int limit_seconds,
+                       const std::function<bool()>& give_up = {});
 
 // Whether a visible window's title matches title_pattern now.
 bool WindowShows(const std::string& title_pattern);
