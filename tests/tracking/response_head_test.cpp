@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/header_lines.h"
+
 namespace {
 
 struct HeadCase {
@@ -12,14 +14,6 @@ struct HeadCase {
     std::string head;
     bool sound;
 };
-
-std::string Lines(int count, std::size_t value_length) {
-    std::string lines;
-    for (int i = 0; i < count; ++i) {
-        lines += "X-Line-" + std::to_string(i) + ": " + std::string(value_length, 'v') + "\r\n";
-    }
-    return lines;
-}
 
 TEST(ResponseHeadIsSound, TakesHttp1StatusLinesWithinTheSizes) {
     const std::vector<HeadCase> cases = {
@@ -36,8 +30,8 @@ TEST(ResponseHeadIsSound, TakesHttp1StatusLinesWithinTheSizes) {
         {"status of two digits", "HTTP/1.1 20 OK\r\n\r\n", false},
         {"status of four digits", "HTTP/1.1 2000 OK\r\n\r\n", false},
         {"binary garbage", std::string("\x01\xFF\x00\x80garbage\r\n\r\n", 15), false},
-        {"many short lines", "HTTP/1.1 200 OK\r\n" + Lines(10000, 4) + "\r\n", true},
-        {"a head over 300 KiB", "HTTP/1.1 200 OK\r\n" + Lines(10000, 40) + "\r\n", false},
+        {"many short lines", "HTTP/1.1 200 OK\r\n" + ManyHeaderLines(10000, 4) + "\r\n", true},
+        {"a head over 300 KiB", "HTTP/1.1 200 OK\r\n" + ManyHeaderLines(10000, 40) + "\r\n", false},
         {"a line of 100 KiB", "HTTP/1.1 200 OK\r\nX: " + std::string(100 * 1024 - 3, 'v') + "\r\n",
          true},
         {"a line over 100 KiB",
