@@ -4,11 +4,11 @@
 
 #include <wx/filedlg.h>
 #include <wx/frame.h>
-#include <wx/msgdlg.h>
 
 #include "ui/toolkit/control_names.h"
 #include "ui/toolkit/control_registry.h"
 #include "ui/toolkit/gbk_text.h"
+#include "ui/toolkit/message_box.h"
 
 namespace fs = std::filesystem;
 
@@ -43,11 +43,11 @@ long DialogStyle(FileDialogKind kind) {
 }
 
 // The dialog asked about the name as typed; the file it becomes after the dialog is asked about
-// here. Yes replaces it.
+// here. Yes replaces it; No, or a box that could not be shown, does not.
 bool ReplaceConfirmed(const fs::path& path, wxWindow& parent) {
     const wxString question = ToToolkitPath(path.filename()) + GbkToWx(kReplaceQuestion);
-    return wxMessageBox(question, GbkToWx(kReplaceTitle), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
-                        &parent) == wxYES;
+    return ShowMessageBox(MessageBoxKind::ReplaceQuery, question, GbkToWx(kReplaceTitle),
+                          &parent) == MessageBoxAnswer::Yes;
 }
 
 }  // namespace

@@ -12,11 +12,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "tracking/fetch_control.h"
+#include "tracking/response_head.h"
 #include "tracking/tracking_request.h"
 #include "tracking/wire_address.h"
 
@@ -30,11 +33,10 @@ constexpr DWORD kMaxPassword = 128;
 constexpr DWORD kMaxObject = 2048;
 constexpr DWORD kLargestReadSize = 102400;
 constexpr DWORD kReadSizeWithoutLength = 10240;
-constexpr DWORD kContentLengthBufferSize = 32;
+constexpr DWORD kHeaderBufferSize = 256;
 constexpr char kAdditionalHeaders[] = "Accept: */*\r\n\r\n";
 constexpr long long kMillisecondsPerSecond = 1000;
 constexpr int kMaxRedirects = 10;
-constexpr DWORD kFirstLocationBufferSize = 2084;
 
 using Clock = std::chrono::steady_clock;
 
@@ -117,19 +119,47 @@ void UseSystemProxy(HINTERNET root, HINTERNET connection) {
     InternetSetOptionA(connection, INTERNET_OPTION_PROXY_PASSWORD, empty, 0);
 }
 
-// The announced Content-Length plus one, so that the last read returns nothing at once.
-DWORD ReadSize(HINTERNET request) {
-    char length_text[kContentLengthBufferSize] = {};
-    DWORD size = sizeof length_text;
-    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, length_text, &size, nullptr)) {
-        return kReadSizeWithoutLength;
+// A text header of the reply; nullopt when it has none.
+std::optional<Text> HeaderText(HINTERNET request, DWORD header) {
+    Text text(kHeaderBufferSize, '\0');
+    DWORD size = kHeaderBufferSize;
+    if (!HttpQueryInfoA(request, header, text.data(), &size, nullptr)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+            return std::nullopt;
+        }
+        text.assign(size + 1, '\0');
+        size += 1;
+        if (!HttpQueryInfoA(request, header, text.data(), &size, nullptr)) {
+            return std::nullopt;
+        }
+    }
+    text.resize(size);
+    return text;
+}
+
+// The body length the head announces: none without a Content-Length that is a number, or with
+// a transfer encoding (which delimits the body instead). WinINet reads on past it when the
+// connection carries more, as after a length shorter than the body.
+std::optional<unsigned long long> DeclaredLength(HINTERNET request) {
+    const std::optional<Text> length_text = HeaderText(request, HTTP_QUERY_CONTENT_LENGTH);
+    if (!length_text || HeaderText(request, HTTP_QUERY_TRANSFER_ENCODING)) {
+        return std::nullopt;
     }
     unsigned long long length = 0;
-    const auto [end, error] = std::from_chars(length_text, length_text + size, length);
-    if (error != std::errc() || length == 0) {
+    const char* const end = length_text->data() + length_text->size();
+    const auto [stop, error] = std::from_chars(length_text->data(), end, length);
+    if (error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return length;
+}
+
+// The announced length plus one, so that the last read returns nothing at once.
+DWORD ReadSize(std::optional<unsigned long long> declared) {
+    if (!declared || *declared == 0) {
         return kReadSizeWithoutLength;
     }
-    return static_cast<DWORD>(std::min<unsigned long long>(length + 1, kLargestReadSize));
+    return static_cast<DWORD>(std::min<unsigned long long>(*declared + 1, kLargestReadSize));
 }
 
 // The request of one fetch, closed once: by the fetch, or earlier by its guard.
@@ -146,16 +176,18 @@ void CloseRequest(GuardedRequest& request) {
     }
 }
 
-// Reads until the end, a failed read or a transfer below 1 byte/s for the low-speed time (true:
-// what arrived is the body), or until the body is over the cap, the fetch is over its time or
-// aborted (false). Each read takes only the bytes already there, at most the read size, so that
-// a read that fails later keeps what arrived before it; the receive time-out ends a read that
-// waits for bytes longer than the low-speed time.
+// Reads until the end, the announced length, a failed read or a transfer below 1 byte/s for the
+// low-speed time (true: what arrived is the body), or until the body is over the cap, the fetch
+// is over its time or aborted (false). Each read takes only the bytes already there, at most the
+// read size, so that a read that fails later keeps what arrived before it; the receive time-out
+// ends a read that waits for bytes longer than the low-speed time.
 bool ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point deadline,
               ByteArray& body) {
-    const DWORD read_size = ReadSize(request);
+    const std::optional<unsigned long long> declared = DeclaredLength(request);
+    const DWORD read_size = ReadSize(declared);
     const std::size_t max_body_bytes =
         static_cast<std::size_t>(std::max(limits.max_body_bytes, 0LL));
+    const unsigned long long body_end = declared.value_or(ULLONG_MAX);
     ByteArray buffer(read_size);
     Clock::time_point window_start = Clock::now();
     std::size_t window_bytes = 0;
@@ -163,13 +195,17 @@ bool ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point de
         if (FetchesAborted() || Clock::now() >= deadline) {
             return false;
         }
+        if (body.size() >= body_end) {
+            return true;
+        }
         DWORD available = 0;
         if (!InternetQueryDataAvailable(request, &available, 0, 0) || available == 0) {
             return true;
         }
+        const DWORD wanted = static_cast<DWORD>(
+            std::min<unsigned long long>(std::min(available, read_size), body_end - body.size()));
         DWORD received = 0;
-        if (!InternetReadFile(request, buffer.data(), std::min(available, read_size), &received) ||
-            received == 0) {
+        if (!InternetReadFile(request, buffer.data(), wanted, &received) || received == 0) {
             return true;
         }
         if (received > max_body_bytes - body.size()) {
@@ -188,25 +224,12 @@ bool ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point de
     }
 }
 
-// WinINet takes some malformed status lines for a reply without a head and hands out what
-// follows as the body; libcurl refuses them, and so does this check: HTTP/1.0 or 1.1 and a
-// three-digit status.
+// WinINet takes a reply without a status line for one without a head (HTTP/0.9) and hands out
+// what follows as the body, takes malformed status lines, and reads heads of any size; libcurl
+// refuses them, and so does this check of the head as it arrived.
 bool HeadIsSound(HINTERNET request) {
-    char version[16] = {};
-    DWORD size = sizeof version;
-    if (!HttpQueryInfoA(request, HTTP_QUERY_VERSION, version, &size, nullptr)) {
-        return false;
-    }
-    const std::string_view version_text(version, size);
-    DWORD status = 0;
-    size = sizeof status;
-    if ((version_text != "HTTP/1.0" && version_text != "HTTP/1.1") ||
-        !HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
-                        nullptr) ||
-        status < 100 || status > 999) {
-        return false;
-    }
-    return true;
+    const std::optional<Text> raw_head = HeaderText(request, HTTP_QUERY_RAW_HEADERS_CRLF);
+    return raw_head && ResponseHeadIsSound(*raw_head);
 }
 
 bool IsRedirect(HINTERNET request) {
@@ -217,24 +240,6 @@ bool IsRedirect(HINTERNET request) {
         return false;
     }
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
-// The Location header of a response; empty when it has none.
-Text LocationOf(HINTERNET request) {
-    Text location(kFirstLocationBufferSize, '\0');
-    DWORD size = kFirstLocationBufferSize;
-    if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) {
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
-            return {};
-        }
-        location.assign(size + 1, '\0');
-        size += 1;
-        if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) {
-            return {};
-        }
-    }
-    location.resize(size);
-    return location;
 }
 
 // The address a Location header points at, relative to the address it came from.
@@ -293,7 +298,9 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
                                        sizeof kAdditionalHeaders - 1, nullptr, 0) &&
                       HeadIsSound(request.handle);
     // A redirect without a Location header is an answer like any other.
-    const Text location = sent && IsRedirect(request.handle) ? LocationOf(request.handle) : "";
+    const Text location = sent && IsRedirect(request.handle)
+                              ? HeaderText(request.handle, HTTP_QUERY_LOCATION).value_or("")
+                              : "";
     const bool redirected = !location.empty();
     if (redirected) {
         outcome.redirect = RedirectTarget(address, location);

@@ -8,7 +8,6 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/init.h>
-#include <wx/msgdlg.h>
 
 #include "catalogue/courier_catalogue.h"
 #include "runs/current_type_code.h"
@@ -20,6 +19,7 @@
 #include "ui/toolkit/control_ops.h"
 #include "ui/toolkit/gbk_text.h"
 #include "ui/toolkit/layout_builder.h"
+#include "ui/toolkit/message_box.h"
 #include "ui/toolkit/picture_box.h"
 #include "ui/toolkit/status_bar.h"
 #include "ui/toolkit/toolkit_reports.h"
@@ -28,8 +28,11 @@
 
 namespace {
 
-void ShowFatalError(std::string_view reason) {
-    wxMessageBox(GbkToWx(FatalErrorText(reason)), GbkToWx(kProgramName), wxOK | wxICON_ERROR);
+// The error stream gets it as well: where no window can be made, the box cannot be shown either.
+void ShowFatalError(std::string_view reason, const char* reason_for_error_stream) {
+    std::fprintf(stderr, "parcelio: %s\n", reason_for_error_stream);
+    ShowMessageBox(MessageBoxKind::Error, GbkToWx(FatalErrorText(reason)), GbkToWx(kProgramName),
+                   nullptr);
 }
 
 // Whether every query worker ended within the bridge's wait when the window last closed.
@@ -54,6 +57,7 @@ Text FatalErrorText(std::string_view reason) {
 }
 
 bool StartUserInterface(int& argc, char** argv) {
+    SilenceToolkitStart();
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) {
         return false;
@@ -117,7 +121,7 @@ int ProgramEntry() {
     TakeTrackingHostFromEnvironment();
     wxFrame* window = OpenMainWindow();
     if (window == nullptr) {
-        ShowFatalError("载入启动窗口失败");
+        ShowFatalError("载入启动窗口失败", "the main window could not be made");
         EndUserInterface();
         return 1;
     }

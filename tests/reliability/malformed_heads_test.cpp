@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/header_lines.h"
 #include "tests/support/service_test.h"
 
 namespace {
@@ -14,14 +15,6 @@ const std::string kBody = "<html>body</html>";
 FixtureReply WithHead(const std::string& status_line, const std::string& headers = "") {
     return RawReply(status_line + "\r\n" + headers +
                     "Content-Length: " + std::to_string(kBody.size()) + "\r\n\r\n" + kBody);
-}
-
-std::string ManyHeaderLines(int count, std::size_t value_length) {
-    std::string lines;
-    for (int i = 0; i < count; ++i) {
-        lines += "X-Line-" + std::to_string(i) + ": " + std::string(value_length, 'v') + "\r\n";
-    }
-    return lines;
 }
 
 TEST_F(MalformedHeadsTest, MalformedStatusLines) {

@@ -1,5 +1,6 @@
-// The Windows build's window under Wine: its title and size at start-up, and screenshots of the
-// start-up window, the batch page and the help page for the documentation.
+// The Windows build's window under Wine: its title and size at start-up, screenshots of the
+// start-up window, the batch page and the help page for the documentation, and a start where no
+// window can be made.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -53,6 +54,19 @@ TEST(WindowUnderWine, ShowsTheMainWindowAndItsPages) {
     SaveScreenshot(program.Window(), "windows-help-page.png");
 
     EXPECT_EQ(program.CloseAndWait(30), 0);
+}
+
+// Started without a display, the program can make no window and no message box: it says why on
+// its error stream and ends with status 1, and the box it could not show is no failed check of
+// the toolkit's. The Wine server it may have started without a display ends before the next test.
+TEST(WindowUnderWine, StartWithoutADisplaySaysWhyAndEndsWithStatusOne) {
+    const std::string output =
+        CommandOutput("env -u DISPLAY PARCELIO_TRACKING_HOST=127.0.0.1:9 " PARCELIO_PROGRAM
+                      " 2>&1; echo \"status $?\"; " PARCELIO_WINE_IDLE);
+    EXPECT_NE(output.find("parcelio: the main window could not be made"), std::string::npos)
+        << output;
+    EXPECT_EQ(output.find("failed:"), std::string::npos) << output;
+    EXPECT_NE(output.find("status 1"), std::string::npos) << output;
 }
 
 }  // namespace

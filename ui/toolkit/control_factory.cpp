@@ -4,7 +4,6 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
-#include <wx/dcclient.h>
 #include <wx/frame.h>
 #include <wx/generic/statbmpg.h>
 #include <wx/html/htmlwin.h>
@@ -19,6 +18,7 @@
 #include "ui/toolkit/gbk_text.h"
 #include "ui/toolkit/group_box.h"
 #include "ui/toolkit/hypertext_box.h"
+#include "ui/toolkit/native_look.h"
 #include "ui/toolkit/picture_box.h"
 #include "ui/toolkit/song_face.h"
 
@@ -101,8 +101,8 @@ wxWindow* MakeTransparentLabel(const ControlRow& row, wxWindow& parent) {
         delete label;
         return nullptr;
     }
-    // Paints nothing: the caption below stays visible.
-    label->Bind(wxEVT_PAINT, [label](wxPaintEvent&) { const wxPaintDC validated(label); });
+    // The caption below stays visible.
+    label->Bind(wxEVT_PAINT, [label](wxPaintEvent&) { PaintSeeThroughLabel(*label); });
     return label;
 }
 
@@ -218,6 +218,7 @@ wxFrame* CreateFrame(const ControlRow& row) {
         Made<wxFrame>(nullptr, wxID_ANY, GbkToWx(row.text), Position(row), Size(row),
                       wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, Name(row));
     if (frame != nullptr) {
+        FitFrameColour(*frame);
         const wxBitmap icon = Picture(row);
         if (icon.IsOk()) {
             wxIcon frame_icon;

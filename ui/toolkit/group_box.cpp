@@ -3,6 +3,8 @@
 #include <wx/dcclient.h>
 #include <wx/statbox.h>
 
+#include "ui/toolkit/native_look.h"
+
 bool GroupBoxPanel::Create(wxWindow* parent, const wxString& caption, const wxPoint& position,
                            const wxSize& size, bool centred_caption, const wxString& name) {
     if (!wxPanel::Create(parent, wxID_ANY, position, size, wxBORDER_NONE, name)) {
@@ -13,6 +15,9 @@ bool GroupBoxPanel::Create(wxWindow* parent, const wxString& caption, const wxPo
     frame_ = new wxStaticBox(this, wxID_ANY, caption, wxPoint(0, 0), size,
                              centred_caption ? wxALIGN_CENTRE_HORIZONTAL : 0, wxString());
     frame_->SetCanFocus(false);
+    if (centred_caption) {
+        CentreFrameCaption(*frame_);
+    }
     // The whole box in its colour, caption row included, as a classic group box paints it.
     Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
         wxPaintDC dc(this);

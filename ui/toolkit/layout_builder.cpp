@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/html/htmlwin.h>
 #include <wx/menu.h>
@@ -123,6 +124,11 @@ void ApplyFonts(const WindowLayout& layout) {
         wxWindow* control = FindControl(row.name);
         if (row.font != FontChoice::Default && control != nullptr) {
             control->SetFont(MakeFont(row.font));
+        }
+        // A drop-down list takes its font's height (on Windows, and kept there once items are
+        // added): the layout's height again.
+        if (auto* list = dynamic_cast<wxChoice*>(control)) {
+            list->SetSize(wxSize(row.width, row.height));
         }
         if (auto* label = dynamic_cast<wxStaticText*>(control)) {
             FitLabelLinesToBox(*label);

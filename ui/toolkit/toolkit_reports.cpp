@@ -18,9 +18,15 @@ void WriteFailedCheck(const wxString& file, int line, const wxString& function,
 
 }  // namespace
 
+void SilenceToolkitStart() {
+    wxSetAssertHandler(WriteFailedCheck);
+    // The toolkit's start makes a log target of its own and shows what it holds when it drops
+    // it; with logging off on the main thread it holds nothing.
+    wxLog::EnableLogging(false);
+}
+
 void SilenceToolkitReports() {
-    // No log target at all, and none made on demand: messages of every thread go nowhere.
+    // The start turned making a target on demand back on: messages of every thread go nowhere.
     wxLog::DontCreateOnDemand();
     delete wxLog::SetActiveTarget(nullptr);
-    wxSetAssertHandler(WriteFailedCheck);
 }
