@@ -228,11 +228,12 @@ TEST_F(FetchUrlTest, RefusesAnObjectOverTwoThousandAndFortyEightCharacters) {
 }
 
 TEST_F(FetchUrlTest, GivesNothingForAFetchOverItsTotalTime) {
+    // Only the total time can end the trickle: the speed check looks at a span far longer.
     FetchLimits limits;
-    limits.low_speed_seconds = 1;
+    limits.low_speed_seconds = 60;
     limits.total_seconds = 2;
     SetFetchLimits(limits);
-    // A byte every 200 ms stays above the speed limit for the 20 s the whole body would take.
+    // A byte every 200 ms: the whole body would take 20 s.
     FixtureReply trickle = BodyReply(std::string(100, 'a'));
     trickle.framing = BodyFraming::kCloseDelimited;
     trickle.drip_bytes = 1;
