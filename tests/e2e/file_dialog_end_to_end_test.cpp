@@ -85,7 +85,7 @@ class FileDialogs : public testing::Test {
         for (int attempt = 0; attempt < 5 && dialog.empty(); ++attempt) {
             program.Click(kSingleResultList);
             program.Click(kSingleResultList, 3);
-            PressKeys("Down Down Return");
+            PressKeysInPopup("Down Down Return", kDialogLimitSeconds);
             dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
         }
         if (!dialog.empty()) {
@@ -171,7 +171,7 @@ TEST_F(FileDialogs, ACopiedRowIsReadByAnotherProgramWhileParcelioRuns) {
     QuerySingle(program);
     program.Click(kFirstSingleRow);
     program.Click(kFirstSingleRow, 3);
-    PressKeys("Down Return");  // "复制本条"
+    PressKeysInPopup("Down Return", kDialogLimitSeconds);  // "复制本条"
     EXPECT_TRUE(WaitFor([] {
         return CommandOutput("xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null") ==
                kFirstRow;

@@ -89,7 +89,7 @@ std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
                                                       const fs::path& file) const {
     Click(list);  // the list takes the focus, so keys for a menu that does not show go nowhere
     Click(list, 3);
-    PressKeys("Down Down Return");
+    PressKeysInPopup("Down Down Return", kDialogLimitSeconds);
     const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return std::nullopt;

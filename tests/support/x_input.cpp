@@ -90,6 +90,31 @@ std::optional<Window> ViewableWindowMatching(Display* display, Window parent,
     return std::nullopt;
 }
 
+// Whether a pop-up shows: a viewable top-level window that no window manager would handle.
+bool PopupShows() {
+    Display* const display = Connection();
+    if (display == nullptr) {
+        return false;
+    }
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    const auto previous = XSetErrorHandler(IgnoreXError);
+    bool shows = false;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
+        const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
+        for (unsigned int index = 0; index < count && !shows; ++index) {
+            XWindowAttributes attributes{};
+            shows = XGetWindowAttributes(display, children[index], &attributes) != 0 &&
+                    attributes.map_state == IsViewable && attributes.override_redirect;
+        }
+    }
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return shows;
+}
+
 // The first viewable window whose title matches title_pattern (an extended regular expression,
 // matched byte by byte); empty when none does.
 std::string VisibleWindowTitled(const std::string& title_pattern) {
@@ -140,6 +165,9 @@ void PressKeysIn(const std::string& window, const std::string& keys) {
     RunXdotool("windowfocus --sync " + window + " key --delay 50 " + keys);
 }
 
-void PressKeys(const std::string& keys) {
+void PressKeysInPopup(const std::string& keys, int limit_seconds) {
+    for (int look = 0; !PopupShows() && look < limit_seconds * 10; ++look) {
+        PauseBriefly();
+    }
     RunXdotool("key --delay 50 " + keys);
 }

@@ -24,5 +24,7 @@ void TypeInto(const std::string& window, const std::string& text);
 // Presses keys (xdotool key names, separated by spaces) in window, after giving it the focus.
 void PressKeysIn(const std::string& window, const std::string& keys);
 
-// Presses keys wherever the keyboard goes now (an open pop-up menu holds it).
-void PressKeys(const std::string& keys);
+// Waits up to limit_seconds for a pop-up window (a menu, an open drop-down list) to show, then
+// presses keys wherever the keyboard goes then (the pop-up holds it); keys pressed before the menu
+// shows would go to the window below.
+void PressKeysInPopup(const std::string& keys, int limit_seconds);
