@@ -7,6 +7,7 @@
 
 #include "tests/support/child_process.h"
 #include "tests/support/program_session.h"
+#include "tests/windows/picture_spots.h"
 
 namespace {
 
@@ -38,11 +39,6 @@ constexpr int kBoxTop = 146;
 constexpr int kBoxCaptionRows = 16;
 constexpr int kBoxRightInside = 590;
 constexpr int kLeftOfTheLabel = 30;
-
-std::string ColourAt(const std::string& picture, WindowPoint point) {
-    return CommandOutput("convert " + picture + " -format '%[pixel:p{" + std::to_string(point.x) +
-                         "," + std::to_string(point.y) + "}]' info:");
-}
 
 // The row of the box's top frame line: the first row of its caption rows that differs from the
 // one above the box, taken right of the caption.

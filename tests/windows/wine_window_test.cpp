@@ -7,6 +7,7 @@
 
 #include "tests/support/child_process.h"
 #include "tests/support/program_session.h"
+#include "tests/windows/picture_spots.h"
 
 namespace {
 
@@ -25,6 +26,32 @@ Geometry WindowGeometry(const std::string& window) {
         return at == std::string::npos ? 0 : std::stoi(shell.substr(at + key.size() + 1));
     };
     return {value("WIDTH"), value("HEIGHT")};
+}
+
+// A band of HelpText on the help page, in the X window's coordinates: the page lies at (0, 101),
+// the help box at (13, 173) on it and the label at (43, 18) in the box, 503 x 144.
+struct TextBand {
+    const char* what;
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+const TextBand kHelpTextBands[] = {
+    {"the first line, the single query heading", 56, 292, 150, 12},
+    // Right of the indented block's "注意：": with the font's own line spacing the box shows
+    // no more than that line and the empty line above it here.
+    {"the last line, below the note heading", 140, 414, 300, 22},
+};
+
+// Whether the band of picture holds a dark pixel: a character's stroke on the light page.
+bool BandShowsText(const std::string& picture, const TextBand& band) {
+    const std::string darkest =
+        CommandOutput("convert " + picture + " -crop " + std::to_string(band.width) + "x" +
+                      std::to_string(band.height) + "+" + std::to_string(band.x) + "+" +
+                      std::to_string(band.y) + " -colorspace gray -format '%[fx:minima]' info:");
+    return !darkest.empty() && std::stod(darkest) < 0.5;
 }
 
 // Lets the window draw, then saves it.
@@ -52,6 +79,14 @@ TEST(WindowUnderWine, ShowsTheMainWindowAndItsPages) {
 
     program.Click(kHelpLink);
     SaveScreenshot(program.Window(), "windows-help-page.png");
+    const std::string help_page = (OutputFolder("screenshots") / "windows-help-page.png").string();
+    for (const TextBand& band : kHelpTextBands) {
+        EXPECT_TRUE(BandShowsText(help_page, band)) << band.what;
+    }
+    // The lines are drawn on the help box's own colour: inside the label right of its lines as
+    // left of the label.
+    EXPECT_EQ(ColourAt(help_page, {550, 300}), ColourAt(help_page, {30, 350}))
+        << "inside HelpText, right of its lines";
 
     EXPECT_EQ(program.CloseAndWait(30), 0);
 }

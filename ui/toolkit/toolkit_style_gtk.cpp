@@ -1,19 +1,15 @@
-#include "ui/toolkit/toolkit_style.h"
+// GTK: the theme brought down to the layout's pixel sizes, and label lines set through Pango.
+#include <gtk/gtk.h>
 
 #include <cmath>
 
 #include <wx/stattext.h>
 #include <wx/tokenzr.h>
 
-#ifdef __WXGTK__
-// GTK only: the one place that talks to GTK directly.
-#include <gtk/gtk.h>
-
 #include "ui/toolkit/song_face.h"
-#endif
+#include "ui/toolkit/toolkit_style.h"
 
 void FitToolkitStyleToLayout() {
-#ifdef __WXGTK__
     // The layout gives every control the pixel size of the classic Windows controls, which draw
     // text with a 9-point font and little padding. GTK's theme pads buttons, entries and
     // drop-down lists far more, and its default font is larger, so captions would be clipped.
@@ -33,10 +29,8 @@ void FitToolkitStyleToLayout() {
                                               GTK_STYLE_PROVIDER(provider),
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(provider);
-#endif
 }
 
-#ifdef __WXGTK__
 namespace {
 
 wxString EscapedForMarkup(const wxString& text) {
@@ -60,10 +54,8 @@ wxString EscapedForMarkup(const wxString& text) {
 }
 
 }  // namespace
-#endif
 
 void FitLabelLinesToBox(wxStaticText& label) {
-#ifdef __WXGTK__
     if (label.GetBestSize().y <= label.GetSize().y) {
         return;
     }
@@ -93,7 +85,4 @@ void FitLabelLinesToBox(wxStaticText& label) {
                       : line_end;
     }
     label.SetLabelMarkup(markup + L"</span>");
-#else
-    static_cast<void>(label);
-#endif
 }
