@@ -4,8 +4,11 @@
 #include <X11/Xlib.h>
 #include <regex.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "tests/support/child_process.h"
 
@@ -32,10 +35,24 @@ Display* Connection() {
     return display;
 }
 
-// A window may vanish between listing it and reading it; that is no fault of the test.
-int IgnoreXError(Display*, XErrorEvent*) {
-    return 0;
-}
+// A window may vanish between listing it and reading it; that is no fault of the test. X errors
+// are ignored while one of these lives, and the last ones are waited for before it ends.
+class IgnoredXErrors {
+  public:
+    explicit IgnoredXErrors(Display* display)
+        : display_(display),
+          previous_(XSetErrorHandler([](Display*, XErrorEvent*) { return 0; })) {}
+    ~IgnoredXErrors() {
+        XSync(display_, False);
+        XSetErrorHandler(previous_);
+    }
+    IgnoredXErrors(const IgnoredXErrors&) = delete;
+    IgnoredXErrors& operator=(const IgnoredXErrors&) = delete;
+
+  private:
+    Display* display_;
+    XErrorHandler previous_;
+};
 
 // The window's title as set by its program: GTK and Wine store a title that the C locale cannot
 // encode (a Chinese one) only in _NET_WM_NAME, in UTF-8; WM_NAME is read when that is missing.
@@ -57,29 +74,33 @@ std::string WindowTitle(Display* display, Window window) {
     return {};
 }
 
-bool Viewable(Display* display, Window window) {
-    XWindowAttributes attributes{};
-    return XGetWindowAttributes(display, window, &attributes) != 0 &&
-           attributes.map_state == IsViewable;
+// The viewable children of parent, in stacking order from the bottom, with their attributes.
+std::vector<std::pair<Window, XWindowAttributes>> ViewableChildren(Display* display,
+                                                                   Window parent) {
+    Window root = None;
+    Window grandparent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::vector<std::pair<Window, XWindowAttributes>> viewable;
+    if (XQueryTree(display, parent, &root, &grandparent, &children, &count) == 0) {
+        return viewable;
+    }
+    const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
+    for (unsigned int index = 0; index < count; ++index) {
+        XWindowAttributes attributes{};
+        if (XGetWindowAttributes(display, children[index], &attributes) != 0 &&
+            attributes.map_state == IsViewable) {
+            viewable.emplace_back(children[index], attributes);
+        }
+    }
+    return viewable;
 }
 
 // The first viewable window under parent, in stacking order from the bottom and depth first,
 // whose title the compiled pattern matches.
 std::optional<Window> ViewableWindowMatching(Display* display, Window parent,
                                              const regex_t& pattern) {
-    Window root = None;
-    Window grandparent = None;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, parent, &root, &grandparent, &children, &count) == 0) {
-        return std::nullopt;
-    }
-    const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
-    for (unsigned int index = 0; index < count; ++index) {
-        const Window child = children[index];
-        if (!Viewable(display, child)) {
-            continue;
-        }
+    for (const auto& [child, attributes] : ViewableChildren(display, parent)) {
         if (regexec(&pattern, WindowTitle(display, child).c_str(), 0, nullptr, 0) == 0) {
             return child;
         }
@@ -96,23 +117,10 @@ bool PopupShows() {
     if (display == nullptr) {
         return false;
     }
-    Window root = None;
-    Window parent = None;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    const auto previous = XSetErrorHandler(IgnoreXError);
-    bool shows = false;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
-        const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
-        for (unsigned int index = 0; index < count && !shows; ++index) {
-            XWindowAttributes attributes{};
-            shows = XGetWindowAttributes(display, children[index], &attributes) != 0 &&
-                    attributes.map_state == IsViewable && attributes.override_redirect;
-        }
-    }
-    XSync(display, False);
-    XSetErrorHandler(previous);
-    return shows;
+    const IgnoredXErrors ignored(display);
+    const auto children = ViewableChildren(display, DefaultRootWindow(display));
+    return std::any_of(children.begin(), children.end(),
+                       [](const auto& child) { return child.second.override_redirect != 0; });
 }
 
 // The first viewable window whose title matches title_pattern (an extended regular expression,
@@ -124,11 +132,11 @@ std::string VisibleWindowTitled(const std::string& title_pattern) {
         regcomp(&pattern, title_pattern.c_str(), REG_EXTENDED | REG_NOSUB) != 0) {
         return {};
     }
-    const auto previous = XSetErrorHandler(IgnoreXError);
-    const std::optional<Window> found =
-        ViewableWindowMatching(display, DefaultRootWindow(display), pattern);
-    XSync(display, False);
-    XSetErrorHandler(previous);
+    std::optional<Window> found;
+    {
+        const IgnoredXErrors ignored(display);
+        found = ViewableWindowMatching(display, DefaultRootWindow(display), pattern);
+    }
     regfree(&pattern);
     return found ? std::to_string(*found) : std::string();
 }
