@@ -1,4 +1,5 @@
-// The command line of parcelio-batch, read into what the program is asked to do.
+// The command line of parcelio-batch, read into what the program is asked to do, and the
+// texts of --help and --version.
 #pragma once
 
 #include <optional>
@@ -27,3 +28,6 @@ struct UsageError {
 // arguments: the command line without the program's name.
 std::variant<BatchOptions, UsageError> ReadBatchOptions(
     const std::vector<std::string_view>& arguments);
+
+std::string_view UsageText();
+std::string VersionText();

@@ -1,18 +1,14 @@
-#include "batch/batch_program.h"
-
+// parcelio-batch: the window's batch run, single query and courier list for scripts.
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 #include "batch/batch_options.h"
 #include "batch/batch_output.h"
-#include "batch/batch_query.h"
-#include "batch/courier_choice.h"
-#include "batch/number_list_run.h"
-#include "batch/output_text.h"
-#include "batch/program_output.h"
-#include "batch/usage_text.h"
+#include "batch/batch_runs.h"
 #include "catalogue/courier_catalogue.h"
 #include "catalogue/letter_groups.h"
 #include "tracking/tracking_reply.h"
@@ -86,7 +82,8 @@ int RunWithOptions(const BatchOptions& options) {
 
 }  // namespace
 
-int RunBatchProgram(const std::vector<std::string_view>& arguments) {
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const std::variant<BatchOptions, UsageError> read = ReadBatchOptions(arguments);
     if (const UsageError* error = std::get_if<UsageError>(&read)) {
         return ReportUsageError(error->message);

@@ -28,12 +28,12 @@
 #include "catalogue/courier_catalogue.h"
 #include "runs/file_io.h"
 #include "runs/import_export.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/status_bar.h"
 #include "tracking/tracking_request.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/status_bar.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "catalogue/courier_catalogue.h"
 #include "catalogue/letter_groups.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 # Checks that no source file names a control of the main window by a string literal:
 #   cmake -DROOT=<source folder> -P check_control_names.cmake
-# The names live in ui/toolkit/control_names.h; code and tests use its constants, so a misspelt
+# The names live in toolkit/control_names.h; code and tests use its constants, so a misspelt
 # name fails to compile instead of failing at run time. Fails with the list of offending lines.
 
 cmake_policy(VERSION 3.25)
-set(names_header ui/toolkit/control_names.h)
+set(names_header toolkit/control_names.h)
 file(STRINGS ${ROOT}/${names_header} definitions
      REGEX "^inline constexpr std::string_view k[A-Za-z0-9]+ = \"[A-Za-z0-9]+\";")
 set(names "")
@@ -21,7 +21,8 @@ set(violations "")
 file(GLOB_RECURSE sources RELATIVE ${ROOT}
      ${ROOT}/text/*.cpp ${ROOT}/text/*.h ${ROOT}/catalogue/*.cpp ${ROOT}/catalogue/*.h
      ${ROOT}/tracking/*.cpp ${ROOT}/tracking/*.h ${ROOT}/runs/*.cpp ${ROOT}/runs/*.h
-     ${ROOT}/ui/*.cpp ${ROOT}/ui/*.h ${ROOT}/tests/*.cpp ${ROOT}/tests/*.h
+     ${ROOT}/toolkit/*.cpp ${ROOT}/toolkit/*.h ${ROOT}/ui/*.cpp ${ROOT}/ui/*.h
+     ${ROOT}/batch/*.cpp ${ROOT}/batch/*.h ${ROOT}/tests/*.cpp ${ROOT}/tests/*.h
      ${ROOT}/bench/*.cpp ${ROOT}/bench/*.h)
 foreach(source IN LISTS sources)
   if(source STREQUAL names_header OR source MATCHES "^tests/layers/")

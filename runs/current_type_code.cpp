@@ -1,5 +1,7 @@
 #include "runs/current_type_code.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <mutex>
 #include <utility>
 
@@ -17,6 +19,19 @@ GuardedText& Holder() {
 }
 
 }  // namespace
+
+Text ResolveTypeCode(const CourierTable& catalogue, std::string_view selected_name,
+                     std::string_view previous_code) {
+    std::string_view code = previous_code;
+    const std::size_t rows = std::min(static_cast<std::size_t>(kCourierCount), catalogue.size());
+    for (std::size_t row = 1; row <= rows; ++row) {
+        const CourierEntry& entry = catalogue[row - 1];
+        if (TextsEqual(entry.name, selected_name)) {
+            code = entry.code;
+        }
+    }
+    return Text(code);
+}
 
 Text CurrentTypeCode() {
     GuardedText& holder = Holder();

@@ -5,10 +5,10 @@
 #include <wx/filedlg.h>
 #include <wx/frame.h>
 
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/gbk_text.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/gbk_text.h"
+#include "toolkit/message_box.h"
 
 namespace fs = std::filesystem;
 

@@ -1,16 +1,14 @@
 #include "runs/import_export.h"
 
-#include <wx/textctrl.h>
 
 #include <cstdint>
 
 #include "runs/file_io.h"
 #include "runs/import_export_text.h"
 #include "runs/result_list.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/status_bar.h"
 
 namespace {
 
@@ -27,9 +25,7 @@ constexpr std::string_view kImportUnreadableMessage = "无法读取文件，未�
 // after appending the text line by line.
 void ShowNumbers(std::string_view numbers) {
     SetControlText(kBatchNumberBox, numbers);
-    wxTextCtrl& box = Control<wxTextCtrl>(kBatchNumberBox);
-    box.SetInsertionPointEnd();
-    box.ShowPosition(box.GetLastPosition());
+    ShowTextEnd(kBatchNumberBox);
 }
 
 }  // namespace

@@ -1,16 +1,15 @@
 #include "runs/query_runs.h"
 
 #include "catalogue/courier_catalogue.h"
-#include "runs/courier_resolution.h"
 #include "runs/current_type_code.h"
 #include "runs/query_workers.h"
 #include "runs/result_list.h"
 #include "runs/worker_bridge.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/list_rows.h"
+#include "toolkit/status_bar.h"
 #include "tracking/tracking_reply.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/list_rows.h"
-#include "ui/toolkit/status_bar.h"
 
 namespace {
 

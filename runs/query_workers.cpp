@@ -7,11 +7,11 @@
 #include "runs/current_type_code.h"
 #include "runs/result_list.h"
 #include "runs/worker_bridge.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/list_rows.h"
+#include "toolkit/status_bar.h"
 #include "tracking/tracking_reply.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/list_rows.h"
-#include "ui/toolkit/status_bar.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/gbk_text.h"
-#include "ui/toolkit/list_rows.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/gbk_text.h"
+#include "toolkit/list_rows.h"
+#include "toolkit/status_bar.h"
 
 namespace {
 

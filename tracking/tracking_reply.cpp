@@ -1,5 +1,9 @@
 #include "tracking/tracking_reply.h"
 
+#include <utility>
+
+#include "tracking/tracking_request.h"
+
 namespace {
 
 // Byte markers of the service's reply. The context marker has no quote before "context", so a
@@ -33,4 +37,12 @@ TrackingReply ParseTrackingReply(std::string_view reply_text, std::string_view n
         ++event;
     }
     return reply;
+}
+
+Text QueryTracking(std::string_view number, std::string_view type_code, TrackingEventList& events) {
+    TrackingReply reply = ParseTrackingReply(FetchTrackingText(number, type_code), number);
+    if (TextsEqual(reply.message, kOkMessage)) {
+        events = std::move(reply.events);
+    }
+    return reply.message;
 }

@@ -1,4 +1,5 @@
-// The program's entry and exit, and what the main window does once it has been created.
+// The program's start-up and shutdown steps, and what the main window does once it has been
+// created.
 #pragma once
 
 #include <string_view>
@@ -6,11 +7,6 @@
 #include "text/text_ops.h"
 
 class wxFrame;
-
-// The program: starts the user interface, loads the catalogue, opens the main window and runs
-// until it is closed. Returns 0 then; 1 when the window or the user interface cannot start.
-// When a query worker outlives the close, the process ends right there with status 0.
-int ProgramEntry();
 
 // Runs once when MainWindow and all its controls exist, before it takes user input: places the
 // pages, fills the courier lists, builds the status bar and loads the presence picture.
@@ -28,6 +24,8 @@ bool StartUserInterface(int& argc, char** argv);
 // bridge: pending operations are dropped and fetches aborted before any control goes away.
 wxFrame* OpenMainWindow();
 void EndUserInterface();
+// Whether every query worker ended within the bridge's wait when the window last closed.
+bool WorkersEndedAtLastClose();
 
 // "运行时出错!", a blank line, then "错误信息：" followed by reason.
 Text FatalErrorText(std::string_view reason);

@@ -1,14 +1,12 @@
 #include "ui/modes_panels.h"
 
-#include <wx/textctrl.h>
 #include <wx/utils.h>
 
-#include "ui/im_service.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/gbk_text.h"
 #include "ui/result_pages_placements.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/gbk_text.h"
+#include "ui/window_texts.h"
 
 namespace {
 
@@ -47,12 +45,12 @@ void ToggleQueryMode() {
     if (TextsEqual(ControlText(kModeButton), kSingleModeCaption)) {
         SetControlText(kModeButton, kBatchModeCaption);
         SetControlText(kNumberBox, "");
-        Control<wxTextCtrl>(kNumberBox).Disable();
+        EnableControl(kNumberBox, false);
         SetControlBackground(kNumberBox, kDisabledNumberBoxColour);
         ShowPage(kResultPages, kBatchPageNumber);
     } else {
         SetControlText(kModeButton, kSingleModeCaption);
-        Control<wxTextCtrl>(kNumberBox).Enable();
+        EnableControl(kNumberBox, true);
         SetControlBackground(kNumberBox, kEnabledNumberBoxColour);
         ShowPage(kResultPages, kSinglePageNumber);
     }
@@ -89,7 +87,7 @@ void OnFooterLink(std::string_view event_name) {
     ShowPage(kResultPages, kHelpPageNumber);
     PlaceControl(kResultPages, kPagesOverHelp);
     // Covers the query row, ModeButton and the panel: it must lie above them to hide them.
-    Control<wxWindow>(kResultPages).Raise();
+    RaiseControl(kResultPages);
 }
 
 void ReturnFromHelp() {

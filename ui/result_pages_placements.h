@@ -3,7 +3,7 @@
 // the mode and panel handlers place it from here.
 #pragma once
 
-#include "ui/toolkit/control_ops.h"
+#include "toolkit/control_ops.h"
 
 inline constexpr Placement kPagesBelowUnfoldedPanel{3, 244, 610, 352};
 inline constexpr Placement kPagesBelowFoldedPanel{3, 174, 610, 422};

@@ -6,10 +6,10 @@
 #include "runs/import_export.h"
 #include "runs/query_runs.h"
 #include "runs/result_list.h"
+#include "toolkit/control_names.h"
 #include "ui/embedded_assets.h"
 #include "ui/main_window.h"
 #include "ui/modes_panels.h"
-#include "ui/toolkit/control_names.h"
 #include "ui/window_texts.h"
 
 namespace {

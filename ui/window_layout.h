@@ -1,7 +1,7 @@
 // The main window as data: its control, item, column, menu and event tables.
 #pragma once
 
-#include "ui/toolkit/layout_table.h"
+#include "toolkit/layout_table.h"
 
 // The layout of MainWindow.
 const WindowLayout& MainWindowLayout();

@@ -1,8 +1,7 @@
 #include "ui/window_texts.h"
 
 #include "build_settings.h"
-#include "ui/im_service.h"
-#include "ui/toolkit/hypertext_markup.h"
+#include "toolkit/hypertext_markup.h"
 
 std::string_view HelpText() {
     return "单条查询：\r\n"
@@ -42,4 +41,13 @@ std::string_view FooterMarkup() {
 
 std::string_view BatchLinkMarkup() {
     return "<a event=导入>导入</a>或粘贴运单号↓<a event=清空>清空</a>";
+}
+
+Text PresencePictureAddress() {
+    return JoinTexts("http://", kImHost, "/pa?p=2:", kImAccount, ":53");
+}
+
+Text ChatPageAddress() {
+    return JoinTexts("http://", kImHost, "/msgrd?V=1&Uin=", kImAccount,
+                     "&Exe=QQ&Site=", kProgramName, "&Menu=yes");
 }

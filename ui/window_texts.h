@@ -1,5 +1,6 @@
-// The longer texts of the main window: help and about texts and the hypertext of the link
-// boxes. GBK bytes.
+// The longer texts of the main window: help and about texts, the hypertext of the link boxes,
+// and the addresses on the instant-messaging service's web host that it loads or opens. GBK
+// bytes.
 #pragma once
 
 #include <string_view>
@@ -16,3 +17,13 @@ std::string_view AboutText();
 // link event with NAME.
 std::string_view FooterMarkup();
 std::string_view BatchLinkMarkup();
+
+// The program's name as the chat page's Site value and the message box caption show it.
+inline constexpr char kProgramName[] = "Parcelio";
+
+// "http://" host "/pa?p=2:" account ":53": the author's presence picture.
+Text PresencePictureAddress();
+
+// "http://" host "/msgrd?V=1&Uin=" account "&Exe=QQ&Site=" program name "&Menu=yes": the chat
+// page opened in the browser.
+Text ChatPageAddress();

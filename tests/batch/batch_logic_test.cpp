@@ -2,10 +2,8 @@
 // lines of a list file, the progress line and the output's character set.
 #include <gtest/gtest.h>
 
-#include "batch/courier_choice.h"
-#include "batch/number_input.h"
-#include "batch/output_text.h"
-#include "batch/progress_line.h"
+#include "batch/batch_output.h"
+#include "batch/batch_runs.h"
 #include "catalogue/courier_catalogue.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "tests/support/batch_line_cases.h"
 #include "tests/support/query_window.h"
 #include "tests/support/temp_folder.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include "tests/support/literals.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_harness.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/gbk_text.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/gbk_text.h"
+#include "toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 

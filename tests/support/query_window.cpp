@@ -7,10 +7,10 @@
 #include "runs/current_type_code.h"
 #include "runs/result_list.h"
 #include "runs/worker_bridge.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
 #include "tracking/tracking_request.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
 
 void QueryWindowTest::SetUp() {
     SetTrackingHost(service_.HostAndPort());

@@ -12,10 +12,10 @@
 #include <wx/utils.h>
 
 #include "tests/support/toolkit_probe.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/gbk_text.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/gbk_text.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "runs/worker_bridge.h"
 #include "tests/support/batch_line_cases.h"
 #include "tests/support/query_window.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/status_bar.h"
 
 namespace {
 

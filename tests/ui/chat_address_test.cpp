@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "build_settings.h"
-#include "ui/im_service.h"
+#include "ui/window_texts.h"
 
 namespace {
 

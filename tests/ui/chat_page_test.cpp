@@ -6,11 +6,11 @@
 #include <sstream>
 
 #include "tests/support/window_harness.h"
-#include "ui/im_service.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/hypertext_markup.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/hypertext_markup.h"
+#include "ui/window_texts.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "runs/worker_bridge.h"
 #include "tests/support/query_window.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "tests/support/file_size_limit_posix.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_harness.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,8 @@
-#include "ui/toolkit/hypertext_markup.h"
+#include "toolkit/hypertext_markup.h"
 
 #include <gtest/gtest.h>
 
 #include "build_settings.h"
-#include "ui/im_service.h"
 #include "ui/window_texts.h"
 
 namespace {

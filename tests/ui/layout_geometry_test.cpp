@@ -14,11 +14,11 @@
 #include <wx/textctrl.h>
 
 #include "tests/support/window_harness.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/gbk_text.h"
-#include "ui/toolkit/group_box.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/gbk_text.h"
+#include "toolkit/group_box.h"
 #include "ui/window_layout.h"
 
 // Test names and failure messages show a control by its name.

@@ -13,10 +13,10 @@
 
 #include "tests/support/toolkit_probe.h"
 #include "tests/support/window_harness.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/hypertext_markup.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/hypertext_markup.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 
 #include "tests/support/toolkit_probe.h"
 #include "tests/support/window_harness.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/gbk_text.h"
-#include "ui/toolkit/group_box.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/gbk_text.h"
+#include "toolkit/group_box.h"
+#include "toolkit/status_bar.h"
 #include "ui/window_layout.h"
 
 void PrintTo(const ControlRow& row, std::ostream* out);

@@ -4,10 +4,10 @@
 #include "tests/support/encoded_picture.h"
 #include "tests/support/fixture_service.h"
 #include "tests/support/window_harness.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/picture_box.h"
 #include "tracking/tracking_request.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/picture_box.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "runs/import_export.h"
 #include "tests/support/query_window.h"
 #include "tests/support/temp_folder.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/status_bar.h"
 
 namespace fs = std::filesystem;
 

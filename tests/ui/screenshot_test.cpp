@@ -7,11 +7,11 @@
 #include <wx/utils.h>
 
 #include "tests/support/window_harness.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/control_registry.h"
+#include "toolkit/picture_box.h"
 #include "ui/embedded_assets.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/control_registry.h"
-#include "ui/toolkit/picture_box.h"
 
 namespace {
 

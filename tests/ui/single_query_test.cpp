@@ -6,9 +6,9 @@
 #include "runs/current_type_code.h"
 #include "runs/worker_bridge.h"
 #include "tests/support/query_window.h"
-#include "ui/toolkit/control_names.h"
-#include "ui/toolkit/control_ops.h"
-#include "ui/toolkit/status_bar.h"
+#include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
+#include "toolkit/status_bar.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Names a control by a literal: the name check must refuse it.
-#include "ui/toolkit/control_ops.h"
+#include "toolkit/control_ops.h"
 
 Text Number() {
     return ControlText("NumberBox");

@@ -1,3 +1,0 @@
-#pragma once
-
-#include "text/text_ops.h"

@@ -1,0 +1,97 @@
+#include "toolkit/event_wiring.h"
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/html/htmlwin.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+
+#include "toolkit/control_registry.h"
+#include "toolkit/every_pick.h"
+
+namespace {
+
+bool WireClick(const EventBinding& binding, wxWindow& control) {
+    const EventContext context{binding.control, {}};
+    const EventHandler handler = binding.handler;
+    if (auto* button = dynamic_cast<wxButton*>(&control)) {
+        button->Bind(wxEVT_BUTTON, [handler, context](wxCommandEvent&) { handler(context); });
+        return true;
+    }
+    if (auto* option = dynamic_cast<wxRadioButton*>(&control)) {
+        option->Bind(wxEVT_RADIOBUTTON, [handler, context, option](wxCommandEvent&) {
+            // The group's hidden first member takes the check mark back (control_factory.cpp).
+            option->GetFirstInGroup()->SetValue(true);
+            handler(context);
+        });
+        return true;
+    }
+    return false;
+}
+
+// fits: whether the control can raise the event. skip: whether the control's own handling of
+// the event goes on after the handler.
+template <class Event>
+bool WireOn(wxWindow& control, bool fits, const wxEventTypeTag<Event>& type,
+            const EventBinding& binding, bool skip) {
+    if (!fits) {
+        return false;
+    }
+    const EventContext context{binding.control, {}};
+    const EventHandler handler = binding.handler;
+    control.Bind(type, [handler, context, skip](Event& event) {
+        event.Skip(skip);
+        handler(context);
+    });
+    return true;
+}
+
+bool WireEveryPick(const EventBinding& binding, wxWindow& control) {
+    auto* box = dynamic_cast<wxChoice*>(&control);
+    if (box == nullptr) {
+        return false;
+    }
+    const EventContext context{binding.control, {}};
+    const EventHandler handler = binding.handler;
+    BindEveryPick(*box, [handler, context] { handler(context); });
+    return true;
+}
+
+}  // namespace
+
+bool WireBinding(const EventBinding& binding) {
+    if (binding.handler == nullptr) {
+        return false;
+    }
+    wxWindow* control = FindControl(binding.control);
+    if (control == nullptr) {
+        return false;
+    }
+    switch (binding.event) {
+        case EventKind::Clicked:
+            return WireClick(binding, *control);
+        case EventKind::ItemChosen:
+            return WireEveryPick(binding, *control);
+        case EventKind::LeftDoubleClick:
+            return WireOn(*control, true, wxEVT_LEFT_DCLICK, binding, false);
+        case EventKind::RightClick:
+            return WireOn(*control, dynamic_cast<wxListCtrl*>(control) != nullptr,
+                          wxEVT_CONTEXT_MENU, binding, false);
+        case EventKind::LeftButtonUp:
+            return WireOn(*control, true, wxEVT_LEFT_UP, binding, true);
+        case EventKind::LinkEvent:  // the builder hands it to the box as it makes it
+            return dynamic_cast<wxHtmlWindow*>(control) != nullptr;
+        case EventKind::Created:  // run by the builder once the window is complete
+            return true;
+    }
+    return false;
+}
+
+EventHandler LinkHandlerOf(const WindowLayout& layout, std::string_view box) {
+    for (const EventBinding& binding : layout.bindings) {
+        if (binding.event == EventKind::LinkEvent && binding.control == box) {
+            return binding.handler;
+        }
+    }
+    return nullptr;
+}
