@@ -1,6 +1,5 @@
 #include "runs/import_export.h"
 
-
 #include <cstdint>
 
 #include "runs/file_io.h"
