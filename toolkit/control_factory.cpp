@@ -4,6 +4,7 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/fontenum.h>
 #include <wx/frame.h>
 #include <wx/generic/statbmpg.h>
 #include <wx/html/htmlwin.h>
@@ -20,7 +21,6 @@
 #include "toolkit/hypertext_box.h"
 #include "toolkit/native_look.h"
 #include "toolkit/picture_box.h"
-#include "toolkit/toolkit_style.h"
 
 namespace {
 
@@ -176,6 +176,22 @@ wxWindow* MakePicture(const ControlRow& row, wxWindow& parent) {
 }
 
 }  // namespace
+
+wxString SongFaceName() {
+    static const wxString face = [] {
+        for (const wchar_t* candidate : {L"SimSun", L"AR PL UMing CN"}) {
+            if (wxFontEnumerator::IsValidFacename(candidate)) {
+                return wxString(candidate);
+            }
+        }
+        return wxString();
+    }();
+    return face;
+}
+
+wxColour RgbColour(int rgb) {
+    return wxColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
 
 wxWindow* CreateControl(const ControlRow& row, wxWindow& parent, const WindowLayout& layout) {
     switch (row.kind) {

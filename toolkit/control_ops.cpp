@@ -7,9 +7,9 @@
 #include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
+#include "toolkit/control_factory.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/gbk_text.h"
-#include "toolkit/toolkit_style.h"
 
 Placement ControlPlacement(std::string_view name) {
     const wxRect rect = Control<wxWindow>(name).GetRect();

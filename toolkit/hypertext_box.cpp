@@ -4,9 +4,9 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include "toolkit/control_factory.h"
 #include "toolkit/gbk_text.h"
 #include "toolkit/hypertext_markup.h"
-#include "toolkit/toolkit_style.h"
 
 void ShowHypertext(wxHtmlWindow& box, std::string_view markup) {
     box.SetBorders(0);

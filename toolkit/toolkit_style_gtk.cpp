@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/tokenzr.h>
 
+#include "toolkit/control_factory.h"
 #include "toolkit/toolkit_style.h"
 
 void FitToolkitStyleToLayout() {
