@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "runs/file_dialog.h"
+#include "toolkit/file_dialog.h"
 
 // The link event of BatchLinkBox. event_name (GBK): "导入" imports a file chosen in the open
 // dialog, "清空" empties BatchNumberBox; any other name does nothing.

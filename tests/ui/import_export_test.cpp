@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "runs/file_dialog.h"
 #include "runs/import_export.h"
 #include "runs/result_list.h"
 #include "tests/support/temp_folder.h"
@@ -18,6 +17,7 @@
 #include "toolkit/control_names.h"
 #include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"
+#include "toolkit/file_dialog.h"
 #include "toolkit/gbk_text.h"
 #include "toolkit/status_bar.h"
 

@@ -1,4 +1,4 @@
-#include "runs/file_dialog.h"
+#include "toolkit/file_dialog.h"
 
 #include <string>
 
