@@ -81,15 +81,81 @@ void ProgramSession::Click(WindowPoint point, int button) const {
     ClickAt(window_, point.x, point.y, button);
 }
 
+void ProgramSession::DoubleClick(WindowPoint point) const {
+    DoubleClickAt(window_, point.x, point.y);
+}
+
 void ProgramSession::Type(const std::string& text) const {
     TypeInto(window_, text);
 }
 
-std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
-                                                      const fs::path& file) const {
-    Click(list);  // the list takes the focus, so keys for a menu that does not show go nowhere
-    Click(list, 3);
-    PressKeysInPopup("Down Down Return", kDialogLimitSeconds);
+void ProgramSession::PressKeys(const std::string& keys) const {
+    PressKeysIn(window_, keys);
+}
+
+bool ProgramSession::ChooseFromMenu(const ListPlace& list, int row, int item, Choice choice) const {
+    const WindowPoint on_row{list.first_row.x, list.first_row.y + row * kRowHeight};
+    Click(on_row);
+    Click(on_row, 3);
+    const std::optional<ScreenBox> menu = PopupThatStays(kDialogLimitSeconds);
+    if (!menu) {
+        return false;
+    }
+    if (choice == Choice::Pointer) {
+        const ScreenPoint centre = ItemCentre(*menu, item, list.menu_items);
+        ClickOnScreen(centre.x, centre.y);
+    } else {
+        std::string keys;
+        for (int step = 0; step <= item; ++step) {
+            keys += "Down ";
+        }
+        ::PressKeys(keys + "Return");
+    }
+    return WaitFor([] { return !PopupShows(); });
+}
+
+bool ProgramSession::MenuStays(const ListPlace& list) const {
+    Click(list.inside, 3);
+    const bool stays = PopupThatStays(1).has_value();
+    if (stays) {
+        ::PressKeys("Escape");
+        WaitFor([] { return !PopupShows(); });
+    }
+    return stays;
+}
+
+bool ProgramSession::ChooseFromDropDown(WindowPoint box, int steps) const {
+    Click(box);
+    if (!PopupThatStays(kDialogLimitSeconds)) {
+        return false;
+    }
+    std::string keys;
+    for (int step = 0; step < steps; ++step) {
+        keys += "Down ";
+    }
+    ::PressKeys(keys + "Return");
+    return WaitFor([] { return !PopupShows(); });
+}
+
+std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& name) const {
+    if (!ChooseFromMenu(list, 0, 1, Choice::Keyboard)) {
+        return {};
+    }
+    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+    if (!dialog.empty()) {
+        PressKeysIn(dialog, "ctrl+a");
+        ClearDialogName(dialog);
+        TypeInto(dialog, DialogPath(name));
+        PressKeysIn(dialog, "Return");
+    }
+    return dialog;
+}
+
+std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, const fs::path& file,
+                                                      Choice choice) const {
+    if (!ChooseFromMenu(list, 0, 1, choice)) {
+        return std::nullopt;
+    }
     const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return std::nullopt;
@@ -146,4 +212,14 @@ fs::path OutputFolder(const std::string& name) {
 fs::path FreshOutputFolder(const std::string& name) {
     fs::remove_all(fs::path(PARCELIO_E2E_OUTPUT_DIR) / name);
     return OutputFolder(name);
+}
+
+bool WaitFor(const std::function<bool()>& condition, int limit_seconds) {
+    for (int look = 0; look < limit_seconds * 10; ++look) {
+        if (condition()) {
+            return true;
+        }
+        PauseBriefly();
+    }
+    return condition();
 }
