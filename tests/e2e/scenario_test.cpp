@@ -84,7 +84,7 @@ void Export(const At& at, const ListPlace& list, Choice choice) {
 
 // Answers the replace question with keys, once it shows; false when it did not show.
 bool AnswerReplaceQuestion(const std::string& keys) {
-    const std::string question = FindWindow(kReplaceQuestionTitle, 10);
+    const std::string question = WindowThatStays(kReplaceQuestionTitle, 10);
     if (question.empty()) {
         return false;
     }
@@ -238,7 +238,7 @@ const Scenario kScenarios[] = {
          QuerySingle(at);
          ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
          ASSERT_TRUE(AnswerReplaceQuestion(kReplaceNo));
-         const std::string again = FindWindow(kFileDialogTitle, 10);
+         const std::string again = WindowThatStays(kFileDialogTitle, 10);
          ASSERT_FALSE(again.empty());
          PressKeysIn(again, "Escape");
          ASSERT_TRUE(WaitFor([] { return !WindowShows(kFileDialogTitle); }));

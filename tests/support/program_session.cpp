@@ -141,7 +141,7 @@ std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& n
     if (!ChooseFromMenu(list, 0, 1, Choice::Keyboard)) {
         return {};
     }
-    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
     if (!dialog.empty()) {
         PressKeysIn(dialog, "ctrl+a");
         ClearDialogName(dialog);
@@ -156,7 +156,7 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
     if (!ChooseFromMenu(list, 0, 1, choice)) {
         return std::nullopt;
     }
-    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return std::nullopt;
     }
@@ -171,7 +171,7 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
 
 bool ProgramSession::ImportNumbers(const fs::path& file) const {
     Click(kImportLink);
-    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return false;
     }

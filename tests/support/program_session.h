@@ -42,10 +42,10 @@ struct ListPlace {
 #ifdef PARCELIO_E2E_UNDER_WINE
 inline constexpr int kRowHeight = 16;
 #else
-inline constexpr int kRowHeight = 22;
+inline constexpr int kRowHeight = 19;
 #endif
-inline constexpr ListPlace kSingleResultList{{309, 420}, {309, 270}, 3};
-inline constexpr ListPlace kBatchResultList{{399, 420}, {399, 270}, 5};
+inline constexpr ListPlace kSingleResultList{{309, 420}, {309, 272}, 3};
+inline constexpr ListPlace kBatchResultList{{399, 420}, {399, 272}, 5};
 
 // How a person chooses an item of a pop-up: with the pointer, or with the arrow keys and Return.
 enum class Choice { Pointer, Keyboard };

@@ -207,6 +207,14 @@ std::string FindWindow(const std::string& title_pattern, int limit_seconds,
     return window;
 }
 
+std::string WindowThatStays(const std::string& title_pattern, int limit_seconds) {
+    const std::string window = FindWindow(title_pattern, limit_seconds);
+    for (int look = 0; !window.empty() && look < kPopupSettleLooks; ++look) {
+        PauseBriefly();
+    }
+    return !window.empty() && VisibleWindowTitled(title_pattern) == window ? window : std::string();
+}
+
 bool WindowShows(const std::string& title_pattern) {
     return !VisibleWindowTitled(title_pattern).empty();
 }

@@ -13,6 +13,10 @@
 std::string FindWindow(const std::string& title_pattern, int limit_seconds,
                        const std::function<bool()>& give_up = {});
 
+// The same, when the window still shows a moment (0.4 s) after it first showed, as a person sees
+// a dialog before typing into it; empty otherwise.
+std::string WindowThatStays(const std::string& title_pattern, int limit_seconds);
+
 // Whether a visible window's title matches title_pattern now.
 bool WindowShows(const std::string& title_pattern);
 
