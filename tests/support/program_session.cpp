@@ -42,6 +42,13 @@ std::string DialogPath(const fs::path& file) {
 #endif
 }
 
+// Types the path into the dialog's name box. GTK's box completes a typed name to the one file it
+// begins, selected after the cursor: Delete takes that away again, as a person would.
+void TypeName(const std::string& dialog, const fs::path& file) {
+    TypeInto(dialog, DialogPath(file));
+    PressKeysIn(dialog, "Delete");
+}
+
 // Presses Return in the dialog until done holds: the dialog may still be busy with the typed
 // path (completing it, listing its folder) and then takes no Return.
 bool ConfirmDialog(const std::string& dialog, const std::function<bool()>& done) {
@@ -145,7 +152,7 @@ std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& n
     if (!dialog.empty()) {
         PressKeysIn(dialog, "ctrl+a");
         ClearDialogName(dialog);
-        TypeInto(dialog, DialogPath(name));
+        TypeName(dialog, name);
         PressKeysIn(dialog, "Return");
     }
     return dialog;
@@ -162,7 +169,7 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
     }
     PressKeysIn(dialog, "ctrl+a");
     ClearDialogName(dialog);
-    TypeInto(dialog, DialogPath(file));
+    TypeName(dialog, file);
     if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
     }
@@ -176,7 +183,7 @@ bool ProgramSession::ImportNumbers(const fs::path& file) const {
         return false;
     }
     ClearDialogName(dialog);
-    TypeInto(dialog, DialogPath(file));
+    TypeName(dialog, file);
     return ConfirmDialog(dialog, [] { return !FileDialogShows(); });
 }
 
