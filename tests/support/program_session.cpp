@@ -131,13 +131,13 @@ bool ProgramSession::MenuStays(const ListPlace& list) const {
     return stays;
 }
 
-bool ProgramSession::ChooseFromDropDown(WindowPoint box, int steps) const {
+bool ProgramSession::ChooseFromDropDown(WindowPoint box, int item) const {
     Click(box);
     if (!PopupThatStays(kDialogLimitSeconds)) {
         return false;
     }
-    std::string keys;
-    for (int step = 0; step < steps; ++step) {
+    std::string keys = "Home ";
+    for (int step = 0; step < item; ++step) {
         keys += "Down ";
     }
     ::PressKeys(keys + "Return");

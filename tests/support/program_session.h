@@ -40,7 +40,7 @@ struct ListPlace {
 
 // The rows' height differs between the toolkits' list controls.
 #ifdef PARCELIO_E2E_UNDER_WINE
-inline constexpr int kRowHeight = 16;
+inline constexpr int kRowHeight = 14;
 #else
 inline constexpr int kRowHeight = 19;
 #endif
@@ -88,9 +88,9 @@ class ProgramSession {
     // Right-clicks list and tells whether a menu stayed; it is closed again with Escape.
     bool MenuStays(const ListPlace& list) const;
 
-    // Opens the drop-down list at box and, when it stays, chooses the item steps below the one
-    // shown with the arrow keys and Return. False when no list stayed.
-    bool ChooseFromDropDown(WindowPoint box, int steps) const;
+    // Opens the drop-down list at box and, when it stays, chooses its item (from 0) with Home,
+    // the arrow keys and Return. False when no list stayed.
+    bool ChooseFromDropDown(WindowPoint box, int item) const;
 
     // Exports list through the second item of its menu, "导出查询结果", chosen as choice says,
     // and the real save dialog, into file. The file's content; nothing when the list showed no
