@@ -17,9 +17,8 @@ constexpr int kMenuOffset = 3;
 
 constexpr char kCopiedMessage[] = "已复制到剪切板";
 
-// The window whose pop-up menu is about to be shown, if any. wxGTK reports one right click on a
-// list twice (the press goes on from the list's inner window to the list itself): the menu is
-// shown once the click has been handled, and a request while one is on its way is dropped.
+// The window whose pop-up menu is about to be shown, if any. The menu is shown once the click
+// that asked for it has been handled, and a request while one is on its way is dropped.
 wxWeakRef<wxWindow>& MenuOnItsWay() {
     static wxWeakRef<wxWindow> window;
     return window;

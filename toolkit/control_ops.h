@@ -37,7 +37,8 @@ void RaiseControl(std::string_view name);
 void SetControlBackground(std::string_view name, int rgb);
 
 // Pages of a PageControl, from 0. Showing a page raises no event; a page that does not exist
-// changes nothing.
+// changes nothing. The keyboard focus, when hidden with its page or nowhere, goes to
+// the page shown.
 void ShowPage(std::string_view page_control, int page);
 int ShownPage(std::string_view page_control);
 

@@ -8,6 +8,7 @@
 
 #include "toolkit/control_registry.h"
 #include "toolkit/every_pick.h"
+#include "toolkit/list_right_click.h"
 
 namespace {
 
@@ -29,20 +30,27 @@ bool WireClick(const EventBinding& binding, wxWindow& control) {
     return false;
 }
 
-// fits: whether the control can raise the event. skip: whether the control's own handling of
-// the event goes on after the handler.
+// skip: whether the control's own handling of the event goes on after the handler.
 template <class Event>
-bool WireOn(wxWindow& control, bool fits, const wxEventTypeTag<Event>& type,
-            const EventBinding& binding, bool skip) {
-    if (!fits) {
-        return false;
-    }
+bool WireOn(wxWindow& control, const wxEventTypeTag<Event>& type, const EventBinding& binding,
+            bool skip) {
     const EventContext context{binding.control, {}};
     const EventHandler handler = binding.handler;
     control.Bind(type, [handler, context, skip](Event& event) {
         event.Skip(skip);
         handler(context);
     });
+    return true;
+}
+
+bool WireListRightClick(const EventBinding& binding, wxWindow& control) {
+    auto* list = dynamic_cast<wxListCtrl*>(&control);
+    if (list == nullptr) {
+        return false;
+    }
+    const EventContext context{binding.control, {}};
+    const EventHandler handler = binding.handler;
+    BindListRightClick(*list, [handler, context] { handler(context); });
     return true;
 }
 
@@ -73,12 +81,11 @@ bool WireBinding(const EventBinding& binding) {
         case EventKind::ItemChosen:
             return WireEveryPick(binding, *control);
         case EventKind::LeftDoubleClick:
-            return WireOn(*control, true, wxEVT_LEFT_DCLICK, binding, false);
+            return WireOn(*control, wxEVT_LEFT_DCLICK, binding, false);
         case EventKind::RightClick:
-            return WireOn(*control, dynamic_cast<wxListCtrl*>(control) != nullptr,
-                          wxEVT_CONTEXT_MENU, binding, false);
+            return WireListRightClick(binding, *control);
         case EventKind::LeftButtonUp:
-            return WireOn(*control, true, wxEVT_LEFT_UP, binding, true);
+            return WireOn(*control, wxEVT_LEFT_UP, binding, true);
         case EventKind::LinkEvent:  // the builder hands it to the box as it makes it
             return dynamic_cast<wxHtmlWindow*>(control) != nullptr;
         case EventKind::Created:  // run by the builder once the window is complete

@@ -42,6 +42,13 @@ std::string DialogPath(const fs::path& file) {
 #endif
 }
 
+// Types the path into the dialog's name box. GTK's box completes a typed name to the one file it
+// begins, selected after the cursor: Delete takes that away again, as a person would.
+void TypeName(const std::string& dialog, const fs::path& file) {
+    TypeInto(dialog, DialogPath(file));
+    PressKeysIn(dialog, "Delete");
+}
+
 // Presses Return in the dialog until done holds: the dialog may still be busy with the typed
 // path (completing it, listing its folder) and then takes no Return.
 bool ConfirmDialog(const std::string& dialog, const std::function<bool()>& done) {
@@ -81,22 +88,88 @@ void ProgramSession::Click(WindowPoint point, int button) const {
     ClickAt(window_, point.x, point.y, button);
 }
 
+void ProgramSession::DoubleClick(WindowPoint point) const {
+    DoubleClickAt(window_, point.x, point.y);
+}
+
 void ProgramSession::Type(const std::string& text) const {
     TypeInto(window_, text);
 }
 
-std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
-                                                      const fs::path& file) const {
-    Click(list);  // the list takes the focus, so keys for a menu that does not show go nowhere
-    Click(list, 3);
-    PressKeysInPopup("Down Down Return", kDialogLimitSeconds);
-    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+void ProgramSession::PressKeys(const std::string& keys) const {
+    PressKeysIn(window_, keys);
+}
+
+bool ProgramSession::ChooseFromMenu(const ListPlace& list, int row, int item, Choice choice) const {
+    const WindowPoint on_row{list.first_row.x, list.first_row.y + row * kRowHeight};
+    Click(on_row);
+    Click(on_row, 3);
+    const std::optional<ScreenBox> menu = PopupThatStays(kDialogLimitSeconds);
+    if (!menu) {
+        return false;
+    }
+    if (choice == Choice::Pointer) {
+        const ScreenPoint centre = ItemCentre(*menu, item, list.menu_items);
+        ClickOnScreen(centre.x, centre.y);
+    } else {
+        std::string keys;
+        for (int step = 0; step <= item; ++step) {
+            keys += "Down ";
+        }
+        ::PressKeys(keys + "Return");
+    }
+    return WaitFor([] { return !PopupShows(); });
+}
+
+bool ProgramSession::MenuStays(const ListPlace& list) const {
+    Click(list.inside, 3);
+    const bool stays = PopupThatStays(1).has_value();
+    if (stays) {
+        ::PressKeys("Escape");
+        WaitFor([] { return !PopupShows(); });
+    }
+    return stays;
+}
+
+bool ProgramSession::ChooseFromDropDown(WindowPoint box, int item) const {
+    Click(box);
+    if (!PopupThatStays(kDialogLimitSeconds)) {
+        return false;
+    }
+    std::string keys = "Home ";
+    for (int step = 0; step < item; ++step) {
+        keys += "Down ";
+    }
+    ::PressKeys(keys + "Return");
+    return WaitFor([] { return !PopupShows(); });
+}
+
+std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& name) const {
+    if (!ChooseFromMenu(list, 0, 1, Choice::Keyboard)) {
+        return {};
+    }
+    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
+    if (!dialog.empty()) {
+        PressKeysIn(dialog, "ctrl+a");
+        ClearDialogName(dialog);
+        TypeName(dialog, name);
+        PressKeysIn(dialog, "Return");
+    }
+    return dialog;
+}
+
+std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, const fs::path& file,
+                                                      Choice choice) const {
+    if (!ChooseFromMenu(list, 0, 1, choice)) {
+        return std::nullopt;
+    }
+    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return std::nullopt;
     }
     PressKeysIn(dialog, "ctrl+a");
     ClearDialogName(dialog);
-    TypeInto(dialog, DialogPath(file));
+    TypeName(dialog, file);
     if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
     }
@@ -105,12 +178,12 @@ std::optional<std::string> ProgramSession::ExportList(WindowPoint list,
 
 bool ProgramSession::ImportNumbers(const fs::path& file) const {
     Click(kImportLink);
-    const std::string dialog = FindWindow(kFileDialogTitle, kDialogLimitSeconds);
+    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return false;
     }
     ClearDialogName(dialog);
-    TypeInto(dialog, DialogPath(file));
+    TypeName(dialog, file);
     return ConfirmDialog(dialog, [] { return !FileDialogShows(); });
 }
 
@@ -146,4 +219,14 @@ fs::path OutputFolder(const std::string& name) {
 fs::path FreshOutputFolder(const std::string& name) {
     fs::remove_all(fs::path(PARCELIO_E2E_OUTPUT_DIR) / name);
     return OutputFolder(name);
+}
+
+bool WaitFor(const std::function<bool()>& condition, int limit_seconds) {
+    for (int look = 0; look < limit_seconds * 10; ++look) {
+        if (condition()) {
+            return true;
+        }
+        PauseBriefly();
+    }
+    return condition();
 }

@@ -4,11 +4,13 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "tests/support/child_process.h"
 #include "tests/support/fixture_service.h"
+#include "tests/support/literals.h"
 
 // A point in the main window's coordinates. Without a window manager the window has no frame,
 // so these are the client area's: the layout's places, with the page area moved to 3, 244 at
@@ -23,11 +25,44 @@ inline constexpr WindowPoint kQueryButton{529, 122};
 inline constexpr WindowPoint kModeButton{587, 122};
 inline constexpr WindowPoint kBatchNumberBox{97, 428};
 inline constexpr WindowPoint kImportLink{37, 263};  // the first word of BatchLinkBox
-inline constexpr WindowPoint kSingleResultList{309, 420};
-inline constexpr WindowPoint kBatchResultList{399, 420};
+inline constexpr WindowPoint kCourierBox{160, 120};
+inline constexpr WindowPoint kLetterGroupBox{43, 120};
+inline constexpr WindowPoint kPanelCaption{308, 153};    // the double-click label
+inline constexpr WindowPoint kShunfengOption{469, 178};  // CommonCourierOption6, "顺丰"
+
+// A result list: a point inside it, the first row's centre, a row's height, and the number of
+// items of its menu.
+struct ListPlace {
+    WindowPoint inside;
+    WindowPoint first_row;
+    int menu_items;
+};
+
+// The rows' height differs between the toolkits' list controls.
+#ifdef PARCELIO_E2E_UNDER_WINE
+inline constexpr int kRowHeight = 14;
+#else
+inline constexpr int kRowHeight = 19;
+#endif
+inline constexpr ListPlace kSingleResultList{{309, 420}, {309, 272}, 3};
+inline constexpr ListPlace kBatchResultList{{399, 420}, {399, 272}, 5};
+
+// How a person chooses an item of a pop-up: with the pointer, or with the arrow keys and Return.
+enum class Choice { Pointer, Keyboard };
 
 // The toolkit's own title of a file dialog with no title of the program's (an xdotool pattern).
 inline constexpr char kFileDialogTitle[] = "^Select a file$";
+
+// The question before an export replaces a file, and the keys that answer it.
+#ifdef PARCELIO_E2E_UNDER_WINE
+// The system's save dialog asks itself, in a box with its own title.
+inline const std::string kReplaceQuestionTitle = kFileDialogTitle;
+inline constexpr char kReplaceNo[] = "alt+n";
+#else
+inline const std::string kReplaceQuestionTitle = Utf8(u8"^确认另存为$");
+inline constexpr char kReplaceNo[] = "Return";  // No is the default answer
+#endif
+inline constexpr char kReplaceYes[] = "alt+y";
 
 class ProgramSession {
   public:
@@ -42,13 +77,30 @@ class ProgramSession {
     const std::string& Window() const { return window_; }
 
     void Click(WindowPoint point, int button = 1) const;
+    void DoubleClick(WindowPoint point) const;
     void Type(const std::string& text) const;
+    void PressKeys(const std::string& keys) const;
 
-    // Exports the result list at list through the second item of its menu, "导出查询结果",
+    // Clicks row of list, then right-clicks it and, when its menu shows and stays, chooses its
+    // item (0-based) as choice says. False when no menu stayed (the list had no rows).
+    bool ChooseFromMenu(const ListPlace& list, int row, int item, Choice choice) const;
+
+    // Right-clicks list and tells whether a menu stayed; it is closed again with Escape.
+    bool MenuStays(const ListPlace& list) const;
+
+    // Opens the drop-down list at box and, when it stays, chooses its item (from 0) with Home,
+    // the arrow keys and Return. False when no list stayed.
+    bool ChooseFromDropDown(WindowPoint box, int item) const;
+
+    // Exports list through the second item of its menu, "导出查询结果", chosen as choice says,
     // and the real save dialog, into file. The file's content; nothing when the list showed no
     // menu (it had no rows) or no file arrived.
-    std::optional<std::string> ExportList(WindowPoint list,
-                                          const std::filesystem::path& file) const;
+    std::optional<std::string> ExportList(const ListPlace& list, const std::filesystem::path& file,
+                                          Choice choice = Choice::Keyboard) const;
+
+    // Opens the save dialog from list's menu and types name into it, then Return; the dialog's
+    // window, empty when none showed.
+    std::string StartExport(const ListPlace& list, const std::filesystem::path& name) const;
 
     // Imports file into BatchNumberBox through the link "导入" and the real open dialog.
     // False when the dialog did not show or did not close.
@@ -77,3 +129,6 @@ bool WaitForRequests(const FixtureService& service, std::size_t count, int limit
 std::filesystem::path OutputFolder(const std::string& name);
 // The same, emptied first.
 std::filesystem::path FreshOutputFolder(const std::string& name);
+
+// Looks at condition ten times a second for up to limit_seconds; whether it held.
+bool WaitFor(const std::function<bool()>& condition, int limit_seconds = 10);

@@ -1,5 +1,6 @@
 #include "tests/support/x_input.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <regex.h>
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <sstream>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -14,14 +17,12 @@
 
 namespace {
 
-// text as one shell word.
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
+// A person's timing, in seconds as xdotool's sleep takes them.
+constexpr char kButtonHold[] = "0.1";
+constexpr char kDoubleClickGap[] = "0.1";
+constexpr char kKeyHold[] = "0.05";
+constexpr char kKeyGap[] = "0.04";
+constexpr int kPopupSettleLooks = 4;
 
 void RunXdotool(const std::string& arguments) {
     CommandOutput("xdotool " + arguments);
@@ -111,16 +112,66 @@ std::optional<Window> ViewableWindowMatching(Display* display, Window parent,
     return std::nullopt;
 }
 
-// Whether a pop-up shows: a viewable top-level window that no window manager would handle.
-bool PopupShows() {
+// The top-most pop-up: a viewable top-level window that no window manager would handle.
+std::optional<ScreenBox> TopPopup() {
     Display* const display = Connection();
     if (display == nullptr) {
-        return false;
+        return std::nullopt;
     }
     const IgnoredXErrors ignored(display);
     const auto children = ViewableChildren(display, DefaultRootWindow(display));
-    return std::any_of(children.begin(), children.end(),
-                       [](const auto& child) { return child.second.override_redirect != 0; });
+    const auto popup = std::find_if(children.rbegin(), children.rend(), [](const auto& child) {
+        return child.second.override_redirect != 0;
+    });
+    if (popup == children.rend()) {
+        return std::nullopt;
+    }
+    const XWindowAttributes& attributes = popup->second;
+    return ScreenBox{attributes.x, attributes.y, attributes.width, attributes.height};
+}
+
+// The xdotool key name of a printable ASCII character, with shift when the keyboard gives it
+// only on its second level.
+std::string KeyFor(char character) {
+    Display* const display = Connection();
+    const KeySym symbol = static_cast<unsigned char>(character);
+    const KeyCode code = display == nullptr ? 0 : XKeysymToKeycode(display, symbol);
+    const char* const name = XKeysymToString(symbol);
+    if (code == 0 || name == nullptr) {
+        throw std::invalid_argument("no key types " + std::string(1, character));
+    }
+    const bool shifted = XkbKeycodeToKeysym(display, code, 0, 0) != symbol;
+    return shifted ? "shift+" + std::string(name) : std::string(name);
+}
+
+// The xdotool commands that hold each key briefly and pause before the next.
+std::string HeldKeys(const std::vector<std::string>& keys) {
+    std::string commands;
+    for (const std::string& key : keys) {
+        commands +=
+            " keydown " + key + " sleep " + kKeyHold + " keyup " + key + " sleep " + kKeyGap;
+    }
+    return commands;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream stream(text);
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+// The xdotool commands of one held click of button where the pointer is.
+std::string HeldClick(int button) {
+    const std::string name = std::to_string(button);
+    return " mousedown " + name + " sleep " + kButtonHold + " mouseup " + name;
+}
+
+std::string MoveInWindow(const std::string& window, int x, int y) {
+    return "mousemove --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
+           " sleep " + kKeyGap;
 }
 
 // The first viewable window whose title matches title_pattern (an extended regular expression,
@@ -156,26 +207,66 @@ std::string FindWindow(const std::string& title_pattern, int limit_seconds,
     return window;
 }
 
+std::string WindowThatStays(const std::string& title_pattern, int limit_seconds) {
+    const std::string window = FindWindow(title_pattern, limit_seconds);
+    for (int look = 0; !window.empty() && look < kPopupSettleLooks; ++look) {
+        PauseBriefly();
+    }
+    return !window.empty() && VisibleWindowTitled(title_pattern) == window ? window : std::string();
+}
+
 bool WindowShows(const std::string& title_pattern) {
     return !VisibleWindowTitled(title_pattern).empty();
 }
 
 void ClickAt(const std::string& window, int x, int y, int button) {
-    RunXdotool("mousemove --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
-               " click " + std::to_string(button));
+    RunXdotool(MoveInWindow(window, x, y) + HeldClick(button));
+}
+
+void DoubleClickAt(const std::string& window, int x, int y) {
+    RunXdotool(MoveInWindow(window, x, y) + HeldClick(1) + " sleep " + kDoubleClickGap +
+               HeldClick(1));
+}
+
+void ClickOnScreen(int x, int y) {
+    RunXdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep " + kKeyGap +
+               HeldClick(1));
 }
 
 void TypeInto(const std::string& window, const std::string& text) {
-    RunXdotool("windowfocus --sync " + window + " type --delay 20 " + Quoted(text));
+    std::vector<std::string> keys;
+    for (const char character : text) {
+        keys.push_back(KeyFor(character));
+    }
+    RunXdotool("windowfocus --sync " + window + HeldKeys(keys));
 }
 
 void PressKeysIn(const std::string& window, const std::string& keys) {
-    RunXdotool("windowfocus --sync " + window + " key --delay 50 " + keys);
+    RunXdotool("windowfocus --sync " + window + HeldKeys(Words(keys)));
 }
 
-void PressKeysInPopup(const std::string& keys, int limit_seconds) {
+void PressKeys(const std::string& keys) {
+    RunXdotool(HeldKeys(Words(keys)).substr(1));
+}
+
+bool PopupShows() {
+    return TopPopup().has_value();
+}
+
+std::optional<ScreenBox> PopupThatStays(int limit_seconds) {
     for (int look = 0; !PopupShows() && look < limit_seconds * 10; ++look) {
         PauseBriefly();
     }
-    RunXdotool("key --delay 50 " + keys);
+    for (int look = 0; look < kPopupSettleLooks; ++look) {
+        PauseBriefly();
+    }
+    return TopPopup();
+}
+
+ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count) {
+    return {popup.x + popup.width / 2, popup.y + popup.height * (2 * item + 1) / (2 * count)};
+}
+
+std::string ClipboardText() {
+    return CommandOutput("xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null");
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // The X window id of the visible window whose title matches title_pattern (an extended regular
@@ -12,19 +13,60 @@
 std::string FindWindow(const std::string& title_pattern, int limit_seconds,
                        const std::function<bool()>& give_up = {});
 
+// The same, when the window still shows a moment (0.4 s) after it first showed, as a person sees
+// a dialog before typing into it; empty otherwise.
+std::string WindowThatStays(const std::string& title_pattern, int limit_seconds);
+
 // Whether a visible window's title matches title_pattern now.
 bool WindowShows(const std::string& title_pattern);
+
+// Input with a person's timing: a button is held about 0.1 s between press and release, a
+// double-click is two such clicks about 0.1 s apart, and every key, typed text key by key, is
+// held briefly before the next one.
 
 // Clicks button (1 left, 3 right) at x, y in the window's coordinates.
 void ClickAt(const std::string& window, int x, int y, int button = 1);
 
-// Gives window the keyboard focus, then types text into it.
+// Double-clicks the left button at x, y in the window's coordinates.
+void DoubleClickAt(const std::string& window, int x, int y);
+
+// Clicks the left button at x, y of the screen (an item of a pop-up).
+void ClickOnScreen(int x, int y);
+
+// Gives window the keyboard focus, then types text (printable ASCII) into it.
 void TypeInto(const std::string& window, const std::string& text);
 
-// Presses keys (xdotool key names, separated by spaces) in window, after giving it the focus.
+// Presses keys (xdotool key names or combinations such as ctrl+a, separated by spaces) in window,
+// after giving it the focus.
 void PressKeysIn(const std::string& window, const std::string& keys);
 
-// Waits up to limit_seconds for a pop-up window (a menu, an open drop-down list) to show, then
-// presses keys wherever the keyboard goes then (the pop-up holds it); keys pressed before the menu
-// shows would go to the window below.
-void PressKeysInPopup(const std::string& keys, int limit_seconds);
+// Presses keys wherever the keyboard goes now (a pop-up that holds it).
+void PressKeys(const std::string& keys);
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// A window's place on the screen.
+struct ScreenBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Whether a pop-up shows now: a viewable top-level window that no window manager would handle
+// (a menu, an open drop-down list).
+bool PopupShows();
+
+// Waits up to limit_seconds for a pop-up to show and gives its place when it still shows a
+// moment (0.4 s) later, as a person sees it before choosing; nothing when none showed or it went
+// away again.
+std::optional<ScreenBox> PopupThatStays(int limit_seconds);
+
+// The screen point of the centre of item (0-based) of a pop-up of count items of equal height.
+ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count);
+
+// The clipboard's text as another program reads it (UTF-8); empty when it holds none.
+std::string ClipboardText();

@@ -1,0 +1,365 @@
+// What a person does at the built program's window, one row each, run against the Linux program
+// and against parcelio.exe under Wine: real held clicks and typed keys through the X server, the
+// menus of both result lists chosen with the pointer and with the keyboard, the real file
+// dialogs, the courier picker's drop-down lists and options, the panel folded by a double-click,
+// and a close while runs wait. Each row gives the requests the fixture service must receive, in
+// order, and what the clipboard and the exported file must hold afterwards.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalogue/courier_catalogue.h"
+#include "tests/support/literals.h"
+#include "tests/support/program_session.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/x_input.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRequestLimitSeconds = 60;
+constexpr int kExitLimitSeconds = 30;
+// Far below the transfer's own 30-second cut-off, so only the program's abort ends waiting runs
+// in time; far above the program's own bound, so a slow machine does not fail it.
+constexpr int kExitWhileWaitingLimitSeconds = 10;
+constexpr int kWaitingSingleRuns = 8;
+
+// The exported rows of the single list after SF100, and of the batch list after the import.
+const char kSingleRows[] =
+    "SF100 2026-12-01 10:00 已收件\r\n"
+    "SF100 2026-12-02 08:40 到达上海\r\n"
+    "SF100 2026-12-03 15:20 已签收\r\n";
+const char kBatchRows[] =
+    "111 2026-11-02 09:00 派送中\r\n"
+    "222 -- 单号不存在\r\n"
+    "333 2026-11-05 18:30 已签收\r\n";
+const char kNumbersFile[] = "111\r\n\r\n 222 \r\n333\r\n";
+
+// What a row's actions work with.
+struct At {
+    ProgramSession& program;
+    FixtureService& service;
+    fs::path folder;
+
+    fs::path Out() const { return folder / "out.txt"; }
+};
+
+// A single query for SF100, waited for until its rows show (its list has a menu then).
+void QuerySingle(const At& at) {
+    const std::size_t before = at.service.RequestCount();
+    at.program.Click(kNumberBox);
+    at.program.PressKeys("ctrl+a BackSpace");
+    at.program.Type("SF100");
+    at.program.Click(kQueryButton);
+    ASSERT_TRUE(WaitForRequests(at.service, before + 1, kRequestLimitSeconds));
+    ASSERT_TRUE(WaitFor([&] { return at.program.MenuStays(kSingleResultList); }));
+}
+
+// The batch page, the numbers imported through the open dialog and queried; waited for until
+// the three rows show. The batch page stays in view.
+void QueryBatch(const At& at) {
+    const std::size_t before = at.service.RequestCount();
+    std::ofstream(at.folder / "numbers.txt", std::ios::binary) << kNumbersFile;
+    at.program.Click(kModeButton);
+    ASSERT_TRUE(at.program.ImportNumbers(at.folder / "numbers.txt"));
+    at.program.Click(kQueryButton);
+    ASSERT_TRUE(WaitForRequests(at.service, before + 3, kRequestLimitSeconds));
+    ASSERT_TRUE(WaitFor([&] {
+        // The last number's row is the third: a menu on it and a copy of it tell it arrived.
+        return at.program.ChooseFromMenu(kBatchResultList, 2, 2, Choice::Keyboard) &&
+               ClipboardText() == Utf8(u8"333 2026-11-05 18:30 已签收");
+    }));
+}
+
+void Export(const At& at, const ListPlace& list, Choice choice) {
+    EXPECT_TRUE(at.program.ExportList(list, at.Out(), choice).has_value());
+}
+
+// Answers the replace question with keys, once it shows; false when it did not show.
+bool AnswerReplaceQuestion(const std::string& keys) {
+    const std::string question = WindowThatStays(kReplaceQuestionTitle, 10);
+    if (question.empty()) {
+        return false;
+    }
+    PressKeysIn(question, keys);
+    return WaitFor([] { return !WindowShows(kReplaceQuestionTitle); });
+}
+
+struct Request {
+    const char* type;
+    const char* number;
+};
+
+struct Scenario {
+    const char* name;
+    void (*act)(const At&);
+    std::vector<Request> requests;
+    // UTF-8, as another program reads the clipboard; nothing: not looked at.
+    std::optional<std::string> clipboard;
+    // The bytes of out.txt; nothing: not looked at.
+    std::optional<std::string> file;
+    // The service never answers, and the window is closed while the runs wait.
+    bool silent = false;
+};
+
+// The row's name in the test's report.
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.name;
+}
+
+const std::vector<Request> kSingle{{"auspost", "SF100"}};
+const std::vector<Request> kBatch{{"auspost", "111"}, {"auspost", "222"}, {"auspost", "333"}};
+
+std::vector<Request> Joined(std::vector<Request> first, const std::vector<Request>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+const Scenario kScenarios[] = {
+    {"SingleListExportedWithTheKeyboard",
+     [](const At& at) {
+         QuerySingle(at);
+         Export(at, kSingleResultList, Choice::Keyboard);
+     },
+     kSingle, std::nullopt, kSingleRows},
+    {"SingleListExportedWithThePointer",
+     [](const At& at) {
+         QuerySingle(at);
+         Export(at, kSingleResultList, Choice::Pointer);
+     },
+     kSingle, std::nullopt, kSingleRows},
+    {"SingleRowCopiedWithThePointer",
+     [](const At& at) {
+         QuerySingle(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kSingleResultList, 0, 0, Choice::Pointer));
+     },
+     kSingle, Utf8(u8"SF100 2026-12-01 10:00 已收件"), std::nullopt},
+    {"SingleRowCopiedWithTheKeyboard",
+     [](const At& at) {
+         QuerySingle(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kSingleResultList, 1, 0, Choice::Keyboard));
+     },
+     kSingle, Utf8(u8"SF100 2026-12-02 08:40 到达上海"), std::nullopt},
+    // "清空" empties only the single list: it has no menu afterwards, the batch list keeps its
+    // rows.
+    {"SingleListClearedWithThePointer",
+     [](const At& at) {
+         QueryBatch(at);
+         at.program.Click(kModeButton);
+         QuerySingle(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kSingleResultList, 0, 2, Choice::Pointer));
+         EXPECT_FALSE(at.program.MenuStays(kSingleResultList));
+         at.program.Click(kModeButton);
+         Export(at, kBatchResultList, Choice::Keyboard);
+     },
+     Joined(kBatch, kSingle), std::nullopt, kBatchRows},
+    {"BatchListExportedWithThePointer",
+     [](const At& at) {
+         QueryBatch(at);
+         Export(at, kBatchResultList, Choice::Pointer);
+     },
+     kBatch, std::nullopt, kBatchRows},
+    {"BatchRowCopiedWithThePointer",
+     [](const At& at) {
+         QueryBatch(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 0, 2, Choice::Pointer));
+     },
+     kBatch, Utf8(u8"111 2026-11-02 09:00 派送中"), std::nullopt},
+    // "查看快件流程" brings the single page back with the row's steps, queried anew.
+    {"ParcelStepsViewedWithThePointer",
+     [](const At& at) {
+         QueryBatch(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 0, 0, Choice::Pointer));
+         ASSERT_TRUE(WaitForRequests(at.service, 4, kRequestLimitSeconds));
+         Export(at, kSingleResultList, Choice::Keyboard);
+     },
+     Joined(kBatch, {{"auspost", "111"}}), std::nullopt,
+     "111 2026-11-01 09:00 已收件\r\n111 2026-11-02 09:00 派送中\r\n"},
+    // On a failed row the number is queried again and the single list stays empty.
+    {"ParcelStepsOfAFailedRowViewedWithTheKeyboard",
+     [](const At& at) {
+         QueryBatch(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 1, 0, Choice::Keyboard));
+         ASSERT_TRUE(WaitForRequests(at.service, 4, kRequestLimitSeconds));
+         EXPECT_FALSE(at.program.MenuStays(kSingleResultList));
+     },
+     Joined(kBatch, {{"auspost", "222"}}), std::nullopt, std::nullopt},
+    {"BatchRowDeletedWithThePointer",
+     [](const At& at) {
+         QueryBatch(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 0, 3, Choice::Pointer));
+         Export(at, kBatchResultList, Choice::Keyboard);
+     },
+     kBatch, std::nullopt, "222 -- 单号不存在\r\n333 2026-11-05 18:30 已签收\r\n"},
+    {"BatchRowDeletedWithTheKeyboard",
+     [](const At& at) {
+         QueryBatch(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 2, 3, Choice::Keyboard));
+         Export(at, kBatchResultList, Choice::Pointer);
+     },
+     kBatch, std::nullopt, "111 2026-11-02 09:00 派送中\r\n222 -- 单号不存在\r\n"},
+    // "清空查询结果" empties only the batch list.
+    {"BatchListClearedWithTheKeyboard",
+     [](const At& at) {
+         QuerySingle(at);
+         QueryBatch(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 0, 4, Choice::Keyboard));
+         EXPECT_FALSE(at.program.MenuStays(kBatchResultList));
+         at.program.Click(kModeButton);
+         Export(at, kSingleResultList, Choice::Pointer);
+     },
+     Joined(kSingle, kBatch), std::nullopt, kSingleRows},
+    // The byte-order mark Notepad writes is no part of the first number; a name typed without
+    // extension opens the ".txt" file.
+    {"NumbersImportedByANameWithoutExtension",
+     [](const At& at) {
+         std::ofstream(at.folder / "marked.txt", std::ios::binary) << "\xEF\xBB\xBF"
+                                                                      "111\r\n222\r\n";
+         at.program.Click(kModeButton);
+         ASSERT_TRUE(at.program.ImportNumbers(at.folder / "marked"));
+         at.program.Click(kQueryButton);
+         ASSERT_TRUE(WaitForRequests(at.service, 2, kRequestLimitSeconds));
+     },
+     {{"auspost", "111"}, {"auspost", "222"}},
+     std::nullopt,
+     std::nullopt},
+    // An export named without extension asks before replacing the ".txt" file: No keeps it and
+    // shows the dialog again, which is cancelled; Yes replaces it.
+    {"AnExportAsksBeforeReplacingAFile",
+     [](const At& at) {
+         std::ofstream(at.Out(), std::ios::binary) << "kept";
+         QuerySingle(at);
+         ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
+         ASSERT_TRUE(AnswerReplaceQuestion(kReplaceNo));
+         const std::string again = WindowThatStays(kFileDialogTitle, 10);
+         ASSERT_FALSE(again.empty());
+         PressKeysIn(again, "Escape");
+         ASSERT_TRUE(WaitFor([] { return !WindowShows(kFileDialogTitle); }));
+         EXPECT_EQ(TempFolder::FileContent(at.Out()), "kept");
+         ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
+         ASSERT_TRUE(AnswerReplaceQuestion(kReplaceYes));
+         EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(at.Out()) == kSingleRows; }));
+     },
+     kSingle, std::nullopt, kSingleRows},
+    // The drop-down lists chosen with the keyboard: the group "F-J" brings its first courier,
+    // the next item of the courier box the second.
+    {"CouriersChosenFromTheDropDownLists",
+     [](const At& at) {
+         at.program.Click(kNumberBox);
+         at.program.Type("SF100");
+         ASSERT_TRUE(at.program.ChooseFromDropDown(kLetterGroupBox, 2));
+         at.program.Click(kQueryButton);
+         ASSERT_TRUE(WaitForRequests(at.service, 1, kRequestLimitSeconds));
+         ASSERT_TRUE(at.program.ChooseFromDropDown(kCourierBox, 1));
+         at.program.Click(kQueryButton);
+         ASSERT_TRUE(WaitForRequests(at.service, 2, kRequestLimitSeconds));
+     },
+     {{"fedex", "SF100"}, {"fedexcn", "SF100"}},
+     std::nullopt,
+     std::nullopt},
+    // A double-click on the caption folds the common couriers away, so a click where "顺丰"
+    // was picks nothing; a second one unfolds them and the click picks it.
+    {"CommonCouriersFoldedAndUnfoldedByADoubleClick",
+     [](const At& at) {
+         at.program.Click(kNumberBox);
+         at.program.Type("SF100");
+         at.program.DoubleClick(kPanelCaption);
+         at.program.Click(kShunfengOption);
+         at.program.Click(kQueryButton);
+         ASSERT_TRUE(WaitForRequests(at.service, 1, kRequestLimitSeconds));
+         at.program.DoubleClick(kPanelCaption);
+         at.program.Click(kShunfengOption);
+         at.program.Click(kQueryButton);
+         ASSERT_TRUE(WaitForRequests(at.service, 2, kRequestLimitSeconds));
+     },
+     {{"auspost", "SF100"}, {"shunfeng", "SF100"}},
+     std::nullopt,
+     std::nullopt},
+    // Closing while single and batch runs wait on a service that never answers.
+    {"ClosedWhileRunsWait",
+     [](const At& at) {
+         at.program.Click(kNumberBox);
+         at.program.Type("SF100");
+         for (int run = 0; run < kWaitingSingleRuns; ++run) {
+             at.program.Click(kQueryButton);
+         }
+         ASSERT_TRUE(WaitForRequests(at.service, kWaitingSingleRuns, kRequestLimitSeconds));
+         at.program.Click(kModeButton);
+         at.program.Click(kBatchNumberBox);
+         at.program.Type("111");
+         at.program.Click(kQueryButton);
+         ASSERT_TRUE(WaitForRequests(at.service, kWaitingSingleRuns + 1, kRequestLimitSeconds));
+     },
+     Joined(std::vector<Request>(kWaitingSingleRuns, {"auspost", "SF100"}), {{"auspost", "111"}}),
+     std::nullopt, std::nullopt, true},
+};
+
+class Scenarios : public testing::TestWithParam<Scenario> {
+  protected:
+    void SetUp() override {
+        LoadCatalogue();
+        if (GetParam().silent) {
+            service_.SetDefaultReply(SilentReply());
+            return;
+        }
+        service_.SetReplyForNumber(
+            "SF100",
+            BodyReply(TrackingReplyJson("SF100", {{"2026-12-03 15:20", Utf8(u8"已签收")},
+                                                  {"2026-12-02 08:40", Utf8(u8"到达上海")},
+                                                  {"2026-12-01 10:00", Utf8(u8"已收件")}})));
+        service_.SetReplyForNumber(
+            "111", BodyReply(TrackingReplyJson("111", {{"2026-11-02 09:00", Utf8(u8"派送中")},
+                                                       {"2026-11-01 09:00", Utf8(u8"已收件")}})));
+        service_.SetReplyForNumber("222", BodyReply(MessageReplyJson(Utf8(u8"单号不存在"))));
+        service_.SetReplyForNumber(
+            "333", BodyReply(TrackingReplyJson("333", {{"2026-11-05 18:30", Utf8(u8"已签收")}})));
+    }
+
+    FixtureService service_;
+    TempFolder folder_;
+};
+
+TEST_P(Scenarios, GiveTheRequestsClipboardAndFileOfTheRow) {
+    const Scenario& scenario = GetParam();
+    ProgramSession program(service_);
+    ASSERT_FALSE(program.Window().empty()) << program.ErrorOutput();
+    const At at{program, service_, folder_.Path()};
+    scenario.act(at);
+
+    if (scenario.clipboard) {
+        EXPECT_TRUE(WaitFor([&] { return ClipboardText() == *scenario.clipboard; }))
+            << ClipboardText();
+    }
+    if (scenario.file) {
+        EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(at.Out()) == *scenario.file; }))
+            << TempFolder::FileContent(at.Out());
+    }
+    EXPECT_EQ(
+        program.CloseAndWait(scenario.silent ? kExitWhileWaitingLimitSeconds : kExitLimitSeconds),
+        0);
+    std::vector<std::pair<std::string, std::string>> sent;
+    for (const RecordedRequest& request : service_.Requests()) {
+        sent.emplace_back(QueryValue(request.target, "type").value_or("?"),
+                          QueryValue(request.target, "postid").value_or("?"));
+    }
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const Request& request : scenario.requests) {
+        expected.emplace_back(request.type, request.number);
+    }
+    EXPECT_EQ(sent, expected);
+    EXPECT_FALSE(HasSanitizerReport(program.ErrorOutput())) << program.ErrorOutput();
+}
+
+INSTANTIATE_TEST_SUITE_P(AtTheWindow, Scenarios, testing::ValuesIn(kScenarios),
+                         [](const testing::TestParamInfo<Scenario>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace

@@ -1,0 +1,12 @@
+// The right click of a report list as the layout's right-click event means it: a click that
+// ends with the right button released over the list, as the Windows list reports it (NM_RCLICK
+// comes with the release). A menu opened then stays open. One implementation per toolkit
+// (list_right_click_gtk.cpp, list_right_click_msw.cpp).
+#pragma once
+
+#include <functional>
+
+class wxListCtrl;
+
+// Calls on_click after each right click on list, once its button is up.
+void BindListRightClick(wxListCtrl& list, std::function<void()> on_click);

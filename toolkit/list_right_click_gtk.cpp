@@ -1,0 +1,22 @@
+// GTK: the context-menu event comes with the press of the right button, and a menu popped up
+// while the button is down closes on its release. The click is taken when the button comes up
+// over the list's rows: the list's inner window of rows receives the release (it holds the
+// pointer from the press on), and the pointer must still be over it. The other inner window,
+// the column header, takes no keyboard focus; a release over it is no click on the rows.
+#include <wx/listctrl.h>
+
+#include "toolkit/list_right_click.h"
+
+void BindListRightClick(wxListCtrl& list, std::function<void()> on_click) {
+    for (wxWindow* rows : list.GetChildren()) {
+        if (!rows->AcceptsFocus()) {
+            continue;
+        }
+        rows->Bind(wxEVT_RIGHT_UP, [on_click, rows](wxMouseEvent& event) {
+            event.Skip();
+            if (wxRect(rows->GetClientSize()).Contains(event.GetPosition())) {
+                on_click();
+            }
+        });
+    }
+}
