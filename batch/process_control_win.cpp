@@ -18,10 +18,10 @@ namespace {
 // (a thread of its own) takes it before letting the default handler end the process.
 SRWLOCK interrupt_lock = SRWLOCK_INIT;
 
-BOOL WINAPI WaitForHeldInterrupts(DWORD) {
+// Ends the process as the console's default handler does, once no file is being put in place.
+BOOL WINAPI EndWhenNotHeld(DWORD) {
     AcquireSRWLockExclusive(&interrupt_lock);
-    ReleaseSRWLockExclusive(&interrupt_lock);
-    return FALSE;  // the next handler, the default one, ends the process
+    ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
 std::string Utf8FromWide(const wchar_t* wide) {
@@ -45,7 +45,7 @@ void PrepareProcess() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    SetConsoleCtrlHandler(&WaitForHeldInterrupts, TRUE);
+    SetConsoleCtrlHandler(&EndWhenNotHeld, TRUE);
 }
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) {

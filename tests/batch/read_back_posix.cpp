@@ -85,8 +85,10 @@ std::optional<std::vector<std::string>> ReadBack(const char* reader, const std::
         std::size_t word_start = 0;
         for (std::size_t space = 0; space != std::string::npos; word_start = space + 1) {
             space = line.find(' ', word_start);
-            record +=
-                (word_start == 0 ? "" : "|") + Decoded(line.substr(word_start, space - word_start));
+            if (word_start != 0) {
+                record += '|';
+            }
+            record += Decoded(line.substr(word_start, space - word_start));
         }
         records.push_back(record);
     }
