@@ -6,7 +6,6 @@
 
 #include "batch/process_control.h"
 #include "runs/file_io.h"
-#include "runs/import_export_text.h"
 #include "tracking/tracking_request.h"
 
 namespace fs = std::filesystem;
@@ -142,10 +141,6 @@ int DeliverOrReport(const BatchOptions& options, const ByteArray& bytes, int sta
         return ReportWriteError(options.output_path.value_or("standard output"));
     }
     return status;
-}
-
-Text RowsText(const RowCellsList& rows) {
-    return BytesToText(ExportedRowBytes(rows));
 }
 
 namespace {

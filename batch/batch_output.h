@@ -12,7 +12,6 @@
 
 #include "batch/batch_options.h"
 #include "batch/process_control.h"
-#include "runs/row_cells.h"
 #include "text/text_ops.h"
 
 inline constexpr int kAllAnswered = 0;
@@ -74,9 +73,6 @@ StreamCharset ErrorCharset(const BatchOptions& options);
 // Writes the whole output at once, to the output file or standard output, in its character
 // set. Returns status, or kBadUsage when it could not be written.
 int DeliverOrReport(const BatchOptions& options, const ByteArray& gbk_or_utf8, int status);
-
-// Rows in the export format: cells joined by single spaces, each row ended by CR LF.
-Text RowsText(const RowCellsList& rows);
 
 // "done/total numbers, F failed, R/s, M:SS left" for a run that has queried done of total
 // numbers in elapsed_ms; rate and time left read "--" until the first number is answered.
