@@ -1,9 +1,11 @@
 #include "batch/batch_options.h"
 
+#include <charconv>
 #include <cstddef>
 #include <utility>
 
 #include "build_settings.h"
+#include "runs/batch_loop.h"
 
 namespace {
 
@@ -24,30 +26,100 @@ std::optional<std::string> TakeValue(const Arguments& arguments, std::size_t& in
 
 std::optional<UsageError> ReadEncoding(std::string_view name, BatchOptions& options) {
     if (name == "utf-8" || name == "UTF-8" || name == "utf8") {
-        options.utf8 = true;
+        options.encoding = Encoding::kUtf8;
     } else if (name == "gbk" || name == "GBK") {
-        options.utf8 = false;
+        options.encoding = Encoding::kGbk;
     } else {
         return UsageError{"unknown encoding '" + std::string(name) + "' (use gbk or utf-8)"};
     }
     return std::nullopt;
 }
 
+std::optional<UsageError> ReadFormat(std::string_view name, BatchOptions& options) {
+    if (name == "export") {
+        options.format = OutputFormat::kExport;
+    } else if (name == "csv") {
+        options.format = OutputFormat::kCsv;
+    } else if (name == "jsonl") {
+        options.format = OutputFormat::kJsonl;
+    } else {
+        return UsageError{"unknown format '" + std::string(name) + "' (use export, csv or jsonl)"};
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> ReadJobs(std::string_view count, BatchOptions& options) {
+    int jobs = 0;
+    const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), jobs);
+    if (error != std::errc() || end != count.data() + count.size() || jobs < 1 ||
+        jobs > kMostBatchJobs) {
+        return UsageError{"--jobs takes a number from 1 to " + std::to_string(kMostBatchJobs) +
+                          ", not '" + std::string(count) + "'"};
+    }
+    options.jobs = jobs;
+    return std::nullopt;
+}
+
+// The options that only some actions take, as they were given.
+struct Given {
+    bool steps = false;
+    bool list = false;
+    bool jobs = false;
+    bool format = false;
+};
+
 // Checks that the options given fit the action together.
-std::optional<UsageError> CheckCombination(const BatchOptions& options, bool steps_given,
-                                           bool list_given) {
-    if (steps_given && list_given) {
+std::optional<UsageError> CheckCombination(const BatchOptions& options, const Given& given) {
+    if (given.steps && given.list) {
         return UsageError{"--steps and --list-couriers cannot be used together"};
     }
-    if (list_given && !options.courier.empty()) {
+    if (given.list && !options.courier.empty()) {
         return UsageError{"--list-couriers takes no --courier"};
     }
-    if ((list_given || steps_given) && options.input_path) {
-        return UsageError{"a number file is read only for a batch run, not with " +
-                          std::string(list_given ? "--list-couriers" : "--steps")};
+    const std::string other = given.list ? "--list-couriers" : "--steps";
+    if ((given.list || given.steps) && options.input_path) {
+        return UsageError{"a number file is read only for a batch run, not with " + other};
     }
-    if (!list_given && options.courier.empty()) {
+    if ((given.list || given.steps) && given.jobs) {
+        return UsageError{"--jobs is only for a batch run, not with " + other};
+    }
+    if (given.list && given.format) {
+        return UsageError{"--format is for numbers and steps, not with --list-couriers"};
+    }
+    if (!given.list && options.courier.empty()) {
         return UsageError{"no courier given (use --courier NAME-OR-CODE)"};
+    }
+    return std::nullopt;
+}
+
+bool TakesValue(std::string_view option) {
+    for (const std::string_view known :
+         {"--courier", "-o", "--output", "--steps", "--encoding", "--format", "--jobs"}) {
+        if (option == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Sets the option that takes a value; a problem with the value is a usage error.
+std::optional<UsageError> ReadValue(std::string_view option, std::string value,
+                                    BatchOptions& options, Given& given) {
+    if (option == "--courier") {
+        options.courier = std::move(value);
+    } else if (option == "--steps") {
+        given.steps = true;
+        options.steps_number = std::move(value);
+    } else if (option == "--encoding") {
+        return ReadEncoding(value, options);
+    } else if (option == "--format") {
+        given.format = true;
+        return ReadFormat(value, options);
+    } else if (option == "--jobs") {
+        given.jobs = true;
+        return ReadJobs(value, options);
+    } else {
+        options.output_path = std::move(value);
     }
     return std::nullopt;
 }
@@ -56,8 +128,7 @@ std::optional<UsageError> CheckCombination(const BatchOptions& options, bool ste
 
 std::variant<BatchOptions, UsageError> ReadBatchOptions(const Arguments& arguments) {
     BatchOptions options;
-    bool steps_given = false;
-    bool list_given = false;
+    Given given;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string_view argument = arguments[index];
         if (argument == "--help" || argument == "-h") {
@@ -69,7 +140,7 @@ std::variant<BatchOptions, UsageError> ReadBatchOptions(const Arguments& argumen
             return options;
         }
         if (argument == "--list-couriers") {
-            list_given = true;
+            given.list = true;
             if (index + 1 < arguments.size() && !IsOption(arguments[index + 1])) {
                 options.group = std::string(arguments[++index]);
             }
@@ -82,37 +153,26 @@ std::variant<BatchOptions, UsageError> ReadBatchOptions(const Arguments& argumen
             options.input_path = std::string(argument);
             continue;
         }
-        const bool takes_value = argument == "--courier" || argument == "-o" ||
-                                 argument == "--output" || argument == "--steps" ||
-                                 argument == "--encoding";
-        if (!takes_value) {
+        if (!TakesValue(argument)) {
             return UsageError{"unknown option '" + std::string(argument) + "'"};
         }
         std::optional<std::string> value = TakeValue(arguments, index);
         if (!value) {
             return UsageError{"option '" + std::string(argument) + "' needs a value"};
         }
-        if (argument == "--courier") {
-            options.courier = std::move(*value);
-        } else if (argument == "--steps") {
-            steps_given = true;
-            options.steps_number = std::move(*value);
-        } else if (argument == "--encoding") {
-            if (std::optional<UsageError> error = ReadEncoding(*value, options)) {
-                return *error;
-            }
-        } else {
-            options.output_path = std::move(*value);
+        if (std::optional<UsageError> error =
+                ReadValue(argument, std::move(*value), options, given)) {
+            return *error;
         }
     }
-    if (std::optional<UsageError> error = CheckCombination(options, steps_given, list_given)) {
+    if (std::optional<UsageError> error = CheckCombination(options, given)) {
         return *error;
     }
     if (options.input_path == "-") {
         options.input_path.reset();
     }
-    options.action = list_given    ? BatchAction::kListCouriers
-                     : steps_given ? BatchAction::kShowSteps
+    options.action = given.list    ? BatchAction::kListCouriers
+                     : given.steps ? BatchAction::kShowSteps
                                    : BatchAction::kQueryNumbers;
     return options;
 }
@@ -120,12 +180,14 @@ std::variant<BatchOptions, UsageError> ReadBatchOptions(const Arguments& argumen
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: parcelio-batch --courier NAME-OR-CODE [-o FILE] [--encoding gbk|utf-8] [FILE]\n"
-    "       parcelio-batch --courier NAME-OR-CODE [-o FILE] [--encoding gbk|utf-8] --steps NUMBER\n"
+    "Usage: parcelio-batch --courier NAME-OR-CODE [-o FILE] [--format FORMAT] [--jobs N]\n"
+    "                      [--encoding gbk|utf-8] [FILE]\n"
+    "       parcelio-batch --courier NAME-OR-CODE [-o FILE] [--format FORMAT]\n"
+    "                      [--encoding gbk|utf-8] --steps NUMBER\n"
     "       parcelio-batch --list-couriers [GROUP] [-o FILE] [--encoding gbk|utf-8]\n"
     "\n"
     "Queries the tracking service for every number of FILE (standard input when FILE is\n"
-    "absent or -), one request after the other, and writes one line per number: the number,\n"
+    "absent or -) and writes one line per number, in the order of the list: the number,\n"
     "the time and the text of its latest step, or the number, -- and the service's message\n"
     "when the query failed. The number list is read as Parcelio imports it: GBK, one number\n"
     "per CR LF line, spaces removed, empty lines dropped.\n"
@@ -137,13 +199,26 @@ constexpr char kUsage[] =
     "                          (A-E, F-J, K-O, P-T, U-Z)\n"
     "  -o, --output FILE       write FILE whole at the end (through a temporary file)\n"
     "                          instead of standard output\n"
+    "  --format FORMAT         export: the window's export lines, cells joined by spaces\n"
+    "                          (the default); csv: RFC 4180 rows under a header row, for\n"
+    "                          spreadsheets; jsonl: one JSON object per number (per step\n"
+    "                          with --steps), always UTF-8\n"
+    "  --jobs N                up to N requests at once, 1 to 8 (default 1: one after the\n"
+    "                          other); the lines still come out in the order of the list\n"
     "  --encoding gbk|utf-8    the character set of the output and of the courier name\n"
-    "                          given (GBK by default)\n"
+    "                          given; without it a terminal gets its own (UTF-8 under a\n"
+    "                          UTF-8 locale), files and pipes get GBK\n"
     "  --help, --version\n"
     "\n"
-    "Lines end in CR LF. The tracking service host is the build setting, or\n"
-    "PARCELIO_TRACKING_HOST when it is set. Exit status: 0 when every number was answered\n"
-    "\"ok\", 1 when some were refused or not answered, 2 on bad usage.\n";
+    "Examples:\n"
+    "  parcelio-batch --courier ems -o results.txt numbers.txt\n"
+    "  parcelio-batch --courier 顺丰速递 --format csv -o results.csv numbers.txt\n"
+    "  parcelio-batch --courier ems --format jsonl --jobs 8 numbers.txt > results.jsonl\n"
+    "  parcelio-batch --courier ems --steps 1234567890\n"
+    "\n"
+    "Lines end in CR LF (jsonl lines in LF). The tracking service host is the build setting,\n"
+    "or PARCELIO_TRACKING_HOST when it is set. Exit status: 0 when every number was\n"
+    "answered \"ok\", 1 when some were refused or not answered, 2 on bad usage.\n";
 
 }  // namespace
 

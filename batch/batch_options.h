@@ -10,6 +10,12 @@
 
 enum class BatchAction { kQueryNumbers, kShowSteps, kListCouriers, kShowHelp, kShowVersion };
 
+// --encoding: the character set of the output and of the texts given on the command line.
+enum class Encoding { kFollowTerminal, kGbk, kUtf8 };
+
+// --format: the window's export lines, RFC 4180 rows, or one JSON object per line.
+enum class OutputFormat { kExport, kCsv, kJsonl };
+
 struct BatchOptions {
     BatchAction action = BatchAction::kQueryNumbers;
     std::string courier;                     // --courier, as given
@@ -17,7 +23,9 @@ struct BatchOptions {
     std::optional<std::string> output_path;  // -o FILE; standard output when absent
     std::string steps_number;                // --steps NUMBER, as given
     std::optional<std::string> group;        // --list-couriers GROUP, as given
-    bool utf8 = false;                       // --encoding utf-8
+    Encoding encoding = Encoding::kFollowTerminal;
+    OutputFormat format = OutputFormat::kExport;
+    int jobs = 1;  // --jobs: requests in flight at once
 };
 
 // What is wrong with a command line, in one sentence that names the problem.

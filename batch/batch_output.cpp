@@ -6,10 +6,22 @@
 
 #include "batch/process_control.h"
 #include "runs/file_io.h"
-#include "runs/import_export_text.h"
 #include "tracking/tracking_request.h"
 
 namespace fs = std::filesystem;
+
+StreamCharset ChooseCharset(Encoding encoding, TerminalKind terminal) {
+    switch (encoding) {
+        case Encoding::kGbk:
+            return {false, false};
+        case Encoding::kUtf8:
+            return {true, false};
+        case Encoding::kFollowTerminal:
+            break;
+    }
+    return {terminal == TerminalKind::kUtf8 || terminal == TerminalKind::kWideConsole,
+            terminal == TerminalKind::kWideConsole};
+}
 
 ByteArray OutputBytes(std::string_view gbk_text, bool utf8) {
     const ByteArray gbk = TextToBytes(gbk_text);
@@ -31,64 +43,104 @@ std::optional<Text> ArgumentText(std::string_view argument, bool utf8) {
     return BytesToText(converted);
 }
 
+std::vector<Text> ArgumentReadings(std::string_view argument, Encoding encoding,
+                                   bool arguments_utf8) {
+    std::vector<Text> readings;
+    if (arguments_utf8 || encoding != Encoding::kFollowTerminal) {
+        if (std::optional<Text> text =
+                ArgumentText(argument, arguments_utf8 || encoding == Encoding::kUtf8)) {
+            readings.push_back(std::move(*text));
+        }
+        return readings;
+    }
+    readings.emplace_back(argument);
+    std::optional<Text> converted = ArgumentText(argument, true);
+    if (converted && *converted != argument) {
+        readings.push_back(std::move(*converted));
+    }
+    return readings;
+}
+
+fs::path ArgumentPath(const std::string& argument) {
+    return fs::path(std::u8string(argument.begin(), argument.end()));
+}
+
 std::optional<std::string> OutputPathProblem(const std::string& path) {
     std::error_code error;
-    if (fs::is_directory(path, error)) {
+    const fs::path file = ArgumentPath(path);
+    if (fs::is_directory(file, error)) {
         return "output file " + path + " is a folder";
     }
-    fs::path folder = fs::path(path).parent_path();
+    fs::path folder = file.parent_path();
     if (folder.empty()) {
         folder = ".";
     }
     if (!fs::is_directory(folder, error)) {
-        return "cannot write " + path + ": no folder " + folder.string();
+        const std::u8string name = folder.u8string();
+        return "cannot write " + path + ": no folder " + std::string(name.begin(), name.end());
     }
     return std::nullopt;
 }
 
-bool WriteStandardOutput(const ByteArray& bytes) {
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
+bool WriteStream(StandardStream stream, const ByteArray& bytes, const StreamCharset& charset) {
+    if (charset.console) {
+        return WriteWideConsole(stream, std::string_view(bytes.data(), bytes.size()));
+    }
+    FILE* const file = stream == StandardStream::kOutput ? stdout : stderr;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
         return false;
     }
-    return std::fflush(stdout) == 0;
+    return std::fflush(file) == 0;
 }
 
 bool WriteOutputFile(const std::string& path, const ByteArray& bytes) {
     HoldInterrupts();
-    const bool written = WriteWholeFile(path, bytes);
+    const bool written = WriteWholeFile(ArgumentPath(path), bytes);
     ReleaseInterrupts();
     return written;
 }
 
-int ReportUsageError(const std::string& message) {
-    std::fprintf(stderr, "parcelio-batch: %s\nTry 'parcelio-batch --help'.\n", message.c_str());
-    return kBadUsage;
-}
-
-int ReportWriteError(const std::string& target) {
-    std::fprintf(stderr, "parcelio-batch: cannot write %s\n", target.c_str());
-    return kBadUsage;
-}
-
 namespace {
 
-bool DeliverOutput(const BatchOptions& options, std::string_view gbk_text) {
-    const ByteArray bytes = OutputBytes(gbk_text, options.utf8);
-    return options.output_path ? WriteOutputFile(*options.output_path, bytes)
-                               : WriteStandardOutput(bytes);
+// A complaint on standard error: the message is ASCII with the command line's own texts in it.
+void Complain(const std::string& text) {
+    if (StreamTerminal(StandardStream::kError) == TerminalKind::kWideConsole &&
+        WriteWideConsole(StandardStream::kError, text)) {
+        return;
+    }
+    std::fputs(text.c_str(), stderr);
 }
 
 }  // namespace
 
-int DeliverOrReport(const BatchOptions& options, std::string_view gbk_text, int status) {
-    if (!DeliverOutput(options, gbk_text)) {
+int ReportUsageError(const std::string& message) {
+    Complain("parcelio-batch: " + message + "\nTry 'parcelio-batch --help'.\n");
+    return kBadUsage;
+}
+
+int ReportWriteError(const std::string& target) {
+    Complain("parcelio-batch: cannot write " + target + "\n");
+    return kBadUsage;
+}
+
+StreamCharset OutputCharset(const BatchOptions& options) {
+    return ChooseCharset(options.encoding, options.output_path
+                                               ? TerminalKind::kNone
+                                               : StreamTerminal(StandardStream::kOutput));
+}
+
+StreamCharset ErrorCharset(const BatchOptions& options) {
+    return ChooseCharset(options.encoding, StreamTerminal(StandardStream::kError));
+}
+
+int DeliverOrReport(const BatchOptions& options, const ByteArray& bytes, int status) {
+    const bool delivered =
+        options.output_path ? WriteOutputFile(*options.output_path, bytes)
+                            : WriteStream(StandardStream::kOutput, bytes, OutputCharset(options));
+    if (!delivered) {
         return ReportWriteError(options.output_path.value_or("standard output"));
     }
     return status;
-}
-
-Text RowsText(const RowCellsList& rows) {
-    return BytesToText(ExportedRowBytes(rows));
 }
 
 namespace {
@@ -113,4 +165,12 @@ std::string ProgressLine(std::size_t done, std::size_t total, std::size_t failed
     char rate[32];
     std::snprintf(rate, sizeof rate, "%.1f/s, ", per_second);
     return line + rate + MinutesAndSeconds(static_cast<long long>(left_seconds + 0.5)) + " left";
+}
+
+std::string ProgressRedraw(std::string_view line, std::size_t shown_width) {
+    std::string redraw = "\r" + std::string(line);
+    if (shown_width > line.size()) {
+        redraw.append(shown_width - line.size(), ' ');
+    }
+    return line.empty() ? redraw + "\r" : redraw;
 }

@@ -1,20 +1,35 @@
 // How parcelio-batch writes: the character set of its output and of the texts given on its
-// command line, standard output as the rows come or one output file put in place whole at the
-// end, its exit statuses and complaints, and the progress line it shows on a terminal.
+// command line, standard output as the records come or one output file put in place whole at
+// the end, its exit statuses and complaints, and the progress line it shows on a terminal.
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/batch_options.h"
-#include "runs/row_cells.h"
+#include "batch/process_control.h"
 #include "text/text_ops.h"
 
 inline constexpr int kAllAnswered = 0;
 inline constexpr int kSomeFailed = 1;
 inline constexpr int kBadUsage = 2;
+
+// How text reaches a stream or the output file.
+struct StreamCharset {
+    bool utf8 = false;     // UTF-8 bytes rather than GBK
+    bool console = false;  // through a Windows console's wide-character output (of the UTF-8)
+
+    bool operator==(const StreamCharset&) const = default;
+};
+
+// The character set named by --encoding, as bytes also on a terminal; without it a terminal's
+// own (UTF-8 bytes under a UTF-8 locale, a Windows console's wide characters), and GBK for
+// anything that is not a terminal.
+StreamCharset ChooseCharset(Encoding encoding, TerminalKind terminal);
 
 // The bytes to write for a GBK text: GBK, the program's own, or UTF-8 for terminals that are
 // not GBK. In UTF-8 a text that does not convert (bytes that are no GBK) is written unchanged
@@ -25,12 +40,21 @@ ByteArray OutputBytes(std::string_view gbk_text, bool utf8);
 // it is not valid UTF-8 or holds a character GBK cannot represent.
 std::optional<Text> ArgumentText(std::string_view argument, bool utf8);
 
+// The GBK texts a command-line text may stand for, the likelier first: in the character set
+// --encoding names, or the UTF-8 one when the arguments come as UTF-8 (Windows); without
+// --encoding the bytes as given (GBK) and then, when they are UTF-8, their conversion.
+std::vector<Text> ArgumentReadings(std::string_view argument, Encoding encoding,
+                                   bool arguments_utf8);
+
+// A path given on the command line (UTF-8 on Windows, the bytes as given on POSIX).
+std::filesystem::path ArgumentPath(const std::string& argument);
+
 // A message naming the problem when the output file cannot be written where it is asked for
 // (its folder is missing, or the path is a folder); nothing when it can be tried.
 std::optional<std::string> OutputPathProblem(const std::string& path);
 
-// Writes bytes to standard output at once. False when they could not all be written.
-bool WriteStandardOutput(const ByteArray& bytes);
+// Writes bytes to a standard stream at once. False when they could not all be written.
+bool WriteStream(StandardStream stream, const ByteArray& bytes, const StreamCharset& charset);
 
 // Writes the whole output file through a temporary file and a rename, like the window's export,
 // with interrupts held off, so an interrupt leaves either the old file or the whole new one.
@@ -41,14 +65,21 @@ bool WriteOutputFile(const std::string& path, const ByteArray& bytes);
 int ReportUsageError(const std::string& message);
 int ReportWriteError(const std::string& target);
 
-// Writes the whole output (GBK) at once, to the output file or standard output, in the chosen
-// character set. Returns status, or kBadUsage when it could not be written.
-int DeliverOrReport(const BatchOptions& options, std::string_view gbk_text, int status);
+// The character set of the output (the output file's, or standard output's) and of messages
+// on standard error.
+StreamCharset OutputCharset(const BatchOptions& options);
+StreamCharset ErrorCharset(const BatchOptions& options);
 
-// Rows in the export format: cells joined by single spaces, each row ended by CR LF.
-Text RowsText(const RowCellsList& rows);
+// Writes the whole output at once, to the output file or standard output, in its character
+// set. Returns status, or kBadUsage when it could not be written.
+int DeliverOrReport(const BatchOptions& options, const ByteArray& gbk_or_utf8, int status);
 
 // "done/total numbers, F failed, R/s, M:SS left" for a run that has queried done of total
 // numbers in elapsed_ms; rate and time left read "--" until the first number is answered.
 std::string ProgressLine(std::size_t done, std::size_t total, std::size_t failed,
                          long long elapsed_ms);
+
+// What to write to a terminal to put line in place of the one shown before (shown_width
+// characters long, 0 when none): a carriage return, the line, and spaces over what is left of
+// the old one. Spaces rather than an erase sequence, which not every console knows.
+std::string ProgressRedraw(std::string_view line, std::size_t shown_width);

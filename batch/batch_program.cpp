@@ -6,9 +6,11 @@
 #include <variant>
 #include <vector>
 
+#include "batch/batch_formats.h"
 #include "batch/batch_options.h"
 #include "batch/batch_output.h"
 #include "batch/batch_runs.h"
+#include "batch/process_control.h"
 #include "catalogue/courier_catalogue.h"
 #include "catalogue/letter_groups.h"
 #include "tracking/tracking_reply.h"
@@ -18,45 +20,80 @@ namespace {
 
 constexpr std::string_view kAllGroups = "全部";
 
+// The first reading of a command-line text that passes check, or nothing.
+template <typename Check>
+std::optional<Text> FirstReading(const BatchOptions& options, std::string_view argument,
+                                 Check check) {
+    for (Text& reading : ArgumentReadings(argument, options.encoding, ArgumentsAreUtf8())) {
+        if (check(reading)) {
+            return std::move(reading);
+        }
+    }
+    return std::nullopt;
+}
+
 int ListCouriers(const BatchOptions& options) {
     Text group(kAllGroups);
     if (options.group) {
-        std::optional<Text> given = ArgumentText(*options.group, options.utf8);
-        if (!given || (!IsLetterGroup(*given) && !TextsEqual(*given, kAllGroups))) {
+        std::optional<Text> given = FirstReading(options, *options.group, [](const Text& text) {
+            return IsLetterGroup(text) || TextsEqual(text, kAllGroups);
+        });
+        if (!given) {
             return ReportUsageError("unknown letter group '" + *options.group +
                                     "' (use A-E, F-J, K-O, P-T or U-Z)");
         }
         group = *given;
     }
-    return DeliverOrReport(options, CourierListing(CourierCatalogue, group), kAllAnswered);
+    const Text listing = CourierListing(CourierCatalogue, group);
+    return DeliverOrReport(options, OutputBytes(listing, OutputCharset(options).utf8),
+                           kAllAnswered);
 }
 
 std::optional<Text> TypeCodeFor(const BatchOptions& options) {
-    const std::optional<Text> name = ArgumentText(options.courier, options.utf8);
-    return name ? ChooseTypeCode(CourierCatalogue, *name) : std::nullopt;
+    std::optional<Text> code;
+    FirstReading(options, options.courier, [&code](const Text& name) {
+        code = ChooseTypeCode(CourierCatalogue, name);
+        return code.has_value();
+    });
+    return code;
 }
 
 int ShowSteps(const BatchOptions& options, const Text& type_code) {
-    const std::optional<Text> number = ArgumentText(options.steps_number, options.utf8);
-    if (!number || RemoveAllSpaces(*number).empty()) {
+    const std::optional<Text> number =
+        FirstReading(options, options.steps_number,
+                     [](const Text& text) { return !RemoveAllSpaces(text).empty(); });
+    if (!number) {
         return ReportUsageError("no tracking number given to --steps");
     }
-    RowCellsList rows;
-    const Text message = QuerySteps(*number, type_code, rows);
+    std::vector<BatchAnswer> steps;
+    const Text message = QuerySteps(*number, type_code, steps);
     const bool answered = TextsEqual(message, kOkMessage);
     if (!answered) {
-        const ByteArray shown = OutputBytes(JoinTexts(message, "!\n"), options.utf8);
-        std::fwrite(shown.data(), 1, shown.size(), stderr);
+        const StreamCharset charset = ErrorCharset(options);
+        WriteStream(StandardStream::kError, OutputBytes(JoinTexts(message, "!\n"), charset.utf8),
+                    charset);
     }
-    return DeliverOrReport(options, RowsText(rows), answered ? kAllAnswered : kSomeFailed);
+    const bool utf8 = OutputCharset(options).utf8;
+    ByteArray bytes = HeaderBytes(options.format, true, utf8);
+    for (const BatchAnswer& step : steps) {
+        const ByteArray record = RecordBytes(options.format, step, utf8);
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return DeliverOrReport(options, bytes, answered ? kAllAnswered : kSomeFailed);
+}
+
+int DeliverText(std::string_view gbk_text) {
+    const BatchOptions standard_output;
+    return DeliverOrReport(
+        standard_output, OutputBytes(gbk_text, OutputCharset(standard_output).utf8), kAllAnswered);
 }
 
 int RunWithOptions(const BatchOptions& options) {
     switch (options.action) {
         case BatchAction::kShowHelp:
-            return DeliverOrReport(BatchOptions{}, UsageText(), kAllAnswered);
+            return DeliverText(UsageText());
         case BatchAction::kShowVersion:
-            return DeliverOrReport(BatchOptions{}, VersionText(), kAllAnswered);
+            return DeliverText(VersionText());
         default:
             break;
     }
@@ -72,9 +109,7 @@ int RunWithOptions(const BatchOptions& options) {
     }
     const std::optional<Text> type_code = TypeCodeFor(options);
     if (!type_code) {
-        return ReportUsageError("unknown courier '" + options.courier +
-                                "' (see --list-couriers; with a UTF-8 terminal add "
-                                "--encoding utf-8)");
+        return ReportUsageError("unknown courier '" + options.courier + "' (see --list-couriers)");
     }
     return options.action == BatchAction::kShowSteps ? ShowSteps(options, *type_code)
                                                      : QueryNumberList(options, *type_code);
@@ -83,7 +118,9 @@ int RunWithOptions(const BatchOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    PrepareProcess();
+    const std::vector<std::string> texts = ProgramArguments(argc, argv);
+    const std::vector<std::string_view> arguments(texts.begin(), texts.end());
     const std::variant<BatchOptions, UsageError> read = ReadBatchOptions(arguments);
     if (const UsageError* error = std::get_if<UsageError>(&read)) {
         return ReportUsageError(error->message);

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <thread>  // also brings std::chrono's clocks (<chrono> itself needs a UTF-8 build)
 
+#include "batch/batch_formats.h"
 #include "batch/batch_output.h"
 #include "batch/process_control.h"
 #include "catalogue/letter_groups.h"
-#include "runs/batch_row.h"
 #include "runs/current_type_code.h"
 #include "runs/file_io.h"
 #include "runs/import_export_text.h"
@@ -66,39 +66,20 @@ TextList NumberLines(const ByteArray& list_bytes) {
 }
 
 std::optional<TextList> ReadNumberLines(const std::optional<std::string>& path) {
-    const std::optional<ByteArray> bytes = path ? ReadWholeFile(*path) : ReadStandardInput();
+    const std::optional<ByteArray> bytes =
+        path ? ReadWholeFile(ArgumentPath(*path)) : ReadStandardInput();
     if (!bytes) {
         return std::nullopt;
     }
     return NumberLines(*bytes);
 }
 
-BatchTally QueryNumbers(const TextList& lines, std::string_view type_code, const RowSink& sink) {
-    BatchTally tally;
-    // One event list for the whole run, as in the window: a failed query leaves it as it was,
-    // and the row of a failed number does not read it.
-    TrackingEventList events;
-    for (const Text& line : lines) {
-        if (RemoveAllSpaces(line).empty()) {
-            continue;
-        }
-        const Text message = QueryTracking(line, type_code, events);
-        ++tally.queried;
-        if (!TextsEqual(message, kOkMessage)) {
-            ++tally.failed;
-        }
-        if (!sink(BatchRowCells(line, message, events), tally)) {
-            break;
-        }
-    }
-    return tally;
-}
-
-Text QuerySteps(std::string_view number, std::string_view type_code, RowCellsList& rows) {
+Text QuerySteps(std::string_view number, std::string_view type_code,
+                std::vector<BatchAnswer>& steps) {
     TrackingEventList events;
     Text message = QueryTracking(number, type_code, events);
     for (const TrackingEvent& event : events) {
-        rows.push_back({event.number, event.time, event.context});
+        steps.push_back({event.number, Text(kOkMessage), event});
     }
     return message;
 }
@@ -109,18 +90,45 @@ constexpr long long kProgressIntervalMs = 100;
 
 using Clock = std::chrono::steady_clock;
 
-// Shows the progress line on standard error when that is a terminal: at most ten times a second
-// unless always, and for the last number.
-void ShowProgress(const BatchTally& tally, std::size_t total, Clock::time_point start,
-                  long long& last_shown_ms, bool always) {
+// The progress line on standard error, when that is a terminal.
+struct Progress {
+    bool shown = false;  // standard error is a terminal
+    std::size_t total = 0;
+    Clock::time_point start;
+    long long last_shown_ms = -kProgressIntervalMs;
+    std::size_t width = 0;  // of the line on screen now
+};
+
+struct Tally {
+    std::size_t queried = 0;
+    std::size_t failed = 0;  // refused by the service or not answered at all
+};
+
+// Shows the line at most ten times a second unless always, and for the last number.
+void ShowProgress(Progress& progress, const Tally& tally, bool always) {
     const long long elapsed_ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-    if (!always && tally.queried < total && elapsed_ms - last_shown_ms < kProgressIntervalMs) {
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - progress.start)
+            .count();
+    if (!always && tally.queried < progress.total &&
+        elapsed_ms - progress.last_shown_ms < kProgressIntervalMs) {
         return;
     }
-    last_shown_ms = elapsed_ms;
-    const std::string line = ProgressLine(tally.queried, total, tally.failed, elapsed_ms);
-    std::fprintf(stderr, "\r%s\x1b[K%s", line.c_str(), tally.queried == total ? "\n" : "");
+    progress.last_shown_ms = elapsed_ms;
+    const std::string line = ProgressLine(tally.queried, progress.total, tally.failed, elapsed_ms);
+    std::fputs(ProgressRedraw(line, progress.width).c_str(), stderr);
+    progress.width = line.size();
+    if (tally.queried == progress.total) {
+        std::fputs("\n", stderr);
+        progress.width = 0;
+    }
+}
+
+// Takes the progress line off the screen before a record goes to the same terminal.
+void HideProgress(Progress& progress) {
+    if (progress.width > 0) {
+        std::fputs(ProgressRedraw("", progress.width).c_str(), stderr);
+        progress.width = 0;
+    }
 }
 
 std::size_t CountNumbers(const TextList& lines) {
@@ -139,32 +147,49 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
         return ReportUsageError("cannot read the number list " +
                                 options.input_path.value_or("from standard input"));
     }
-    const bool progress = StandardErrorIsTerminal();
-    const std::size_t total = CountNumbers(*lines);
-    const Clock::time_point start = Clock::now();
-    long long last_shown_ms = -kProgressIntervalMs;
-    bool output_failed = false;
-    RowCellsList file_rows;
-    const BatchTally tally =
-        QueryNumbers(*lines, type_code, [&](const RowCells& row, const BatchTally& so_far) {
-            // Rows going to the terminal too push the progress line below them.
-            const bool rows_on_screen = progress && !options.output_path;
-            if (rows_on_screen) {
-                std::fputs("\r\x1b[K", stderr);
-            }
-            if (options.output_path) {
-                file_rows.push_back(row);
-            } else {
-                output_failed = !WriteStandardOutput(OutputBytes(RowsText({row}), options.utf8));
-            }
-            if (progress) {
-                ShowProgress(so_far, total, start, last_shown_ms, rows_on_screen);
-            }
-            return !output_failed;
-        });
+    const StreamCharset charset = OutputCharset(options);
+    const bool to_file = options.output_path.has_value();
+    const bool records_on_screen =
+        !to_file && StreamTerminal(StandardStream::kOutput) != TerminalKind::kNone;
+    Progress progress{StreamTerminal(StandardStream::kError) != TerminalKind::kNone,
+                      CountNumbers(*lines), Clock::now()};
+    ByteArray file_bytes;
+    // Standard output gets each record as it comes; the output file gets them all at the end.
+    const auto emit = [&](const ByteArray& bytes) {
+        if (to_file) {
+            file_bytes.insert(file_bytes.end(), bytes.begin(), bytes.end());
+            return true;
+        }
+        if (bytes.empty()) {
+            return true;
+        }
+        if (records_on_screen) {
+            HideProgress(progress);
+        }
+        return WriteStream(StandardStream::kOutput, bytes, charset);
+    };
+    bool output_failed = !emit(HeaderBytes(options.format, false, charset.utf8));
+    Tally tally;
+    const BatchHooks hooks{
+        .type_code = [&type_code] { return type_code; },
+        .should_stop = [] { return false; },
+        .take_answer =
+            [&](const BatchAnswer& answer) {
+                ++tally.queried;
+                tally.failed += TextsEqual(answer.message, kOkMessage) ? 0 : 1;
+                output_failed = !emit(RecordBytes(options.format, answer, charset.utf8));
+                if (progress.shown) {
+                    ShowProgress(progress, tally, records_on_screen);
+                }
+                return !output_failed;
+            },
+    };
+    if (!output_failed) {
+        RunBatchLoop(*lines, hooks, options.jobs);
+    }
     if (output_failed) {
         return ReportWriteError("standard output");
     }
     const int status = tally.failed == 0 ? kAllAnswered : kSomeFailed;
-    return options.output_path ? DeliverOrReport(options, RowsText(file_rows), status) : status;
+    return to_file ? DeliverOrReport(options, file_bytes, status) : status;
 }

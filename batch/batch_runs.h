@@ -1,17 +1,16 @@
 // What parcelio-batch queries: the courier named on the command line, the catalogue lines of
-// --list-couriers, the number list read by the import rules, and the runs over it, one row per
-// number as the window's batch run fills its result list.
+// --list-couriers, the number list read by the import rules, and the runs over it through the
+// window's batch loop, one record per number as the window's batch run fills its result list.
 #pragma once
 
-#include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/batch_options.h"
 #include "catalogue/courier_catalogue.h"
-#include "runs/row_cells.h"
+#include "runs/batch_loop.h"
 #include "text/text_ops.h"
 
 // The type code for a display name, resolved as the query button does (the last catalogue
@@ -31,25 +30,12 @@ std::optional<TextList> ReadNumberLines(const std::optional<std::string>& path);
 // The same from bytes already read.
 TextList NumberLines(const ByteArray& list_bytes);
 
-struct BatchTally {
-    std::size_t queried = 0;
-    std::size_t failed = 0;  // refused by the service or not answered at all
-};
-
-// Called with each number's row as soon as it is answered, and with the tally so far; returns
-// whether the run goes on.
-using RowSink = std::function<bool(const RowCells& row, const BatchTally& tally)>;
-
-// Queries each line that is not blank once spaces are removed, unchanged, with type_code, one
-// request after the other with no pause, until the sink says stop. The row of an answer other
-// than "ok" shows the line, "--" and the message.
-BatchTally QueryNumbers(const TextList& lines, std::string_view type_code, const RowSink& sink);
-
-// The rows of a single query of number: one per step, in the order the window lists them.
+// The steps of a single query of number, one answer each, in the order the window lists them.
 // Returns the service's message ("ok" when answered).
-Text QuerySteps(std::string_view number, std::string_view type_code, RowCellsList& rows);
+Text QuerySteps(std::string_view number, std::string_view type_code,
+                std::vector<BatchAnswer>& steps);
 
-// The batch run of the program: the number list read, every number queried, one row each
-// written as it is answered (or the whole output file at the end), with a progress line on a
-// terminal. Returns the exit status.
+// The batch run of the program: the number list read, every number queried (options.jobs at a
+// time), one record each written as it is answered, in the order of the list (or the whole
+// output file at the end), with a progress line on a terminal. Returns the exit status.
 int QueryNumberList(const BatchOptions& options, const Text& type_code);

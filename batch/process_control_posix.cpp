@@ -1,6 +1,11 @@
-// POSIX: the terminal test and the signal mask.
+// POSIX: the arguments as given, the terminal test with the locale's character set, and the
+// signal mask.
+#include <langinfo.h>
+#include <locale.h>
 #include <signal.h>
 #include <unistd.h>
+
+#include <cstring>
 
 #include "batch/process_control.h"
 
@@ -15,10 +20,40 @@ sigset_t InterruptSignals() {
     return signals;
 }
 
+// The character set of the locale the environment names (LC_ALL, LC_CTYPE, LANG), read without
+// changing the program's own locale.
+bool LocaleIsUtf8() {
+    const locale_t chosen = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));
+    if (chosen == static_cast<locale_t>(0)) {
+        return false;
+    }
+    const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, chosen), "UTF-8") == 0;
+    freelocale(chosen);
+    return utf8;
+}
+
 }  // namespace
 
-bool StandardErrorIsTerminal() {
-    return isatty(STDERR_FILENO) == 1;
+void PrepareProcess() {}
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+bool ArgumentsAreUtf8() {
+    return false;
+}
+
+TerminalKind StreamTerminal(StandardStream stream) {
+    const int descriptor = stream == StandardStream::kOutput ? STDOUT_FILENO : STDERR_FILENO;
+    if (isatty(descriptor) != 1) {
+        return TerminalKind::kNone;
+    }
+    return LocaleIsUtf8() ? TerminalKind::kUtf8 : TerminalKind::kGbk;
+}
+
+bool WriteWideConsole(StandardStream, std::string_view) {
+    return false;
 }
 
 void HoldInterrupts() {

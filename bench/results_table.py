@@ -41,6 +41,16 @@ RATIOS = [
      "Batch of 1000, service answering after 20 ms: click to final message",
      ("Raw-socket GET per query, service answering after 20 ms: median", 1000)),
 ]
+# parcelio-batch next to its floors, each measured against the same service process.
+for _label in ("service answering at once", "service answering after 20 ms"):
+    for _jobs, _how in ((1, "one after the other"), (8, "8 at a time")):
+        RATIOS.append((
+            f"parcelio-batch --jobs {_jobs} / raw-socket floor, {_label}",
+            f"parcelio-batch, 1000 numbers, {_label}, --jobs {_jobs}: start to end",
+            f"Raw-socket floor, 1000 GETs {_how}, {_label}"))
+RATIOS.append((
+    "parcelio-batch --jobs 8 / (1000 x 20 ms / 8), service answering after 20 ms",
+    "parcelio-batch, 1000 numbers, service answering after 20 ms, --jobs 8: start to end", 2.5))
 
 
 def size_text(name, value):

@@ -3,7 +3,7 @@
 #include <functional>
 #include <utility>
 
-#include "runs/batch_row.h"
+#include "runs/batch_loop.h"
 #include "runs/current_type_code.h"
 #include "runs/result_list.h"
 #include "runs/worker_bridge.h"
@@ -57,21 +57,19 @@ void RunSingleQuery() {
 void RunBatchQuery() {
     PostToWindow([] { DeleteAllListRows(kBatchResultList); });
     const TextList lines = SplitText(ReadBoxText(kBatchNumberBox), "\r\n");
-    // One event list for the whole run: a failed query leaves it as it was, and the row of a
-    // failed number does not read it.
-    TrackingEventList events;
-    for (const Text& line : lines) {
-        if (WorkersShouldStop()) {
-            return;
-        }
-        if (RemoveAllSpaces(line).empty()) {
-            continue;
-        }
-        const Text message = QueryTracking(line, CurrentTypeCode(), events);
-        if (!TextsEqual(message, kOkMessage)) {
-            ShowMessage(message);
-        }
-        AppendRow(kBatchResultList, BatchRowCells(line, message, events));
+    const BatchHooks hooks{
+        .type_code = [] { return CurrentTypeCode(); },
+        .should_stop = [] { return WorkersShouldStop(); },
+        .take_answer =
+            [](const BatchAnswer& answer) {
+                if (!TextsEqual(answer.message, kOkMessage)) {
+                    ShowMessage(answer.message);
+                }
+                AppendRow(kBatchResultList, BatchRowCells(answer));
+                return true;
+            },
+    };
+    if (RunBatchLoop(lines, hooks)) {
+        ShowMessage(Text(kBatchDoneMessage));
     }
-    ShowMessage(Text(kBatchDoneMessage));
 }

@@ -1,7 +1,8 @@
 // The window-free pieces of parcelio-batch: courier choice, the courier listing, the number
-// lines of a list file, the progress line and the output's character set.
+// lines of a list file, the progress line, the character sets and the output formats.
 #include <gtest/gtest.h>
 
+#include "batch/batch_formats.h"
 #include "batch/batch_output.h"
 #include "batch/batch_runs.h"
 #include "catalogue/courier_catalogue.h"
@@ -146,6 +147,181 @@ TEST(OutputText, ArgumentsAreTakenInTheChosenCharacterSet) {
     EXPECT_EQ(ArgumentText("顺丰", false), "顺丰");
     EXPECT_EQ(ArgumentText("\xff\xfe", true), std::nullopt);
     EXPECT_EQ(ArgumentText("\xf0\x9f\x93\xa6", true), std::nullopt);  // no GBK form
+}
+
+TEST(ProgressLineTest, IsRedrawnOverTheOldOneWithSpaces) {
+    struct Case {
+        std::string_view line;
+        std::size_t shown_width;
+        std::string redraw;
+    };
+    const Case cases[] = {
+        {"1/3 numbers", 0, "\r1/3 numbers"},
+        {"10/30 numbers", 11, "\r10/30 numbers"},
+        {"9/30", 7, "\r9/30   "},
+        {"", 4, "\r    \r"},
+        {"", 0, "\r\r"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ProgressRedraw(c.line, c.shown_width), c.redraw) << c.line;
+    }
+}
+
+TEST(OutputText, TheCharacterSetFollowsTheTerminalUnlessNamed) {
+    struct Case {
+        Encoding encoding;
+        TerminalKind terminal;
+        StreamCharset charset;
+    };
+    const Case cases[] = {
+        {Encoding::kFollowTerminal, TerminalKind::kNone, {false, false}},
+        {Encoding::kFollowTerminal, TerminalKind::kGbk, {false, false}},
+        {Encoding::kFollowTerminal, TerminalKind::kUtf8, {true, false}},
+        {Encoding::kFollowTerminal, TerminalKind::kWideConsole, {true, true}},
+        {Encoding::kGbk, TerminalKind::kUtf8, {false, false}},
+        {Encoding::kGbk, TerminalKind::kWideConsole, {false, false}},
+        {Encoding::kUtf8, TerminalKind::kNone, {true, false}},
+        {Encoding::kUtf8, TerminalKind::kWideConsole, {true, false}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseCharset(c.encoding, c.terminal), c.charset)
+            << static_cast<int>(c.encoding) << " " << static_cast<int>(c.terminal);
+    }
+}
+
+TEST(OutputText, CommandLineTextsAreReadInTheirCharacterSet) {
+    struct Case {
+        std::string_view argument;
+        Encoding encoding;
+        bool arguments_utf8;
+        std::vector<Text> readings;
+    };
+    const std::string utf8_name = "\xe9\xa1\xba\xe4\xb8\xb0";  // 顺丰 in UTF-8
+    const Case cases[] = {
+        {"ems", Encoding::kFollowTerminal, false, {"ems"}},
+        {"顺丰", Encoding::kFollowTerminal, false, {"顺丰"}},
+        {utf8_name, Encoding::kFollowTerminal, false, {utf8_name, "顺丰"}},
+        {utf8_name, Encoding::kUtf8, false, {"顺丰"}},
+        {utf8_name, Encoding::kGbk, false, {utf8_name}},
+        {"顺丰", Encoding::kUtf8, false, {}},         // GBK bytes are no UTF-8
+        {utf8_name, Encoding::kGbk, true, {"顺丰"}},  // Windows: always UTF-8
+        {"\xff", Encoding::kFollowTerminal, false, {"\xff"}},
+        {"", Encoding::kFollowTerminal, false, {""}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ArgumentReadings(c.argument, c.encoding, c.arguments_utf8), c.readings)
+            << c.argument;
+    }
+}
+
+std::string AsString(const ByteArray& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(OutputFormats, CsvQuotesOnlyTheCellsThatNeedIt) {
+    struct Case {
+        RowCells cells;
+        std::string row;
+    };
+    const Case cases[] = {
+        {{"111", "2026-12-06 16:05", "已签收"}, "111,2026-12-06 16:05,已签收\r\n"},
+        {{" 111", "--", ""}, " 111,--,\r\n"},
+        {{"SF,1", "t", "a,b"}, "\"SF,1\",t,\"a,b\"\r\n"},
+        {{"1\"2", "t", "say \"hi\""}, "\"1\"\"2\",t,\"say \"\"hi\"\"\"\r\n"},
+        {{"1", "t", "two\r\nlines"}, "1,t,\"two\r\nlines\"\r\n"},
+        {{"1", "t", "lone\nfeed"}, "1,t,\"lone\nfeed\"\r\n"},
+        {{"1", "t", "tab\tand 'quote'"}, "1,t,tab\tand 'quote'\r\n"},
+        // The trail byte of a GBK character is never a comma or a quote.
+        {{"1", "t", "北京"}, "1,t,北京\r\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CsvRow(c.cells), c.row);
+    }
+}
+
+TEST(OutputFormats, JsonStringsAreUtf8WithTheirSpecialCharactersEscaped) {
+    struct Case {
+        std::string_view gbk;
+        std::string json;
+    };
+    const Case cases[] = {
+        {"", "\"\""},
+        {"ok", "\"ok\""},
+        {"已签收", "\"\xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\""},
+        {"a\"b\\c", "\"a\\\"b\\\\c\""},
+        {"1\r\n2\t3\n", "\"1\\r\\n2\\t3\\n\""},
+        {"\x01\x1f", "\"\\u0001\\u001f\""},
+        {"/<>", "\"/<>\""},
+        // Bytes that are no GBK: the character each one stands in is lost, the rest kept.
+        {"12\x81", "\"12\xef\xbf\xbd\""},
+        {"\xff签", "\"\xef\xbf\xbd\xe7\xad\xbe\""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JsonString(c.gbk), c.json) << c.gbk;
+    }
+}
+
+TEST(OutputFormats, OneRecordPerAnswerInEachFormat) {
+    const TrackingEvent step{"111", "t2", "已签收"};
+    struct Case {
+        const char* name;
+        OutputFormat format;
+        bool utf8;
+        BatchAnswer answer;
+        std::string record;
+    };
+    const Case cases[] = {
+        {"export step", OutputFormat::kExport, false, {"111", "ok", step}, "111 t2 已签收\r\n"},
+        {"export utf-8",
+         OutputFormat::kExport,
+         true,
+         {"111", "ok", step},
+         "111 t2 \xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\r\n"},
+        {"export refusal",
+         OutputFormat::kExport,
+         false,
+         {" 2", "单号不存在", {}},
+         " 2 -- 单号不存在\r\n"},
+        {"csv no step", OutputFormat::kCsv, false, {"3", "ok", {}}, "3,--,暂无跟踪记录\r\n"},
+        {"csv unreachable", OutputFormat::kCsv, false, {"4", "", {}}, "4,--,\r\n"},
+        {"jsonl step",
+         OutputFormat::kJsonl,
+         false,
+         {"111", "ok", step},
+         "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2\",\"context\":"
+         "\"\xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\"}\n"},
+        {"jsonl no step",
+         OutputFormat::kJsonl,
+         true,
+         {"3", "ok", {}},
+         "{\"number\":\"3\",\"ok\":true,\"message\":\"ok\",\"time\":null,\"context\":null}\n"},
+        {"jsonl unreachable",
+         OutputFormat::kJsonl,
+         false,
+         {"4", "", {}},
+         "{\"number\":\"4\",\"ok\":false,\"message\":\"\",\"time\":null,\"context\":null}\n"},
+        {"jsonl case of ok",
+         OutputFormat::kJsonl,
+         false,
+         {"5", "OK", step},
+         "{\"number\":\"5\",\"ok\":false,\"message\":\"OK\",\"time\":\"t2\",\"context\":"
+         "\"\xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\"}\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AsString(RecordBytes(c.format, c.answer, c.utf8)), c.record) << c.name;
+    }
+}
+
+TEST(OutputFormats, OnlyCsvHasAHeaderRow) {
+    EXPECT_EQ(AsString(HeaderBytes(OutputFormat::kCsv, false, false)),
+              "快件单号,操作时间,最近状态\r\n");
+    EXPECT_EQ(AsString(HeaderBytes(OutputFormat::kCsv, true, false)),
+              "快件单号,操作时间,走件流程\r\n");
+    EXPECT_EQ(AsString(HeaderBytes(OutputFormat::kCsv, false, true)),
+              "\xe5\xbf\xab\xe4\xbb\xb6\xe5\x8d\x95\xe5\x8f\xb7,\xe6\x93\x8d\xe4\xbd\x9c\xe6\x97"
+              "\xb6\xe9\x97\xb4,\xe6\x9c\x80\xe8\xbf\x91\xe7\x8a\xb6\xe6\x80\x81\r\n");
+    EXPECT_TRUE(HeaderBytes(OutputFormat::kExport, false, false).empty());
+    EXPECT_TRUE(HeaderBytes(OutputFormat::kJsonl, true, true).empty());
 }
 
 }  // namespace

@@ -37,6 +37,6 @@ BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::stri
 void InterruptBatch(const BatchChild& child);
 
 // Runs parcelio-batch with arguments (no shell quoting needed in them) on a terminal of its
-// own (a pseudo-terminal) and gives what the terminal showed.
+// own (a pseudo-terminal) and gives what the terminal shows at the end, line by line.
 std::string TerminalTranscript(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& extra_environment);

@@ -4,7 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -34,6 +37,58 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
     }
     pointers.push_back(nullptr);
     return pointers;
+}
+
+// What a terminal shows after these bytes, line by line: carriage returns, line feeds, erasing
+// to the end of the line and moving right or left (as a Windows console under Wine draws);
+// other control sequences change nothing shown. Columns are counted in bytes.
+std::string ScreenText(const std::string& bytes) {
+    std::vector<std::string> lines(1);
+    std::size_t row = 0;
+    std::size_t column = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const char byte = bytes[at];
+        if (byte == '\r') {
+            column = 0;
+        } else if (byte == '\n') {
+            if (++row == lines.size()) {
+                lines.emplace_back();
+            }
+        } else if (byte == '\x1b' && at + 1 < bytes.size() && bytes[at + 1] == '[') {
+            std::size_t end = at + 2;
+            while (end < bytes.size() &&
+                   std::isalpha(static_cast<unsigned char>(bytes[end])) == 0) {
+                ++end;
+            }
+            const std::string parameters = bytes.substr(at + 2, end - at - 2);
+            const std::size_t count =
+                parameters.empty() ? 1 : std::strtoul(parameters.c_str(), nullptr, 10);
+            const char command = end < bytes.size() ? bytes[end] : '\0';
+            if (command == 'K') {
+                lines[row].resize(std::min(lines[row].size(), column));
+            } else if (command == 'C') {
+                column += count;
+            } else if (command == 'D') {
+                column -= std::min(column, count);
+            }
+            at = end;
+        } else {
+            std::string& line = lines[row];
+            if (line.size() <= column) {
+                line.resize(column, ' ');
+                line += byte;
+            } else {
+                line[column] = byte;
+            }
+            ++column;
+        }
+    }
+    std::string shown;
+    for (std::string& line : lines) {
+        line.erase(line.find_last_not_of(' ') + 1);
+        shown += line + "\n";
+    }
+    return shown;
 }
 
 }  // namespace
@@ -143,5 +198,5 @@ std::string TerminalTranscript(const std::vector<std::string>& arguments,
         transcript.append(chunk, count);
     }
     pclose(terminal);
-    return transcript;
+    return ScreenText(transcript);
 }

@@ -1,0 +1,28 @@
+// The output formats of parcelio-batch: one record per answer (per step with --steps) in the
+// window's export lines, RFC 4180 rows or JSON lines, with the cells as the service sent them.
+#pragma once
+
+#include "batch/batch_options.h"
+#include "runs/batch_loop.h"
+#include "runs/row_cells.h"
+#include "text/text_ops.h"
+
+// What comes before the first record: for csv the header row 快件单号,操作时间,最近状态 (with
+// 走件流程 in place of 最近状态 for the steps of --steps, as the window's two lists are headed);
+// nothing for the other formats.
+ByteArray HeaderBytes(OutputFormat format, bool steps, bool utf8);
+
+// The record of one answer. export: the row's three cells joined by single spaces, then CR LF.
+// csv: the three cells separated by commas, a cell quoted (its quotes doubled) when it holds a
+// comma, a quote, a CR or an LF, then CR LF. Both in GBK, or in UTF-8 when utf8. jsonl: always
+// UTF-8, one object and LF:
+//   {"number":"...","ok":true,"message":"ok","time":"...","context":"..."}
+// with the latest step's time and context, or null for both when the answer has no step.
+ByteArray RecordBytes(OutputFormat format, const BatchAnswer& answer, bool utf8);
+
+// A csv row of cells (GBK), CR LF included.
+Text CsvRow(const RowCells& cells);
+
+// A GBK text as a JSON string, quotes included, in UTF-8. A byte that starts no GBK character
+// becomes U+FFFD, since JSON text must be UTF-8.
+std::string JsonString(std::string_view gbk_text);
