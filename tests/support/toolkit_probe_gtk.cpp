@@ -31,6 +31,24 @@ bool MenuItemTextFits(wxMenuItem& item) {
     return given.width >= natural.width && given.height >= natural.height;
 }
 
+bool MenuIsShown(wxMenu& menu) {
+    return gtk_widget_get_mapped(menu.m_menu) != FALSE;
+}
+
+wxRect MenuItemScreenRect(wxMenuItem& item) {
+    GtkWidget* widget = item.GetMenuItem();
+    GdkWindow* window = gtk_widget_get_window(widget);
+    if (window == nullptr || !gtk_widget_get_mapped(widget)) {
+        return {};
+    }
+    GtkAllocation given{};
+    gtk_widget_get_allocation(widget, &given);
+    int x = 0;
+    int y = 0;
+    gdk_window_get_origin(window, &x, &y);
+    return {x + given.x, y + given.y, given.width, given.height};
+}
+
 bool DropDownIsOpen(wxChoice& box) {
     gboolean shown = FALSE;
     g_object_get(G_OBJECT(box.GetHandle()), "popup-shown", &shown, nullptr);
