@@ -163,8 +163,10 @@ void TypeText(std::string_view text) {
 wxPoint LinkCentre(std::string_view box, std::string_view address) {
     wxHtmlWindow& links = Control<wxHtmlWindow>(box);
     const wxString href = GbkToWx(address);
-    for (const wxHtmlCell* cell = links.GetInternalRepresentation()->GetFirstTerminal();
-         cell != nullptr; cell = cell->GetNext()) {
+    // Every terminal cell in reading order, across the lines of the box.
+    const wxHtmlContainerCell* root = links.GetInternalRepresentation();
+    for (wxHtmlTerminalCellsInterator cell(root->GetFirstTerminal(), root->GetLastTerminal()); cell;
+         ++cell) {
         if (cell->GetLink() != nullptr && cell->GetLink()->GetHref() == href) {
             const wxPoint at = cell->GetAbsPos() - links.GetViewStart();
             return links.ClientToScreen(at + wxPoint(cell->GetWidth() / 2, cell->GetHeight() / 2));
