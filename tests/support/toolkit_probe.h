@@ -24,6 +24,12 @@ bool MenuIsShown(wxMenu& menu);
 // Where the item of an open pop-up menu is on the screen.
 wxRect MenuItemScreenRect(wxMenuItem& item);
 
+// Whether a file dialog is on the screen (the toolkit's own dialog, which wx does not list among
+// its top-level windows).
+bool FileDialogIsShown();
+// Gives the file dialog on the screen the keyboard focus, as GiveWindowTheKeyboard does.
+void GiveFileDialogTheKeyboard();
+
 // Whether the drop-down list of box is open.
 bool DropDownIsOpen(wxChoice& box);
 

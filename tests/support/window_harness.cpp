@@ -9,7 +9,6 @@
 #include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/eventfilter.h>
-#include <wx/filedlg.h>
 #include <wx/frame.h>
 #include <wx/html/htmlwin.h>
 #include <wx/menu.h>
@@ -65,13 +64,27 @@ class ReleaseCounter : public wxEventFilter {
     long releases_ = 0;
 };
 
-// Waits until the program has seen the release that release_sends; a release over a pop-up of
-// the toolkit's own (a menu) reaches no window of the program, and the wait is then bounded.
-template <class Send>
-void Release(Send release_sends) {
-    constexpr int kRounds = 60;
+// Presses (press_sends), holds for milliseconds and releases (release_sends), then waits until
+// the program has seen the release; a release over a pop-up of the toolkit's own (a menu, a file
+// dialog) reaches no window of the program, and the wait is then bounded. The release comes from
+// a timer, so it comes on time also when the press opened a menu or a modal dialog whose loop
+// runs meanwhile, as a person's finger comes up whatever the window does.
+template <class Press, class Send>
+void PressAndHold(Press press_sends, int milliseconds, Send release_sends) {
+    constexpr int kRounds = 6;
     const ReleaseCounter counter;
-    release_sends();
+    bool released = false;
+    wxTimer release;
+    release.Bind(wxEVT_TIMER, [&released, &release_sends](wxTimerEvent&) {
+        release_sends();
+        released = true;
+    });
+    press_sends();
+    release.StartOnce(milliseconds);
+    while (!released) {
+        PumpEvents();
+        wxMilliSleep(5);
+    }
     for (int round = 0; round < kRounds && counter.Releases() == 0; ++round) {
         PumpEvents();
         wxMilliSleep(5);
@@ -80,9 +93,8 @@ void Release(Send release_sends) {
 }
 
 void HeldClick(wxUIActionSimulator& simulator, int button) {
-    simulator.MouseDown(button);
-    PumpFor(kButtonHoldMilliseconds);
-    Release([&simulator, button] { simulator.MouseUp(button); });
+    PressAndHold([&simulator, button] { simulator.MouseDown(button); }, kButtonHoldMilliseconds,
+                 [&simulator, button] { simulator.MouseUp(button); });
 }
 
 }  // namespace
@@ -147,9 +159,9 @@ void ClickControl(std::string_view name) {
 
 void PressKey(int key_code, int modifiers) {
     wxUIActionSimulator simulator;
-    simulator.KeyDown(key_code, modifiers);
-    PumpFor(kKeyHoldMilliseconds);
-    Release([&simulator, key_code, modifiers] { simulator.KeyUp(key_code, modifiers); });
+    PressAndHold([&simulator, key_code, modifiers] { simulator.KeyDown(key_code, modifiers); },
+                 kKeyHoldMilliseconds,
+                 [&simulator, key_code, modifiers] { simulator.KeyUp(key_code, modifiers); });
     PumpFor(kKeyHoldMilliseconds);
 }
 
@@ -261,16 +273,6 @@ void ChooseInDropDown(std::string_view box, int index) {
         return !DropDownIsOpen(list) && list.GetSelection() == index;
     })) << box;
     PumpFor(kButtonHoldMilliseconds);
-}
-
-wxWindow* ShownFileDialog() {
-    for (wxWindow* window : wxTopLevelWindows) {
-        // Asked of the window itself: a dialog being destroyed is no file dialog any more.
-        if (window->IsKindOf(wxCLASSINFO(wxFileDialog)) && window->IsShown()) {
-            return window;
-        }
-    }
-    return nullptr;
 }
 
 std::string OutputPath(std::string_view file_name) {

@@ -68,9 +68,6 @@ void DropWaitingSteps();
 // chooses it with Enter; returns once the list has closed and the choice has been handled.
 void ChooseInDropDown(std::string_view box, int index);
 
-// The open file dialog, or nullptr.
-wxWindow* ShownFileDialog();
-
 // Where test output such as screenshots goes (the test's build folder).
 std::string OutputPath(std::string_view file_name);
 

@@ -1,6 +1,7 @@
 // The result lists' pop-up menus on the real window, opened with a held right click and chosen
 // in with the pointer and the keyboard: which menu opens and that it stays, and what copying,
 // deleting and clearing do to the lists and the clipboard.
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include <wx/menu.h>
 
 #include "runs/result_list.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/toolkit_probe.h"
 #include "tests/support/window_harness.h"
 #include "toolkit/control_names.h"
@@ -259,6 +261,45 @@ TEST_F(ResultMenus, EachClearEmptiesOnlyItsOwnList) {
             ChooseInPopupMenu(OnRow(kBatchResultList, 0), kBatchResultMenu, "清空查询结果", by));
         EXPECT_TRUE(PumpUntil([] { return ListRowCount(kBatchResultList) == 0; }));
         EXPECT_EQ(ResultRows(kSingleResultList), rows);
+    }
+}
+
+// Export from each list's menu: the save dialog opens and stays, the path is typed into its
+// name field key by key and confirmed with Enter, and the file holds the list's rows.
+TEST_F(ResultMenus, ExportFromEitherMenuWritesTheFileTypedIntoTheSaveDialog) {
+    const TempFolder folder;
+    bool first = true;
+    for (const auto& [list, menu] : kBothLists) {
+        for (const ChooseBy by : kBothWays) {
+            SCOPED_TRACE(JoinTexts(list, " by ", WayName(by)));
+            const std::filesystem::path file =
+                folder.Path() / (std::string(WayName(by)) + "-" + std::string(list) + ".txt");
+            DeleteAllListRows(list);
+            AppendRows(list, {{"a", "b", "c"}, {"单号", "", "已签收"}});
+            ShowListPage(list);
+            auto stayed = std::make_shared<bool>(false);
+            // The first dialog starts in the program's folder: the whole path is typed. Later
+            // ones start in the folder last chosen, where the file name is enough.
+            const std::string typed = first ? file.string() : file.filename().string();
+            first = false;
+            WhenItHolds(FileDialogIsShown, [stayed, typed] {
+                PumpFor(500);
+                *stayed = FileDialogIsShown();
+                if (!*stayed) {
+                    return;
+                }
+                GiveFileDialogTheKeyboard();
+                PumpFor(200);
+                PressKey('a', wxMOD_CONTROL);
+                TypeText(typed);
+                PressKey(WXK_RETURN);
+            });
+            ASSERT_TRUE(ChooseInPopupMenu(OnRow(list, 0), menu, "导出查询结果", by));
+            EXPECT_TRUE(PumpUntil([&file] { return std::filesystem::exists(file); }));
+            PumpUntil([] { return !FileDialogIsShown(); });
+            EXPECT_TRUE(*stayed);
+            EXPECT_EQ(TempFolder::FileContent(file), "a b c\r\n单号  已签收\r\n");
+        }
     }
 }
 
