@@ -82,14 +82,24 @@ void Export(const At& at, const ListPlace& list, Choice choice) {
     EXPECT_TRUE(at.program.ExportList(list, at.Out(), choice).has_value());
 }
 
-// Answers the replace question with keys, once it shows; false when it did not show.
+// Answers the replace question with keys once it shows and stays, on top of the windows of its
+// title below it; false when it did not show or did not go.
 bool AnswerReplaceQuestion(const std::string& keys) {
-    const std::string question = WindowThatStays(kReplaceQuestionTitle, 10);
-    if (question.empty()) {
+    const auto asked = [] {
+        return WindowsTitled(kReplaceQuestionTitle).size() > kWindowsBelowQuestion;
+    };
+    if (!WaitFor(asked)) {
         return false;
     }
-    PressKeysIn(question, keys);
-    return WaitFor([] { return !WindowShows(kReplaceQuestionTitle); });
+    for (int look = 0; look < 4; ++look) {
+        PauseBriefly();
+    }
+    const std::vector<std::string> windows = WindowsTitled(kReplaceQuestionTitle);
+    if (windows.size() <= kWindowsBelowQuestion) {
+        return false;
+    }
+    PressKeysIn(windows.back(), keys);
+    return WaitFor([&] { return !asked(); });
 }
 
 struct Request {
