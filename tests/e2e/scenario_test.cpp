@@ -62,13 +62,10 @@ void QuerySingle(const At& at) {
     ASSERT_TRUE(WaitFor([&] { return at.program.MenuStays(kSingleResultList); }));
 }
 
-// The batch page, the numbers imported through the open dialog and queried; waited for until
-// the three rows show. The batch page stays in view.
-void QueryBatch(const At& at) {
+// A batch query of the numbers in the box, on the batch page, waited for until the three rows
+// show.
+void RunBatch(const At& at) {
     const std::size_t before = at.service.RequestCount();
-    std::ofstream(at.folder / "numbers.txt", std::ios::binary) << kNumbersFile;
-    at.program.Click(kModeButton);
-    ASSERT_TRUE(at.program.ImportNumbers(at.folder / "numbers.txt"));
     at.program.Click(kQueryButton);
     ASSERT_TRUE(WaitForRequests(at.service, before + 3, kRequestLimitSeconds));
     ASSERT_TRUE(WaitFor([&] {
@@ -78,18 +75,37 @@ void QueryBatch(const At& at) {
     }));
 }
 
+// The batch page, the numbers imported through the open dialog and queried. The batch page
+// stays in view.
+void QueryBatch(const At& at) {
+    std::ofstream(at.folder / "numbers.txt", std::ios::binary) << kNumbersFile;
+    at.program.Click(kModeButton);
+    ASSERT_TRUE(at.program.ImportNumbers(at.folder / "numbers.txt"));
+    RunBatch(at);
+}
+
 void Export(const At& at, const ListPlace& list, Choice choice) {
     EXPECT_TRUE(at.program.ExportList(list, at.Out(), choice).has_value());
 }
 
-// Answers the replace question with keys, once it shows; false when it did not show.
+// Answers the replace question with keys once it shows and stays, on top of the windows of its
+// title below it; false when it did not show or did not go.
 bool AnswerReplaceQuestion(const std::string& keys) {
-    const std::string question = WindowThatStays(kReplaceQuestionTitle, 10);
-    if (question.empty()) {
+    const auto asked = [] {
+        return WindowsTitled(kReplaceQuestionTitle).size() > kWindowsBelowQuestion;
+    };
+    if (!WaitFor(asked)) {
         return false;
     }
-    PressKeysIn(question, keys);
-    return WaitFor([] { return !WindowShows(kReplaceQuestionTitle); });
+    for (int look = 0; look < 4; ++look) {
+        PauseBriefly();
+    }
+    const std::vector<std::string> windows = WindowsTitled(kReplaceQuestionTitle);
+    if (windows.size() <= kWindowsBelowQuestion) {
+        return false;
+    }
+    PressKeysIn(windows.back(), keys);
+    return WaitFor([&] { return !asked(); });
 }
 
 struct Request {
@@ -149,17 +165,19 @@ const Scenario kScenarios[] = {
      kSingle, Utf8(u8"SF100 2026-12-02 08:40 到达上海"), std::nullopt},
     // "清空" empties only the single list: it has no menu afterwards, the batch list keeps its
     // rows.
-    {"SingleListClearedWithThePointer",
+    {"SingleListClearedWithThePointerAndWithTheKeyboard",
      [](const At& at) {
          QueryBatch(at);
          at.program.Click(kModeButton);
-         QuerySingle(at);
-         EXPECT_TRUE(at.program.ChooseFromMenu(kSingleResultList, 0, 2, Choice::Pointer));
-         EXPECT_FALSE(at.program.MenuStays(kSingleResultList));
+         for (const Choice choice : {Choice::Pointer, Choice::Keyboard}) {
+             QuerySingle(at);
+             EXPECT_TRUE(at.program.ChooseFromMenu(kSingleResultList, 0, 2, choice));
+             EXPECT_FALSE(at.program.MenuStays(kSingleResultList));
+         }
          at.program.Click(kModeButton);
          Export(at, kBatchResultList, Choice::Keyboard);
      },
-     Joined(kBatch, kSingle), std::nullopt, kBatchRows},
+     Joined(kBatch, Joined(kSingle, kSingle)), std::nullopt, kBatchRows},
     {"BatchListExportedWithThePointer",
      [](const At& at) {
          QueryBatch(at);
@@ -206,16 +224,19 @@ const Scenario kScenarios[] = {
      },
      kBatch, std::nullopt, "111 2026-11-02 09:00 派送中\r\n222 -- 单号不存在\r\n"},
     // "清空查询结果" empties only the batch list.
-    {"BatchListClearedWithTheKeyboard",
+    {"BatchListClearedWithTheKeyboardAndWithThePointer",
      [](const At& at) {
          QuerySingle(at);
          QueryBatch(at);
          EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 0, 4, Choice::Keyboard));
          EXPECT_FALSE(at.program.MenuStays(kBatchResultList));
+         RunBatch(at);
+         EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 0, 4, Choice::Pointer));
+         EXPECT_FALSE(at.program.MenuStays(kBatchResultList));
          at.program.Click(kModeButton);
          Export(at, kSingleResultList, Choice::Pointer);
      },
-     Joined(kSingle, kBatch), std::nullopt, kSingleRows},
+     Joined(kSingle, Joined(kBatch, kBatch)), std::nullopt, kSingleRows},
     // The byte-order mark Notepad writes is no part of the first number; a name typed without
     // extension opens the ".txt" file.
     {"NumbersImportedByANameWithoutExtension",
@@ -246,6 +267,22 @@ const Scenario kScenarios[] = {
          ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
          ASSERT_TRUE(AnswerReplaceQuestion(kReplaceYes));
          EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(at.Out()) == kSingleRows; }));
+     },
+     kSingle, std::nullopt, kSingleRows},
+    // An export through a link replaces the file it leads to, which keeps its permissions.
+    {"AnExportThroughALinkReplacesItsTarget",
+     [](const At& at) {
+         const fs::perms kept =
+             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+         std::ofstream(at.Out(), std::ios::binary) << "old";
+         fs::permissions(at.Out(), kept);
+         fs::create_symlink(at.Out().filename(), at.folder / "link.txt");
+         QuerySingle(at);
+         ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "link").empty());
+         ASSERT_TRUE(AnswerReplaceQuestion(kReplaceYes));
+         EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(at.Out()) == kSingleRows; }));
+         EXPECT_TRUE(fs::is_symlink(at.folder / "link.txt"));
+         EXPECT_EQ(fs::status(at.Out()).permissions(), kept);
      },
      kSingle, std::nullopt, kSingleRows},
     // The drop-down lists chosen with the keyboard: the group "F-J" brings its first courier,

@@ -53,13 +53,16 @@ enum class Choice { Pointer, Keyboard };
 // The toolkit's own title of a file dialog with no title of the program's (an xdotool pattern).
 inline constexpr char kFileDialogTitle[] = "^Select a file$";
 
-// The question before an export replaces a file, and the keys that answer it.
+// The question before an export replaces a file, the windows of its title below it, and the
+// keys that answer it.
 #ifdef PARCELIO_E2E_UNDER_WINE
-// The system's save dialog asks itself, in a box with its own title.
+// The system's save dialog asks itself, in a box titled as the dialog, above it.
 inline const std::string kReplaceQuestionTitle = kFileDialogTitle;
+inline constexpr std::size_t kWindowsBelowQuestion = 1;
 inline constexpr char kReplaceNo[] = "alt+n";
 #else
 inline const std::string kReplaceQuestionTitle = Utf8(u8"^确认另存为$");
+inline constexpr std::size_t kWindowsBelowQuestion = 0;
 inline constexpr char kReplaceNo[] = "Return";  // No is the default answer
 #endif
 inline constexpr char kReplaceYes[] = "alt+y";

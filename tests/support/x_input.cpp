@@ -97,21 +97,6 @@ std::vector<std::pair<Window, XWindowAttributes>> ViewableChildren(Display* disp
     return viewable;
 }
 
-// The first viewable window under parent, in stacking order from the bottom and depth first,
-// whose title the compiled pattern matches.
-std::optional<Window> ViewableWindowMatching(Display* display, Window parent,
-                                             const regex_t& pattern) {
-    for (const auto& [child, attributes] : ViewableChildren(display, parent)) {
-        if (regexec(&pattern, WindowTitle(display, child).c_str(), 0, nullptr, 0) == 0) {
-            return child;
-        }
-        if (const std::optional<Window> found = ViewableWindowMatching(display, child, pattern)) {
-            return found;
-        }
-    }
-    return std::nullopt;
-}
-
 // The top-most pop-up: a viewable top-level window that no window manager would handle.
 std::optional<ScreenBox> TopPopup() {
     Display* const display = Connection();
@@ -174,22 +159,48 @@ std::string MoveInWindow(const std::string& window, int x, int y) {
            " sleep " + kKeyGap;
 }
 
-// The first viewable window whose title matches title_pattern (an extended regular expression,
-// matched byte by byte); empty when none does.
-std::string VisibleWindowTitled(const std::string& title_pattern) {
+// The viewable windows under parent whose titles the compiled pattern matches, in stacking order
+// from the bottom and depth first (a matching window's own children are not looked at).
+void AddViewableWindowsMatching(Display* display, Window parent, const regex_t& pattern,
+                                std::vector<Window>& found) {
+    for (const auto& [child, attributes] : ViewableChildren(display, parent)) {
+        if (regexec(&pattern, WindowTitle(display, child).c_str(), 0, nullptr, 0) == 0) {
+            found.push_back(child);
+        } else {
+            AddViewableWindowsMatching(display, child, pattern, found);
+        }
+    }
+}
+
+}  // namespace
+
+// Title patterns are extended regular expressions, matched byte by byte.
+std::vector<std::string> WindowsTitled(const std::string& title_pattern) {
     Display* const display = Connection();
     regex_t pattern;
     if (display == nullptr ||
         regcomp(&pattern, title_pattern.c_str(), REG_EXTENDED | REG_NOSUB) != 0) {
         return {};
     }
-    std::optional<Window> found;
+    std::vector<Window> found;
     {
         const IgnoredXErrors ignored(display);
-        found = ViewableWindowMatching(display, DefaultRootWindow(display), pattern);
+        AddViewableWindowsMatching(display, DefaultRootWindow(display), pattern, found);
     }
     regfree(&pattern);
-    return found ? std::to_string(*found) : std::string();
+    std::vector<std::string> ids;
+    for (const Window window : found) {
+        ids.push_back(std::to_string(window));
+    }
+    return ids;
+}
+
+namespace {
+
+// The first viewable window whose title matches title_pattern; empty when none does.
+std::string VisibleWindowTitled(const std::string& title_pattern) {
+    const std::vector<std::string> windows = WindowsTitled(title_pattern);
+    return windows.empty() ? std::string() : windows.front();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The X window id of the visible window whose title matches title_pattern (an extended regular
 // expression), waiting up to limit_seconds for it to show, or until give_up holds; empty when
@@ -16,6 +17,9 @@ std::string FindWindow(const std::string& title_pattern, int limit_seconds,
 // The same, when the window still shows a moment (0.4 s) after it first showed, as a person sees
 // a dialog before typing into it; empty otherwise.
 std::string WindowThatStays(const std::string& title_pattern, int limit_seconds);
+
+// The visible windows whose titles match title_pattern now, in stacking order from the bottom.
+std::vector<std::string> WindowsTitled(const std::string& title_pattern);
 
 // Whether a visible window's title matches title_pattern now.
 bool WindowShows(const std::string& title_pattern);
