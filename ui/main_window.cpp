@@ -44,8 +44,11 @@ void CloseWorkersWithWindow(wxFrame& window) {
 void FetchPresencePicture() {
     StartWorker([] {
         ByteArray picture = FetchUrl(PresencePictureAddress());
-        PostToWindow(
-            [picture = std::move(picture)] { SetPictureBytes(kPresencePicture, picture); });
+        // The box is empty until then; a failed fetch leaves it so without touching it.
+        if (!picture.empty()) {
+            PostToWindow(
+                [picture = std::move(picture)] { SetPictureBytes(kPresencePicture, picture); });
+        }
     });
 }
 

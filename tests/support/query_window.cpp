@@ -39,6 +39,13 @@ void QueryWindowTest::PressQuery() {
     ClickControl(kQueryButton);
 }
 
+void QueryWindowTest::TypeInto(std::string_view box, std::string_view text) {
+    ClickControl(box);
+    PressKey('a', wxMOD_CONTROL);
+    TypeText(text);
+    EXPECT_TRUE(PumpUntil([box, text] { return ControlText(box) == text; })) << ControlText(box);
+}
+
 void QueryWindowTest::WaitForRuns() {
     while (LiveWorkerCount() > 0 || wxTheApp->HasPendingEvents()) {
         PumpEvents();

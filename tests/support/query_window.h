@@ -26,6 +26,8 @@ class QueryWindowTest : public MainWindowTest {
     // Selects the first item of CourierBox showing name (GBK).
     static void SelectCourier(std::string_view name);
     static void PressQuery();
+    // Clicks into the named edit box, selects all it holds and types text (ASCII) in its place.
+    static void TypeInto(std::string_view box, std::string_view text);
     // Pumps events until no worker runs and nothing it posted waits to be carried out.
     static void WaitForRuns();
     // Pumps events until condition holds.

@@ -26,7 +26,7 @@ class CourierResolution : public QueryWindowTest,
 
 TEST_P(CourierResolution, TheLastCatalogueRowWithTheChosenNameGivesTheCode) {
     SelectCourier(GetParam().courier);
-    SetControlText(kNumberBox, "SF1");
+    TypeInto(kNumberBox, "SF1");
     QueryAndWait();
     EXPECT_EQ(SentValues("type"), Strings{GetParam().code});
 }
@@ -58,7 +58,7 @@ TEST_F(SingleQuery, ARefusedPressStillResolvesTheCourier) {
 
 TEST_F(SingleQuery, TheNumberIsSentWithTheSpacesAroundIt) {
     service_.SetReplyForNumber(" 123 ", StepsReply(" 123 ", {{"2026-01-02 10:00", "a"}}));
-    SetControlText(kNumberBox, " 123 ");
+    TypeInto(kNumberBox, " 123 ");
     QueryAndWait();
     ASSERT_EQ(service_.RequestCount(), 1u);
     EXPECT_NE(service_.Requests()[0].target.find("&postid=%20123%20&"), std::string::npos)
