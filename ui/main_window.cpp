@@ -37,6 +37,21 @@ void CloseWorkersWithWindow(wxFrame& window) {
     });
 }
 
+// The presence picture is fetched on a worker of the bridge, so that a slow or silent host never
+// holds up the window, and set on the user-interface thread when the fetch ends. Closing the
+// window aborts the fetch with the query workers' and drops the picture. No picture (no network,
+// an error page, bytes that are no picture) leaves the box empty.
+void FetchPresencePicture() {
+    StartWorker([] {
+        ByteArray picture = FetchUrl(PresencePictureAddress());
+        // The box is empty until then; a failed fetch leaves it so without touching it.
+        if (!picture.empty()) {
+            PostToWindow(
+                [picture = std::move(picture)] { SetPictureBytes(kPresencePicture, picture); });
+        }
+    });
+}
+
 }  // namespace
 
 bool WorkersEndedAtLastClose() {
@@ -66,6 +81,7 @@ wxFrame* OpenMainWindow() {
         CloseWorkersWithWindow(*window);
         window->Centre();
         window->Show();
+        FetchPresencePicture();
     }
     return window;
 }
@@ -87,8 +103,6 @@ void InitMainWindow() {
     AppendStatusPart("欢迎使用Parcelio", 130);
     AppendStatusPart("精品软件，来自Vorlan", 120);
     AppendStatusPart("Vorlan Home Group.", -1);
-    // Start-up waits for this fetch; no picture (no network, an error page) leaves it empty.
-    SetPictureBytes(kPresencePicture, FetchUrl(PresencePictureAddress()));
 }
 
 void FreeProgramValues() {

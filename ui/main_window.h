@@ -9,7 +9,7 @@
 class wxFrame;
 
 // Runs once when MainWindow and all its controls exist, before it takes user input: places the
-// pages, fills the courier lists, builds the status bar and loads the presence picture.
+// pages, fills the courier lists and builds the status bar.
 void InitMainWindow();
 
 // The exit routine: releases the courier catalogue and CurrentTypeCode. Running it again does
@@ -20,8 +20,9 @@ void FreeProgramValues();
 // Initialises the toolkit with a plain application object and silences its reports.
 bool StartUserInterface(int& argc, char** argv);
 // Builds MainWindow from its layout (running InitMainWindow), opens the query workers' bridge
-// to it, centres and shows it; nullptr when it cannot be created. Closing the window closes the
-// bridge: pending operations are dropped and fetches aborted before any control goes away.
+// to it, centres and shows it, then starts fetching the presence picture on a worker (the
+// picture shows when the fetch ends); nullptr when it cannot be created. Closing the window closes
+// the bridge: pending operations are dropped and fetches aborted before any control goes away.
 wxFrame* OpenMainWindow();
 void EndUserInterface();
 // Whether every query worker ended within the bridge's wait when the window last closed.

@@ -63,7 +63,7 @@ TEST_P(WindowParity, GivesTheWindowsRequestsAndExportBytes) {
     const fs::path list = folder_.Path() / "list.txt";
     TempFolder::WriteFile(list, GetParam().box);
 
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     ImportNumbersWith(Picks(list));
     QueryAndWait();
     const fs::path window_export = folder_.Path() / "window.txt";

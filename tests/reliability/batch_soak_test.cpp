@@ -129,7 +129,7 @@ TEST_F(BatchSoak, TenThousandNumbersAgainstAFlakyService) {
     service_.SetReplyMaker([](const RecordedRequest& request) {
         return FlakyReply(QueryValue(request.target, "postid").value_or(""));
     });
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     std::string box;
     for (int index = 0; index < kNumbers; ++index) {
         box += NumberAt(index);

@@ -67,8 +67,9 @@ class HostileFiles : public MainWindowTest {
         TempFolder::WriteFile(plain, "SF1\r\nSF2\r\n");
         Import(plain);
         EXPECT_EQ(ControlText(kBatchNumberBox), "SF1\r\nSF2");
-        ClickLink(kBatchLinkBox, "event:清空");
-        EXPECT_EQ(ControlText(kBatchNumberBox), "");
+        ShowPage(kResultPages, kBatchPageNumber);
+        MouseClickAt(LinkCentre(kBatchLinkBox, "event:清空"));
+        EXPECT_TRUE(PumpUntil([] { return ControlText(kBatchNumberBox).empty(); }));
     }
 
     TempFolder folder_;

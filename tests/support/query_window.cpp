@@ -16,6 +16,8 @@ void QueryWindowTest::SetUp() {
     SetTrackingHost(service_.HostAndPort());
     SetCurrentTypeCode("");
     MainWindowTest::SetUp();
+    // The presence picture's fetch at start-up is a run of its own.
+    WaitForRuns();
 }
 
 void QueryWindowTest::TearDown() {
@@ -34,7 +36,7 @@ void QueryWindowTest::SelectCourier(std::string_view name) {
 }
 
 void QueryWindowTest::PressQuery() {
-    ClickButton(kQueryButton);
+    ClickControl(kQueryButton);
 }
 
 void QueryWindowTest::WaitForRuns() {

@@ -5,6 +5,7 @@
 #include <wx/gdicmn.h>
 
 class wxChoice;
+class wxMenu;
 class wxMenuItem;
 class wxWindow;
 
@@ -17,6 +18,17 @@ int NaturalHeightForWidth(wxWindow& control, int width);
 // Whether the text of an item of an open pop-up menu is shown whole: the menu gave its label at
 // least the size the text needs.
 bool MenuItemTextFits(wxMenuItem& item);
+
+// Whether the pop-up menu is on the screen.
+bool MenuIsShown(wxMenu& menu);
+// Where the item of an open pop-up menu is on the screen.
+wxRect MenuItemScreenRect(wxMenuItem& item);
+
+// Whether a file dialog is on the screen (the toolkit's own dialog, which wx does not list among
+// its top-level windows).
+bool FileDialogIsShown();
+// Gives the file dialog on the screen the keyboard focus, as GiveWindowTheKeyboard does.
+void GiveFileDialogTheKeyboard();
 
 // Whether the drop-down list of box is open.
 bool DropDownIsOpen(wxChoice& box);

@@ -31,6 +31,57 @@ bool MenuItemTextFits(wxMenuItem& item) {
     return given.width >= natural.width && given.height >= natural.height;
 }
 
+bool MenuIsShown(wxMenu& menu) {
+    return gtk_widget_get_mapped(menu.m_menu) != FALSE;
+}
+
+wxRect MenuItemScreenRect(wxMenuItem& item) {
+    GtkWidget* widget = item.GetMenuItem();
+    GdkWindow* window = gtk_widget_get_window(widget);
+    if (window == nullptr || !gtk_widget_get_mapped(widget)) {
+        return {};
+    }
+    GtkAllocation given{};
+    gtk_widget_get_allocation(widget, &given);
+    int x = 0;
+    int y = 0;
+    gdk_window_get_origin(window, &x, &y);
+    return {x + given.x, y + given.y, given.width, given.height};
+}
+
+namespace {
+
+GtkWidget* ShownFileChooser() {
+    GList* const windows = gtk_window_list_toplevels();
+    GtkWidget* shown = nullptr;
+    for (GList* entry = windows; entry != nullptr && shown == nullptr; entry = entry->next) {
+        auto* window = static_cast<GtkWidget*>(entry->data);
+        if (GTK_IS_FILE_CHOOSER_DIALOG(window) && gtk_widget_get_mapped(window)) {
+            shown = window;
+        }
+    }
+    g_list_free(windows);
+    return shown;
+}
+
+void GiveTheKeyboard(GdkWindow* gdk_window) {
+    XSetInputFocus(GDK_WINDOW_XDISPLAY(gdk_window), GDK_WINDOW_XID(gdk_window), RevertToParent,
+                   CurrentTime);
+    XFlush(GDK_WINDOW_XDISPLAY(gdk_window));
+}
+
+}  // namespace
+
+bool FileDialogIsShown() {
+    return ShownFileChooser() != nullptr;
+}
+
+void GiveFileDialogTheKeyboard() {
+    if (GtkWidget* dialog = ShownFileChooser()) {
+        GiveTheKeyboard(gtk_widget_get_window(dialog));
+    }
+}
+
 bool DropDownIsOpen(wxChoice& box) {
     gboolean shown = FALSE;
     g_object_get(G_OBJECT(box.GetHandle()), "popup-shown", &shown, nullptr);
@@ -43,10 +94,7 @@ void StopToolkitAnimations() {
 }
 
 void GiveWindowTheKeyboard(wxWindow& window) {
-    GdkWindow* gdk_window = gtk_widget_get_window(window.GetHandle());
-    XSetInputFocus(GDK_WINDOW_XDISPLAY(gdk_window), GDK_WINDOW_XID(gdk_window), RevertToParent,
-                   CurrentTime);
-    XFlush(GDK_WINDOW_XDISPLAY(gdk_window));
+    GiveTheKeyboard(gtk_widget_get_window(window.GetHandle()));
 }
 
 bool LooksActive(wxWindow& window) {

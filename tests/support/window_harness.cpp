@@ -1,13 +1,19 @@
 #include "tests/support/window_harness.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <memory>
+#include <vector>
 
 #include <wx/app.h>
-#include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/html/htmlwin.h>
-#include <wx/radiobut.h>
+#include <wx/menu.h>
+#include <wx/stopwatch.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -20,25 +26,75 @@
 namespace {
 
 constexpr int kPumpRounds = 600;
+// A person's timing: how long a mouse button and a key are held, and the pause between the
+// clicks of a double-click.
+constexpr int kButtonHoldMilliseconds = 100;
+constexpr int kKeyHoldMilliseconds = 50;
+constexpr int kDoubleClickGapMilliseconds = 100;
+constexpr int kBeforeDoubleClickMilliseconds = 1000;
+// How long a person looks at a pop-up or dialog before choosing in it, and how often the test
+// looks whether one has opened.
+constexpr int kLookMilliseconds = 500;
+constexpr int kWatchMilliseconds = 20;
 
-void Post(wxWindow& control, wxEvent& event) {
-    event.SetEventObject(&control);
-    control.GetEventHandler()->AddPendingEvent(event);
+// The watches of WhenItHolds, dropped at the end of each test.
+std::vector<std::unique_ptr<wxTimer>>& Watches() {
+    static std::vector<std::unique_ptr<wxTimer>> watches;
+    return watches;
+}
+
+// Counts the releases of mouse buttons and keys that reach a window of the program, so that a
+// click or key press is over once the program has seen its release.
+class ReleaseCounter : public wxEventFilter {
+  public:
+    ReleaseCounter() { wxEvtHandler::AddFilter(this); }
+    ~ReleaseCounter() override { wxEvtHandler::RemoveFilter(this); }
+    ReleaseCounter(const ReleaseCounter&) = delete;
+    ReleaseCounter& operator=(const ReleaseCounter&) = delete;
+    int FilterEvent(wxEvent& event) override {
+        const wxEventType type = event.GetEventType();
+        if (type == wxEVT_LEFT_UP || type == wxEVT_RIGHT_UP || type == wxEVT_KEY_UP) {
+            ++releases_;
+        }
+        return Event_Skip;
+    }
+    long Releases() const { return releases_; }
+
+  private:
+    long releases_ = 0;
+};
+
+// Presses (press_sends), holds for milliseconds and releases (release_sends), then waits until
+// the program has seen the release; a release over a pop-up of the toolkit's own (a menu, a file
+// dialog) reaches no window of the program, and the wait is then bounded. The release comes from
+// a timer, so it comes on time also when the press opened a menu or a modal dialog whose loop
+// runs meanwhile, as a person's finger comes up whatever the window does.
+template <class Press, class Send>
+void PressAndHold(Press press_sends, int milliseconds, Send release_sends) {
+    constexpr int kRounds = 6;
+    const ReleaseCounter counter;
+    bool released = false;
+    wxTimer release;
+    release.Bind(wxEVT_TIMER, [&released, &release_sends](wxTimerEvent&) {
+        release_sends();
+        released = true;
+    });
+    press_sends();
+    release.StartOnce(milliseconds);
+    while (!released) {
+        PumpEvents();
+        wxMilliSleep(5);
+    }
+    for (int round = 0; round < kRounds && counter.Releases() == 0; ++round) {
+        PumpEvents();
+        wxMilliSleep(5);
+    }
     PumpEvents();
 }
 
-void PostCommand(std::string_view name, wxEventType type) {
-    wxWindow& control = Control<wxWindow>(name);
-    wxCommandEvent event(type, control.GetId());
-    event.SetInt(1);
-    Post(control, event);
-}
-
-void PostMouse(std::string_view name, wxEventType type) {
-    wxWindow& control = Control<wxWindow>(name);
-    wxMouseEvent event(type);
-    event.SetPosition(wxPoint(control.GetSize().x / 2, control.GetSize().y / 2));
-    Post(control, event);
+void HeldClick(wxUIActionSimulator& simulator, int button) {
+    PressAndHold([&simulator, button] { simulator.MouseDown(button); }, kButtonHoldMilliseconds,
+                 [&simulator, button] { simulator.MouseUp(button); });
 }
 
 }  // namespace
@@ -59,52 +115,12 @@ bool PumpUntil(const std::function<bool()>& condition) {
     return condition();
 }
 
-void ClickButton(std::string_view name) {
-    PostCommand(name, wxEVT_BUTTON);
-}
-
-void ClickOption(std::string_view name) {
-    PostCommand(name, wxEVT_RADIOBUTTON);
-}
-
-void ChooseItem(std::string_view combo, int index) {
-    wxChoice& box = Control<wxChoice>(combo);
-    box.SetSelection(index);
-    wxCommandEvent event(wxEVT_CHOICE, box.GetId());
-    event.SetInt(index);
-    event.SetString(box.GetString(static_cast<unsigned>(index)));
-    Post(box, event);
-}
-
-void ChooseMenuItem(std::string_view menu, std::string_view item) {
-    wxMenu& popup = Menu(menu);
-    const int id = popup.FindItem(GbkToWx(item));
-    ASSERT_NE(id, wxNOT_FOUND) << item;
-    wxCommandEvent event(wxEVT_MENU, id);
-    event.SetEventObject(&popup);
-    popup.AddPendingEvent(event);
-    PumpEvents();
-}
-
-void ClickLink(std::string_view box, std::string_view address) {
-    wxHtmlWindow& window = Control<wxHtmlWindow>(box);
-    const wxHtmlLinkInfo link(GbkToWx(address));
-    wxHtmlLinkEvent event(window.GetId(), link);
-    Post(window, event);
-}
-
-void DoubleClick(std::string_view name) {
-    PostMouse(name, wxEVT_LEFT_DCLICK);
-}
-
-void RightClickOn(std::string_view name) {
-    wxWindow& control = Control<wxWindow>(name);
-    wxContextMenuEvent event(wxEVT_CONTEXT_MENU, control.GetId(), ScreenCentre(control));
-    Post(control, event);
-}
-
-void ReleaseLeftButton(std::string_view name) {
-    PostMouse(name, wxEVT_LEFT_UP);
+void PumpFor(int milliseconds) {
+    const wxStopWatch watch;
+    do {
+        PumpEvents();
+        wxMilliSleep(5);
+    } while (watch.Time() < milliseconds);
 }
 
 wxPoint ScreenCentre(const wxWindow& control) {
@@ -118,18 +134,145 @@ void MoveMouseTo(const wxPoint& screen_point) {
     PumpEvents();
 }
 
-void MouseClickAt(const wxPoint& screen_point) {
+void MouseClickAt(const wxPoint& screen_point, int button) {
     wxUIActionSimulator simulator;
     simulator.MouseMove(screen_point);
     PumpEvents();
-    simulator.MouseClick();
-    PumpEvents();
+    HeldClick(simulator, button);
 }
 
-void PressKey(int key_code) {
+void MouseDoubleClickAt(const wxPoint& screen_point) {
+    // After a pause longer than the double-click time, so that a click before it does not
+    // make it a triple click.
+    PumpFor(kBeforeDoubleClickMilliseconds);
     wxUIActionSimulator simulator;
-    simulator.Char(key_code);
+    simulator.MouseMove(screen_point);
     PumpEvents();
+    HeldClick(simulator, wxMOUSE_BTN_LEFT);
+    PumpFor(kDoubleClickGapMilliseconds);
+    HeldClick(simulator, wxMOUSE_BTN_LEFT);
+}
+
+void ClickControl(std::string_view name) {
+    MouseClickAt(ScreenCentre(Control<wxWindow>(name)));
+}
+
+void PressKey(int key_code, int modifiers) {
+    wxUIActionSimulator simulator;
+    PressAndHold([&simulator, key_code, modifiers] { simulator.KeyDown(key_code, modifiers); },
+                 kKeyHoldMilliseconds,
+                 [&simulator, key_code, modifiers] { simulator.KeyUp(key_code, modifiers); });
+    PumpFor(kKeyHoldMilliseconds);
+}
+
+void TypeText(std::string_view text) {
+    for (const char c : text) {
+        const bool capital = c >= 'A' && c <= 'Z';
+        PressKey(capital ? c - 'A' + 'a' : c, capital ? wxMOD_SHIFT : wxMOD_NONE);
+    }
+}
+
+wxPoint LinkCentre(std::string_view box, std::string_view address) {
+    wxHtmlWindow& links = Control<wxHtmlWindow>(box);
+    const wxString href = GbkToWx(address);
+    // Every terminal cell in reading order, across the lines of the box.
+    const wxHtmlContainerCell* root = links.GetInternalRepresentation();
+    for (wxHtmlTerminalCellsInterator cell(root->GetFirstTerminal(), root->GetLastTerminal()); cell;
+         ++cell) {
+        if (cell->GetLink() != nullptr && cell->GetLink()->GetHref() == href) {
+            const wxPoint at = cell->GetAbsPos() - links.GetViewStart();
+            return links.ClientToScreen(at + wxPoint(cell->GetWidth() / 2, cell->GetHeight() / 2));
+        }
+    }
+    ADD_FAILURE() << "no link to " << address;
+    return {};
+}
+
+void WhenItHolds(std::function<bool()> condition, std::function<void()> step) {
+    auto timer = std::make_unique<wxTimer>();
+    wxTimer& watch = *timer;
+    watch.Bind(wxEVT_TIMER,
+               [&watch, condition = std::move(condition), step = std::move(step)](wxTimerEvent&) {
+                   if (condition()) {
+                       watch.Stop();
+                       step();
+                   }
+               });
+    watch.Start(kWatchMilliseconds);
+    Watches().push_back(std::move(timer));
+}
+
+void DropWaitingSteps() {
+    Watches().clear();
+}
+
+bool ChooseInPopupMenu(const wxPoint& right_click_at, std::string_view menu, std::string_view item,
+                       ChooseBy by) {
+    return ChooseInPopupMenu([right_click_at] { MouseClickAt(right_click_at, wxMOUSE_BTN_RIGHT); },
+                             menu, item, by);
+}
+
+bool ChooseInPopupMenu(const std::function<void()>& open, std::string_view menu,
+                       std::string_view item, ChooseBy by) {
+    wxMenu& popup = Menu(menu);
+    const wxMenuItemList& items = popup.GetMenuItems();
+    const auto chosen = std::find_if(items.begin(), items.end(), [item](const wxMenuItem* entry) {
+        return WxToGbk(entry->GetItemLabelText()) == item;
+    });
+    if (chosen == items.end()) {
+        ADD_FAILURE() << "no item " << item << " in " << menu;
+        return false;
+    }
+    const auto downs = std::distance(items.begin(), chosen) + 1;
+    struct Visit {
+        bool opened = false;
+        bool stayed = false;
+    };
+    const auto visit = std::make_shared<Visit>();
+    WhenItHolds([&popup] { return MenuIsShown(popup); },
+                [&popup, visit, target = *chosen, downs, by] {
+                    visit->opened = true;
+                    PumpFor(kLookMilliseconds);
+                    visit->stayed = MenuIsShown(popup);
+                    if (!visit->stayed) {
+                        return;
+                    }
+                    if (by == ChooseBy::kPointer) {
+                        const wxRect area = MenuItemScreenRect(*target);
+                        MouseClickAt(area.GetPosition() + wxPoint(area.width / 2, area.height / 2));
+                    } else {
+                        for (long down = 0; down < downs; ++down) {
+                            PressKey(WXK_DOWN);
+                        }
+                        PressKey(WXK_RETURN);
+                    }
+                });
+    open();
+    PumpUntil([visit, &popup] { return visit->opened && !MenuIsShown(popup); });
+    if (MenuIsShown(popup)) {
+        ADD_FAILURE() << "the choice of " << item << " left " << menu << " open";
+        PressKey(WXK_ESCAPE);
+    }
+    EXPECT_TRUE(visit->opened) << menu << " did not open";
+    EXPECT_TRUE(visit->stayed) << menu << " closed by itself";
+    return visit->opened && visit->stayed;
+}
+
+void ChooseInDropDown(std::string_view box, int index) {
+    wxChoice& list = Control<wxChoice>(box);
+    MouseClickAt(ScreenCentre(list));
+    ASSERT_TRUE(PumpUntil([&list] { return DropDownIsOpen(list); })) << box;
+    PumpFor(kLookMilliseconds);
+    ASSERT_TRUE(DropDownIsOpen(list)) << box << " closed by itself";
+    const int moves = index - list.GetSelection();
+    for (int move = 0; move < std::abs(moves); ++move) {
+        PressKey(moves > 0 ? WXK_DOWN : WXK_UP);
+    }
+    PressKey(WXK_RETURN);
+    EXPECT_TRUE(PumpUntil([&list, index] {
+        return !DropDownIsOpen(list) && list.GetSelection() == index;
+    })) << box;
+    PumpFor(kButtonHoldMilliseconds);
 }
 
 std::string OutputPath(std::string_view file_name) {
@@ -158,6 +301,7 @@ void MainWindowTest::SetUp() {
 }
 
 void MainWindowTest::TearDown() {
+    DropWaitingSteps();
     CloseWindow();
 }
 

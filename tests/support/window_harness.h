@@ -1,6 +1,6 @@
 // Test harness for the real main window, created in this process the way the program creates
-// it (OpenMainWindow) and driven by real events. Tests derive their fixture from
-// MainWindowTest: each test gets a freshly opened window, which is closed again afterwards.
+// it (OpenMainWindow) and driven by real input through the X server. Tests derive their fixture
+// from MainWindowTest: each test gets a freshly opened window, which is closed again afterwards.
 #pragma once
 
 #include <functional>
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <wx/gdicmn.h>
 #include <wx/image.h>
+#include <wx/mousestate.h>
 
 class wxFrame;
 class wxWindow;
@@ -21,21 +22,51 @@ void PumpEvents();
 // delivers simulated input asynchronously). Returns the final condition.
 bool PumpUntil(const std::function<bool()>& condition);
 
-// Events posted to a control, as the toolkit raises them for user input.
-void ClickButton(std::string_view name);                            // wxEVT_BUTTON
-void ClickOption(std::string_view name);                            // wxEVT_RADIOBUTTON
-void ChooseItem(std::string_view combo, int index);                 // selects, then wxEVT_CHOICE
-void ChooseMenuItem(std::string_view menu, std::string_view item);  // wxEVT_MENU
-void ClickLink(std::string_view box, std::string_view address);     // wxEVT_HTML_LINK_CLICKED
-void DoubleClick(std::string_view name);                            // wxEVT_LEFT_DCLICK
-void RightClickOn(std::string_view name);                           // wxEVT_CONTEXT_MENU
-void ReleaseLeftButton(std::string_view name);                      // wxEVT_LEFT_UP
-
-// Real input through the X server (XTest): the pointer moves to the point and clicks there.
+// Real input through the X server (XTest) with a person's timing: a mouse button is held about
+// 0.1 s between press and release, a double-click is two such clicks about 0.1 s apart, and a
+// key is held briefly. Events are handled all the while, as the program handles them for a
+// person; a pop-up menu or modal dialog opened meanwhile is driven from AtNextIdle.
 wxPoint ScreenCentre(const wxWindow& control);
 void MoveMouseTo(const wxPoint& screen_point);
-void MouseClickAt(const wxPoint& screen_point);
-void PressKey(int key_code);
+// Moves the pointer there, then clicks button (wxMOUSE_BTN_LEFT or wxMOUSE_BTN_RIGHT).
+void MouseClickAt(const wxPoint& screen_point, int button = wxMOUSE_BTN_LEFT);
+void MouseDoubleClickAt(const wxPoint& screen_point);
+// A click in the middle of the named control.
+void ClickControl(std::string_view name);
+// Presses key_code with the modifier keys held around it (wxMOD_SHIFT and so on).
+void PressKey(int key_code, int modifiers = 0);
+// Types ASCII text key by key, Shift held for capital letters.
+void TypeText(std::string_view text);
+// Handles events for milliseconds, as time goes by while a person looks.
+void PumpFor(int milliseconds);
+
+// The middle of the link to address (GBK) as it is laid out in box, on the screen.
+wxPoint LinkCentre(std::string_view box, std::string_view address);
+
+// Runs step once, as soon as condition holds, from whatever loop runs then: a pop-up menu or a
+// modal dialog waits for its user in a loop of its own, and the step acts as that user. A step
+// whose condition has not held by the end of the test is dropped.
+void WhenItHolds(std::function<bool()> condition, std::function<void()> step);
+
+// How a person chooses an item of an open pop-up menu.
+enum class ChooseBy { kPointer, kKeyboard };
+
+// A right click at the screen point, as a person makes it. When menu (a pop-up menu of the
+// layout) opens, the test checks that it is still shown a moment after the click and then
+// chooses item (GBK) in it by pointer or keyboard. False, with a failure added, when the menu did
+// not open or did not stay open.
+bool ChooseInPopupMenu(const wxPoint& right_click_at, std::string_view menu, std::string_view item,
+                       ChooseBy by);
+// The same with the menu opened by open.
+bool ChooseInPopupMenu(const std::function<void()>& open, std::string_view menu,
+                       std::string_view item, ChooseBy by);
+// Drops the steps of WhenItHolds whose condition has not held; at the end of each test.
+void DropWaitingSteps();
+
+// Opens the drop-down list of the named box with a click in its middle, checks that the list is
+// still open a moment after the click, then moves to the item at index with the arrow keys and
+// chooses it with Enter; returns once the list has closed and the choice has been handled.
+void ChooseInDropDown(std::string_view box, int index);
 
 // Where test output such as screenshots goes (the test's build folder).
 std::string OutputPath(std::string_view file_name);

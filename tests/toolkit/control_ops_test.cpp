@@ -68,7 +68,7 @@ TEST_F(ControlOps, ProgramSelectionRaisesNoChoiceEvent) {
     SelectItem(kLetterGroupBox, 3);
     PumpEvents();
     EXPECT_EQ(events, 0);
-    ChooseItem(kLetterGroupBox, 2);
+    ChooseInDropDown(kLetterGroupBox, 2);
     EXPECT_EQ(events, 1);
 }
 

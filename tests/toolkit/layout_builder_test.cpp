@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
+#include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/html/htmlwin.h>
+#include <wx/menu.h>
 #include <wx/radiobut.h>
-#include <wx/uiaction.h>
 
 #include "tests/support/window_harness.h"
 #include "toolkit/control_registry.h"
@@ -79,6 +80,7 @@ class ProbeWindow : public ::testing::Test {
         ASSERT_TRUE(PumpUntil([window] { return window->IsShownOnScreen(); }));
     }
     void TearDown() override {
+        DropWaitingSteps();
         if (wxWindow* window = FindControl("ProbeWindow")) {
             window->Close();
         }
@@ -105,45 +107,62 @@ TEST_P(ProbeEvents, ReachTheirHandlerWithTheirContext) {
     EXPECT_EQ(Seen(), std::vector<std::string>{GetParam().expected});
 }
 
+wxPoint CentreOf(std::string_view name) {
+    return ScreenCentre(Control<wxWindow>(name));
+}
+
+// The box starts with no item selected; the program selects the first (which raises nothing)
+// and the person then picks from there.
+void ChooseFromTheFirstProbeItem(int index) {
+    Control<wxChoice>("ProbeCombo").SetSelection(0);
+    ChooseInDropDown("ProbeCombo", index);
+}
+
+// The probe menu is popped up by the test itself (nothing in the probe layout shows it); the
+// choice in it is a person's.
+void ChooseInProbeMenu(std::string_view item, ChooseBy by) {
+    ChooseInPopupMenu(
+        [] {
+            wxWindow& window = Control<wxWindow>("ProbeWindow");
+            window.CallAfter([&window] { window.PopupMenu(&Menu("ProbeMenu"), 20, 20); });
+            PumpEvents();
+        },
+        "ProbeMenu", item, by);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Bindings, ProbeEvents,
     ::testing::Values(
-        DriveCase{"button", [] { ClickButton("ProbeButton"); }, "ProbeButton|"},
-        DriveCase{"option", [] { ClickOption("ProbeOptionB"); }, "ProbeOptionB|"},
-        DriveCase{"choice", [] { ChooseItem("ProbeCombo", 1); }, "ProbeCombo|"},
-        DriveCase{"double_click", [] { DoubleClick("ProbeCaption"); }, "ProbeCaption|"},
-        DriveCase{"event_link", [] { ClickLink("ProbeLinks", "event:清空"); }, "ProbeLinks|清空"},
-        DriveCase{"right_click", [] { RightClickOn("ProbeList"); }, "ProbeList|"},
-        DriveCase{"left_up", [] { ReleaseLeftButton("ProbePicture"); }, "ProbePicture|"},
-        DriveCase{"menu", [] { ChooseMenuItem("ProbeMenu", "清空"); }, "ProbeMenu|"},
-        DriveCase{"other_menu_item", [] { ChooseMenuItem("ProbeMenu", "复制本条"); },
+        DriveCase{"button", [] { ClickControl("ProbeButton"); }, "ProbeButton|"},
+        DriveCase{"option", [] { ClickControl("ProbeOptionB"); }, "ProbeOptionB|"},
+        DriveCase{"choice", [] { ChooseFromTheFirstProbeItem(1); }, "ProbeCombo|"},
+        DriveCase{"double_click", [] { MouseDoubleClickAt(CentreOf("ProbeCaption")); },
+                  "ProbeCaption|"},
+        DriveCase{"event_link", [] { MouseClickAt(LinkCentre("ProbeLinks", "event:清空")); },
+                  "ProbeLinks|清空"},
+        DriveCase{"right_click", [] { MouseClickAt(CentreOf("ProbeList"), wxMOUSE_BTN_RIGHT); },
+                  "ProbeList|"},
+        DriveCase{"left_up", [] { ClickControl("ProbePicture"); }, "ProbePicture|"},
+        DriveCase{"menu_by_pointer", [] { ChooseInProbeMenu("清空", ChooseBy::kPointer); },
+                  "ProbeMenu|"},
+        DriveCase{"menu_by_keyboard", [] { ChooseInProbeMenu("清空", ChooseBy::kKeyboard); },
+                  "ProbeMenu|"},
+        DriveCase{"other_menu_item", [] { ChooseInProbeMenu("复制本条", ChooseBy::kKeyboard); },
                   "ProbeMenu|copy"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(ProbeWindow, UnboundEventsCallNothing) {
     Seen().clear();
-    DoubleClick("ProbeButton");
-    ReleaseLeftButton("ProbeList");
+    // The list takes right clicks only: neither a double-click nor a left button's release.
+    MouseDoubleClickAt(CentreOf("ProbeList"));
+    ClickControl("ProbeList");
+    PumpFor(200);
     EXPECT_TRUE(Seen().empty());
-}
-
-// The link as it is laid out in the box, in screen coordinates.
-wxPoint LinkCentre(wxHtmlWindow& box, const wxString& address) {
-    for (const wxHtmlCell* cell = box.GetInternalRepresentation()->GetFirstTerminal();
-         cell != nullptr; cell = cell->GetNext()) {
-        if (cell->GetLink() != nullptr && cell->GetLink()->GetHref() == address) {
-            const wxPoint at = cell->GetAbsPos();
-            return box.ClientToScreen(at + wxPoint(cell->GetWidth() / 2, cell->GetHeight() / 2));
-        }
-    }
-    ADD_FAILURE() << "no link to " << address;
-    return {};
 }
 
 TEST_F(ProbeWindow, RealClickOnAnEventLinkCallsTheHandlerWithItsName) {
     Seen().clear();
-    auto& box = Control<wxHtmlWindow>("ProbeLinks");
-    MouseClickAt(LinkCentre(box, wxString(L"event:导入")));
+    MouseClickAt(LinkCentre("ProbeLinks", "event:导入"));
     EXPECT_TRUE(PumpUntil([] { return !Seen().empty(); }));
     EXPECT_EQ(Seen(), std::vector<std::string>{"ProbeLinks|导入"});
 }
@@ -163,9 +182,7 @@ TEST_F(ProbeWindow, EveryRealClickOnAnOptionIsAClickEvenOnTheOneClickedLast) {
 
 TEST_F(ProbeWindow, RealDoubleClickOnTheCaptionAreaReachesTheTransparentLabel) {
     Seen().clear();
-    wxWindow& caption = Control<wxWindow>("ProbeCaption");
-    MoveMouseTo(ScreenCentre(caption));
-    wxUIActionSimulator().MouseDblClick();
+    MouseDoubleClickAt(CentreOf("ProbeCaption"));
     EXPECT_TRUE(PumpUntil([] { return !Seen().empty(); }));
     EXPECT_EQ(Seen().front(), "ProbeCaption|");
 }

@@ -24,7 +24,7 @@ class BatchQuery : public QueryWindowTest {
   protected:
     void SetUp() override {
         QueryWindowTest::SetUp();
-        ClickButton(kModeButton);
+        ClickControl(kModeButton);
         service_.SetReplyMaker([](const RecordedRequest& request) {
             const std::string number = QueryValue(request.target, "postid").value_or("");
             return StepsReply(number, {{"t2 " + number, "latest"}, {"t1 " + number, "first"}});
@@ -42,6 +42,14 @@ class BatchQuery : public QueryWindowTest {
         }
     }
 };
+
+// A point on the screen inside the first cell of a row of BatchResultList.
+wxPoint OnBatchRow(long row) {
+    wxListCtrl& list = Control<wxListCtrl>(kBatchResultList);
+    wxRect rect;
+    EXPECT_TRUE(list.GetItemRect(row, rect));
+    return list.ClientToScreen(rect.GetPosition() + wxPoint(40, 4));
+}
 
 class BatchLines : public BatchQuery, public testing::WithParamInterface<BatchLinesCase> {};
 
@@ -125,7 +133,7 @@ TEST_F(BatchQuery, EachRequestTakesTheCourierResolvedAtThatMoment) {
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 1; });
     // A refused press in single mode resolves the courier all the same.
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     SelectCourier("UPS");
     PressQuery();
     gate.Open();
@@ -158,8 +166,9 @@ TEST_F(BatchQuery, ViewingARowsStepsQueriesItsNumberIntoTheSingleList) {
     QueryBox("111\r\n222");
     AppendResultRow(kSingleResultList, {"earlier", "single", "row"});
     SetStatusPartText(0, "unchanged");
-    SelectRow(kBatchResultList, 1);
-    ChooseMenuItem(kBatchResultMenu, "查看快件流程");
+    ASSERT_TRUE(
+        ChooseInPopupMenu(OnBatchRow(1), kBatchResultMenu, "查看快件流程", ChooseBy::kPointer));
+    WaitForRuns();
     EXPECT_EQ(ShownPage(kResultPages), kSinglePageNumber);
     EXPECT_EQ(ControlText(kModeButton), "批量◢");
     EXPECT_EQ(SentValues("postid"), (Strings{"111", "222", "222"}));
@@ -172,8 +181,9 @@ TEST_F(BatchQuery, ViewingARefusedNumberEmptiesTheSingleList) {
     service_.SetReplyForNumber("111", RefusalReply(u8"单号不存在"));
     QueryBox("111");
     AppendResultRow(kSingleResultList, {"earlier", "single", "row"});
-    SelectRow(kBatchResultList, 0);
-    ChooseMenuItem(kBatchResultMenu, "查看快件流程");
+    ASSERT_TRUE(
+        ChooseInPopupMenu(OnBatchRow(0), kBatchResultMenu, "查看快件流程", ChooseBy::kKeyboard));
+    WaitForRuns();
     EXPECT_EQ(SentValues("postid"), (Strings{"111", "111"}));
     EXPECT_TRUE(Rows(kSingleResultList).empty());
 }

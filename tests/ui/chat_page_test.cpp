@@ -31,7 +31,8 @@ using ChatPage = MainWindowTest;
 TEST_F(ChatPage, ARealClickOnThePresencePictureOpensTheChatAddress) {
     ASSERT_STRNE(OpenedAddressesFile(), "");
     std::remove(OpenedAddressesFile());
-    ClickLink(kFooterLinkBox, JoinTexts(kEventLinkPrefix, "帮助"));
+    MouseClickAt(LinkCentre(kFooterLinkBox, JoinTexts(kEventLinkPrefix, "帮助")));
+    ASSERT_TRUE(PumpUntil([] { return ShownPage(kResultPages) == kHelpPageNumber; }));
     MouseClickAt(ScreenCentre(Control<wxWindow>(kPresencePicture)));
     EXPECT_TRUE(PumpUntil([] { return !OpenedAddresses().empty(); }));
     EXPECT_EQ(OpenedAddresses(), ChatPageAddress() + "\n");

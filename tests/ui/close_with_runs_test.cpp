@@ -18,7 +18,7 @@ TEST_F(CloseWithRuns, ClosingEndsWaitingRunsAndTheNextWindowQueriesAgain) {
     for (int press = 0; press < 3; ++press) {
         PressQuery();
     }
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     SetControlText(kBatchNumberBox, "SF2\r\nSF3");
     PressQuery();
     // The runs read their boxes through the window, so the window goes on answering meanwhile.

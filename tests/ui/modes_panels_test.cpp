@@ -8,7 +8,6 @@
 #include <wx/image.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "tests/support/toolkit_probe.h"
@@ -16,7 +15,9 @@
 #include "toolkit/control_names.h"
 #include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"
+#include "toolkit/event_wiring.h"
 #include "toolkit/hypertext_markup.h"
+#include "ui/window_layout.h"
 
 namespace {
 
@@ -52,8 +53,16 @@ WindowState CurrentState() {
             ControlText(kCommonCourierPanel), NumberBox()};
 }
 
-void ClickFooterEvent(std::string_view event_name) {
-    ClickLink(kFooterLinkBox, JoinTexts(kEventLinkPrefix, event_name));
+// A click on the footer's help link.
+void ClickHelpLink() {
+    MouseClickAt(LinkCentre(kFooterLinkBox, JoinTexts(kEventLinkPrefix, "帮助")));
+    ASSERT_TRUE(PumpUntil([] { return ShownPage(kResultPages) == kHelpPageNumber; }));
+}
+
+// An event no link of the footer names cannot be clicked: the footer's handler is given it.
+void RaiseFooterEvent(std::string_view event_name) {
+    LinkHandlerOf(MainWindowLayout(), kFooterLinkBox)({kFooterLinkBox, event_name});
+    PumpEvents();
 }
 
 int Height(std::string_view name) {
@@ -92,20 +101,20 @@ using ModesAndPanels = MainWindowTest;
 
 TEST_F(ModesAndPanels, ModeButtonSwitchesToBatchAndBack) {
     SetControlText(kNumberBox, "7300128");
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     EXPECT_EQ(ControlText(kModeButton), "◤单个");
     EXPECT_EQ(ShownPage(kResultPages), kBatchPageNumber);
     EXPECT_EQ(NumberBox(), (NumberBoxState{"", false, kGrey}));
 
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     EXPECT_EQ(ControlText(kModeButton), "批量◢");
     EXPECT_EQ(ShownPage(kResultPages), kSinglePageNumber);
     EXPECT_EQ(NumberBox(), (NumberBoxState{"", true, kWhite}));
 
     // Back to single mode the box keeps whatever text it holds.
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     SetControlText(kNumberBox, "42");
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     EXPECT_EQ(NumberBox(), (NumberBoxState{"42", true, kWhite}));
 }
 
@@ -114,7 +123,7 @@ TEST_F(ModesAndPanels, TheNumberBoxShowsItsModesBackgroundOnScreen) {
                            Window().GetScreenPosition() + wxPoint(6, 6);
     const wxImage single =
         SettledScreenshot(Control<wxFrame>(kMainWindow), "number_box_single.png");
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     const wxImage batch = SettledScreenshot(Control<wxFrame>(kMainWindow), "number_box_batch.png");
     ASSERT_TRUE(single.IsOk() && batch.IsOk());
     EXPECT_EQ(PixelAt(single, inside), kWhite);
@@ -125,7 +134,7 @@ TEST_F(ModesAndPanels, FoldingGivesThePanelsRoomToThePagesAndUnfoldingTakesItBac
     const WindowState started = CurrentState();
     const int heights[] = {Height(kSingleResultList), Height(kBatchResultList),
                            Height(kBatchNumberBox)};
-    DoubleClick(kPanelToggleLabel);
+    MouseDoubleClickAt(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 172, 610, 424}));
     EXPECT_EQ(ControlPlacement(kCommonCourierPanel), (Placement{8, 146, 600, 16}));
     EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击展开）");
@@ -133,7 +142,7 @@ TEST_F(ModesAndPanels, FoldingGivesThePanelsRoomToThePagesAndUnfoldingTakesItBac
     EXPECT_EQ(Height(kBatchResultList), heights[1] + 72);
     EXPECT_EQ(Height(kBatchNumberBox), heights[2] + 72);
 
-    DoubleClick(kPanelToggleLabel);
+    MouseDoubleClickAt(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     EXPECT_EQ(CurrentState(), started);
     EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击关闭）");
     EXPECT_EQ(Height(kSingleResultList), heights[0]);
@@ -143,8 +152,7 @@ TEST_F(ModesAndPanels, FoldingGivesThePanelsRoomToThePagesAndUnfoldingTakesItBac
 
 TEST_F(ModesAndPanels, ARealDoubleClickOnTheCaptionFoldsThePanelAndHidesItsOptions) {
     const wxPoint option = ScreenCentre(Control<wxWindow>(kCommonCourierOption1));
-    MoveMouseTo(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
-    wxUIActionSimulator().MouseDblClick();
+    MouseDoubleClickAt(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     ASSERT_TRUE(PumpUntil([] { return Height(kCommonCourierPanel) == 16; }));
     const auto clicks = CountClicks(kCommonCourierOption1, wxEVT_RADIOBUTTON);
     MouseClickAt(option);
@@ -154,10 +162,10 @@ TEST_F(ModesAndPanels, ARealDoubleClickOnTheCaptionFoldsThePanelAndHidesItsOptio
 }
 
 TEST_F(ModesAndPanels, UnfoldingShowsAllGroupsWhileCourierBoxKeepsItsItems) {
-    ChooseItem(kLetterGroupBox, 3);
-    DoubleClick(kPanelToggleLabel);
+    ChooseInDropDown(kLetterGroupBox, 3);
+    MouseDoubleClickAt(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     EXPECT_EQ(SelectedItem(kLetterGroupBox), 3);
-    DoubleClick(kPanelToggleLabel);
+    MouseDoubleClickAt(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     EXPECT_EQ(SelectedItem(kLetterGroupBox), 0);
     EXPECT_EQ(ItemCount(kCourierBox), 18);
 }
@@ -173,19 +181,19 @@ class HelpPage : public MainWindowTest, public ::testing::WithParamInterface<Hel
 TEST_P(HelpPage, CoversTheWindowAndReturnsToTheModesPage) {
     const HelpCase& c = GetParam();
     if (c.folded) {
-        DoubleClick(kPanelToggleLabel);
+        MouseDoubleClickAt(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     }
     if (c.batch) {
-        ClickButton(kModeButton);
+        ClickControl(kModeButton);
     }
     SetControlText(kNumberBox, "7300128");
     const Text caption = ControlText(kModeButton);
-    ClickFooterEvent("帮助");
+    ClickHelpLink();
     EXPECT_EQ(ShownPage(kResultPages), kHelpPageNumber);
     EXPECT_EQ(ControlPlacement(kResultPages), (Placement{0, 101, 623, 495}));
     EXPECT_EQ(ControlText(kModeButton), caption);
 
-    ClickButton(kReturnButton);
+    ClickControl(kReturnButton);
     EXPECT_EQ(ShownPage(kResultPages), c.batch ? kBatchPageNumber : kSinglePageNumber);
     EXPECT_EQ(ControlPlacement(kResultPages), c.returned);
     EXPECT_EQ(ControlText(kModeButton), caption);
@@ -199,10 +207,10 @@ INSTANTIATE_TEST_SUITE_P(FoldStatesAndModes, HelpPage,
                                            HelpCase{true, true, {3, 174, 610, 422}}));
 
 TEST_F(ModesAndPanels, FooterEventsOtherThanHelpChangeNothing) {
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     const WindowState before = CurrentState();
     for (const std::string_view name : {"", "导入", "清空", "软件帮助", "帮助 ", " 帮助", "help"}) {
-        ClickFooterEvent(name);
+        RaiseFooterEvent(name);
         EXPECT_EQ(CurrentState(), before) << name;
     }
 }
@@ -215,7 +223,7 @@ TEST_F(ModesAndPanels, TheHelpPageTakesRealClicksMeantForTheControlsBelowIt) {
     const Covered covered[] = {{kQueryButton, wxEVT_BUTTON},
                                {kModeButton, wxEVT_BUTTON},
                                {kCommonCourierOption3, wxEVT_RADIOBUTTON}};
-    ClickFooterEvent("帮助");
+    ClickHelpLink();
     PumpEvents();
     for (const Covered& control : covered) {
         const auto clicks = CountClicks(control.name, control.click);
@@ -231,7 +239,7 @@ TEST_F(ModesAndPanels, TheHelpPageTakesRealClicksMeantForTheControlsBelowIt) {
     EXPECT_EQ(ItemCount(kCourierBox), 148);
 
     // Back from help the same clicks arrive again.
-    ClickButton(kReturnButton);
+    ClickControl(kReturnButton);
     const auto clicks = CountClicks(kModeButton, wxEVT_BUTTON);
     MouseClickAt(ScreenCentre(Control<wxWindow>(kModeButton)));
     EXPECT_TRUE(PumpUntil([clicks] { return *clicks == 1; }));
@@ -253,7 +261,7 @@ TEST_F(ModesAndPanels, TheHelpPageIsDrawnOverTheQueryRowAndThePanel) {
     ASSERT_FALSE(
         SamePixels(PixelsOver(started, kQueryButton), PixelsOver(without_button, kQueryButton)));
 
-    ClickFooterEvent("帮助");
+    ClickHelpLink();
     // Away from the pointer and the focus, nothing on the page changes its look (hover, focus)
     // when the controls below it come and go.
     MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));

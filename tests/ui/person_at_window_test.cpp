@@ -4,7 +4,6 @@
 #include <wx/frame.h>
 #include <wx/statbox.h>
 #include <wx/statusbr.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "tests/support/toolkit_probe.h"
@@ -32,18 +31,6 @@ wxPoint CaptionTextCentre() {
     return {panel.x + panel.width / 2, panel.y + text.y / 2};
 }
 
-// A double-click, after a pause longer than the double-click time, so that the clicks before
-// it do not make it a triple click.
-void DoubleClickAt(const wxPoint& point) {
-    MoveMouseTo(point);
-    for (int round = 0; round < 10; ++round) {
-        PumpEvents();
-        wxMilliSleep(100);
-    }
-    wxUIActionSimulator().MouseDblClick();
-    PumpEvents();
-}
-
 wxChoice& LetterGroups() {
     return Control<wxChoice>(kLetterGroupBox);
 }
@@ -69,12 +56,12 @@ using PersonAtWindow = MainWindowTest;
 
 TEST_F(PersonAtWindow, ADoubleClickOnTheCaptionTextFoldsAndUnfoldsThePanel) {
     const wxPoint caption = CaptionTextCentre();
-    DoubleClickAt(caption);
+    MouseDoubleClickAt(caption);
     ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 16; }));
     EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击展开）");
     // The folded caption lies where it was: a second double-click there unfolds the panel.
     EXPECT_EQ(CaptionTextCentre(), caption);
-    DoubleClickAt(caption);
+    MouseDoubleClickAt(caption);
     ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 88; }));
     EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击关闭）");
     EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 244, 610, 352}));

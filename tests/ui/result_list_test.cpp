@@ -1,16 +1,19 @@
-// The result lists' pop-up menus on the real window: which menu opens, and what copying,
+// The result lists' pop-up menus on the real window, opened with a held right click and chosen
+// in with the pointer and the keyboard: which menu opens and that it stays, and what copying,
 // deleting and clearing do to the lists and the clipboard.
+#include <filesystem>
 #include <memory>
-#include <tuple>
+#include <string>
 #include <vector>
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/frame.h>
 #include <wx/listctrl.h>
-#include <wx/uiaction.h>
+#include <wx/menu.h>
 
 #include "runs/result_list.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/toolkit_probe.h"
 #include "tests/support/window_harness.h"
 #include "toolkit/control_names.h"
@@ -53,16 +56,24 @@ Text ClipboardText() {
     return WxToGbk(data.GetText());
 }
 
-// The pop-up menus that open over the window. Each is closed again at once, or an item of it
-// chosen, by pressing keys as a person would.
-std::shared_ptr<std::vector<wxMenu*>> WatchMenus(wxFrame& window, std::vector<int> keys) {
-    auto opened = std::make_shared<std::vector<wxMenu*>>();
-    window.Bind(wxEVT_MENU_OPEN, [opened, keys](wxMenuEvent& event) {
-        opened->push_back(event.GetMenu());
-        wxTheApp->CallAfter([keys] {
-            wxUIActionSimulator simulator;
-            for (const int key : keys) {
-                simulator.Char(key);
+// The pop-up menus that open over the window, each with whether it was still shown a moment
+// after the click that opened it. Each one still shown is closed with Esc, as a person would.
+struct OpenedMenus {
+    std::vector<wxMenu*> menus;
+    std::vector<bool> stayed;
+};
+
+std::shared_ptr<OpenedMenus> WatchMenus(wxFrame& window) {
+    auto opened = std::make_shared<OpenedMenus>();
+    window.Bind(wxEVT_MENU_OPEN, [opened](wxMenuEvent& event) {
+        wxMenu* menu = event.GetMenu();
+        opened->menus.push_back(menu);
+        wxTheApp->CallAfter([opened, menu] {
+            PumpFor(500);
+            opened->stayed.push_back(MenuIsShown(*menu));
+            // Esc with no menu open would close the window.
+            if (opened->stayed.back()) {
+                PressKey(WXK_ESCAPE);
             }
         });
         event.Skip();
@@ -77,10 +88,29 @@ wxPoint OnRow(std::string_view list, long row) {
     return List(list).ClientToScreen(rect.GetPosition() + wxPoint(40, 4));
 }
 
-void RightClickAt(const wxPoint& screen_point) {
-    MoveMouseTo(screen_point);
-    wxUIActionSimulator().MouseClick(wxMOUSE_BTN_RIGHT);
+// A point on the screen over the list below its rows.
+wxPoint BelowTheRows(std::string_view list) {
+    return List(list).ClientToScreen(wxPoint(40, List(list).GetClientSize().y - 20));
+}
+
+// The list's page shown, as the menus of the list are used there.
+void ShowListPage(std::string_view list) {
+    ShowPage(kResultPages, list == kSingleResultList ? kSinglePageNumber : kBatchPageNumber);
     PumpEvents();
+}
+
+struct ListAndMenu {
+    std::string_view list;
+    std::string_view menu;
+};
+
+constexpr ListAndMenu kBothLists[] = {{kSingleResultList, kSingleResultMenu},
+                                      {kBatchResultList, kBatchResultMenu}};
+
+constexpr ChooseBy kBothWays[] = {ChooseBy::kPointer, ChooseBy::kKeyboard};
+
+const char* WayName(ChooseBy by) {
+    return by == ChooseBy::kPointer ? "pointer" : "keyboard";
 }
 
 using ResultMenus = MainWindowTest;
@@ -91,75 +121,56 @@ TEST_F(ResultMenus, EveryItemTextIsShownWholeInTheOpenMenu) {
         bool checked = false;
     };
     auto seen = std::make_shared<Seen>();
-    Window().Bind(wxEVT_MENU_OPEN, [seen](wxMenuEvent& event) {
-        wxMenu* open = event.GetMenu();
-        // Once the menu is on screen and laid out; then Esc closes it as a person would.
-        wxTheApp->CallAfter([open, seen] {
-            for (wxMenuItem* item : open->GetMenuItems()) {
-                if (MenuItemTextFits(*item)) {
-                    seen->fitting.push_back(WxToGbk(item->GetItemLabelText()));
-                }
-            }
-            seen->checked = true;
-            wxUIActionSimulator().Char(WXK_ESCAPE);
-        });
-        event.Skip();
-    });
-    for (const auto& [list, menu, page] : {std::tuple{kSingleResultList, kSingleResultMenu, 0},
-                                           std::tuple{kBatchResultList, kBatchResultMenu, 1}}) {
+    for (const auto& [list, menu] : kBothLists) {
         *seen = Seen();
-        ShowPage(kResultPages, page);
+        ShowListPage(list);
         AppendRows(list, {{"1001", "09:30", "发往上海"}});
-        RightClickAt(OnRow(list, 0));
+        wxMenu* open = &Menu(menu);
+        // Once the menu is on screen and laid out; then Esc closes it as a person would.
+        WhenItHolds([open] { return MenuIsShown(*open); },
+                    [open, seen] {
+                        PumpFor(200);
+                        for (wxMenuItem* item : open->GetMenuItems()) {
+                            if (MenuItemTextFits(*item)) {
+                                seen->fitting.push_back(WxToGbk(item->GetItemLabelText()));
+                            }
+                        }
+                        seen->checked = true;
+                        PressKey(WXK_ESCAPE);
+                    });
+        MouseClickAt(OnRow(list, 0), wxMOUSE_BTN_RIGHT);
         ASSERT_TRUE(PumpUntil([seen] { return seen->checked; })) << menu;
         TextList all;
         for (const wxMenuItem* item : Menu(menu).GetMenuItems()) {
             all.push_back(WxToGbk(item->GetItemLabelText()));
         }
-        EXPECT_EQ(all.size(), 5U - 2U * static_cast<unsigned>(page == 0)) << menu;
+        EXPECT_EQ(all.size(), list == kSingleResultList ? 3U : 5U) << menu;
         EXPECT_EQ(seen->fitting, all) << menu;
     }
 }
 
-TEST_F(ResultMenus, ARightClickShowsTheListsMenuOnlyWhenTheListHasRows) {
-    const auto opened = WatchMenus(Window(), {WXK_ESCAPE});
-    struct Case {
-        std::string_view list;
-        std::string_view menu;
-        int page;
-    };
-    for (const Case& c : {Case{kSingleResultList, kSingleResultMenu, 0},
-                          Case{kBatchResultList, kBatchResultMenu, 1}}) {
-        SCOPED_TRACE(c.list);
-        ShowPage(kResultPages, c.page);
-        PumpEvents();
-        RightClickAt(ScreenCentre(List(c.list)));
-        PumpEvents();
-        EXPECT_TRUE(opened->empty());
+TEST_F(ResultMenus, AHeldRightClickShowsTheListsMenuOnlyWhenTheListHasRowsAndItStaysOpen) {
+    const auto opened = WatchMenus(Window());
+    for (const auto& [list, menu] : kBothLists) {
+        SCOPED_TRACE(list);
+        ShowListPage(list);
+        MouseClickAt(ScreenCentre(List(list)), wxMOUSE_BTN_RIGHT);
+        PumpFor(500);
+        EXPECT_TRUE(opened->menus.empty());
 
         // Away from the first click, so that the two make no double-click.
-        AppendRows(c.list, {{"1001", "2014-05-01 08:00", "已签收"}});
+        AppendRows(list, {{"1001", "2014-05-01 08:00", "已签收"}});
         PumpEvents();
-        RightClickAt(OnRow(c.list, 0));
-        ASSERT_TRUE(PumpUntil([&] { return !opened->empty(); }));
-        EXPECT_EQ(opened->front(), &Menu(c.menu));
-        opened->clear();
+        for (int click = 0; click < 3; ++click) {
+            MouseClickAt(OnRow(list, 0), wxMOUSE_BTN_RIGHT);
+            ASSERT_TRUE(PumpUntil([&] { return opened->stayed.size() == 1; }));
+            EXPECT_EQ(opened->menus.front(), &Menu(menu));
+            EXPECT_TRUE(opened->stayed.front()) << "click " << click;
+            ASSERT_TRUE(PumpUntil([&] { return !MenuIsShown(Menu(menu)); }));
+            *opened = OpenedMenus();
+            PumpFor(500);
+        }
     }
-}
-
-TEST_F(ResultMenus, ChoosingCopyInTheRealMenuCopiesTheRightClickedRow) {
-    AppendRows(
-        kSingleResultList,
-        {{"1001", "08:00", "收件"}, {"1001", "09:30", "发往上海"}, {"1001", "12:00", "已签收"}});
-    PumpEvents();
-    PutOnClipboard("before");
-    // "复制本条" is the menu's first item.
-    const auto opened = WatchMenus(Window(), {WXK_DOWN, WXK_RETURN});
-    RightClickAt(OnRow(kSingleResultList, 1));
-    ASSERT_TRUE(PumpUntil([&] { return !opened->empty(); }));
-    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == "1001 09:30 发往上海"; }))
-        << ClipboardText();
-    EXPECT_EQ(StatusPartText(0), "已复制到剪切板");
 }
 
 struct CopyCase {
@@ -168,6 +179,12 @@ struct CopyCase {
     std::vector<long> selected;
     Text copied;
 };
+
+// The right click goes to a selected row (which keeps the selection as it is), or below the
+// rows when none is selected.
+wxPoint ClickPointFor(std::string_view list, const std::vector<long>& selected) {
+    return selected.empty() ? BelowTheRows(list) : OnRow(list, selected.front());
+}
 
 TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
     const Text long_step(600, 'x');
@@ -181,17 +198,19 @@ TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
         {"empty cells", {{"", "", ""}}, {0}, "  "},
         {"long cell", {{"A1", "", long_step}}, {0}, "A1  " + long_step},
     };
-    for (const auto& [list, menu] : {std::pair{kSingleResultList, kSingleResultMenu},
-                                     std::pair{kBatchResultList, kBatchResultMenu}}) {
+    for (const auto& [list, menu] : kBothLists) {
+        ShowListPage(list);
+        int index = 0;
         for (const CopyCase& c : cases) {
-            SCOPED_TRACE(JoinTexts(list, ": ", c.what));
+            const ChooseBy by = kBothWays[index++ % 2];
+            SCOPED_TRACE(JoinTexts(list, ": ", c.what, " by ", WayName(by)));
             DeleteAllListRows(list);
             AppendRows(list, c.rows);
             SelectRows(list, c.selected);
             PutOnClipboard("before");
             SetStatusPartText(0, "");
-            ChooseMenuItem(menu, "复制本条");
-            EXPECT_EQ(ClipboardText(), c.copied);
+            ASSERT_TRUE(ChooseInPopupMenu(ClickPointFor(list, c.selected), menu, "复制本条", by));
+            EXPECT_TRUE(PumpUntil([&c] { return ClipboardText() == c.copied; })) << ClipboardText();
             EXPECT_EQ(StatusPartText(0), "已复制到剪切板");
         }
     }
@@ -201,17 +220,23 @@ TEST_F(ResultMenus, DeleteRemovesTheLowestSelectedRowOrNothing) {
     struct Case {
         std::vector<long> selected;
         std::vector<Text> left;
+        ChooseBy by;
     };
     const Case cases[] = {
-        {{}, {"A1", "A2", "A3"}},
-        {{1}, {"A1", "A3"}},
-        {{2, 0}, {"A2", "A3"}},
+        {{}, {"A1", "A2", "A3"}, ChooseBy::kPointer},
+        {{1}, {"A1", "A3"}, ChooseBy::kKeyboard},
+        {{2, 0}, {"A2", "A3"}, ChooseBy::kPointer},
+        {{0}, {"A2", "A3"}, ChooseBy::kKeyboard},
     };
+    ShowListPage(kBatchResultList);
     for (const Case& c : cases) {
+        SCOPED_TRACE(WayName(c.by));
         DeleteAllListRows(kBatchResultList);
         AppendRows(kBatchResultList, {{"A1", "t", "s"}, {"A2", "t", "s"}, {"A3", "t", "s"}});
         SelectRows(kBatchResultList, c.selected);
-        ChooseMenuItem(kBatchResultMenu, "删除本条结果");
+        ASSERT_TRUE(ChooseInPopupMenu(ClickPointFor(kBatchResultList, c.selected), kBatchResultMenu,
+                                      "删除本条结果", c.by));
+        PumpEvents();
         std::vector<Text> left;
         for (const RowCells& row : ResultRows(kBatchResultList)) {
             left.push_back(row[0]);
@@ -222,16 +247,63 @@ TEST_F(ResultMenus, DeleteRemovesTheLowestSelectedRowOrNothing) {
 
 TEST_F(ResultMenus, EachClearEmptiesOnlyItsOwnList) {
     const RowCellsList rows = {{"A1", "t", "s"}, {"A2", "t", "s"}};
-    AppendRows(kSingleResultList, rows);
-    AppendRows(kBatchResultList, rows);
-    ChooseMenuItem(kSingleResultMenu, "清空");
-    EXPECT_EQ(ListRowCount(kSingleResultList), 0);
-    EXPECT_EQ(ResultRows(kBatchResultList), rows);
+    for (const ChooseBy by : kBothWays) {
+        SCOPED_TRACE(WayName(by));
+        DeleteAllListRows(kSingleResultList);
+        DeleteAllListRows(kBatchResultList);
+        AppendRows(kSingleResultList, rows);
+        AppendRows(kBatchResultList, rows);
+        ShowListPage(kSingleResultList);
+        ASSERT_TRUE(ChooseInPopupMenu(OnRow(kSingleResultList, 1), kSingleResultMenu, "清空", by));
+        EXPECT_TRUE(PumpUntil([] { return ListRowCount(kSingleResultList) == 0; }));
+        EXPECT_EQ(ResultRows(kBatchResultList), rows);
 
-    AppendRows(kSingleResultList, rows);
-    ChooseMenuItem(kBatchResultMenu, "清空查询结果");
-    EXPECT_EQ(ListRowCount(kBatchResultList), 0);
-    EXPECT_EQ(ResultRows(kSingleResultList), rows);
+        AppendRows(kSingleResultList, rows);
+        ShowListPage(kBatchResultList);
+        ASSERT_TRUE(
+            ChooseInPopupMenu(OnRow(kBatchResultList, 0), kBatchResultMenu, "清空查询结果", by));
+        EXPECT_TRUE(PumpUntil([] { return ListRowCount(kBatchResultList) == 0; }));
+        EXPECT_EQ(ResultRows(kSingleResultList), rows);
+    }
+}
+
+// Export from each list's menu: the save dialog opens and stays, the path is typed into its
+// name field key by key and confirmed with Enter, and the file holds the list's rows.
+TEST_F(ResultMenus, ExportFromEitherMenuWritesTheFileTypedIntoTheSaveDialog) {
+    const TempFolder folder;
+    bool first = true;
+    for (const auto& [list, menu] : kBothLists) {
+        for (const ChooseBy by : kBothWays) {
+            SCOPED_TRACE(JoinTexts(list, " by ", WayName(by)));
+            const std::filesystem::path file =
+                folder.Path() / (std::string(WayName(by)) + "-" + std::string(list) + ".txt");
+            DeleteAllListRows(list);
+            AppendRows(list, {{"a", "b", "c"}, {"单号", "", "已签收"}});
+            ShowListPage(list);
+            auto stayed = std::make_shared<bool>(false);
+            // The first dialog starts in the program's folder: the whole path is typed. Later
+            // ones start in the folder last chosen, where the file name is enough.
+            const std::string typed = first ? file.string() : file.filename().string();
+            first = false;
+            WhenItHolds(FileDialogIsShown, [stayed, typed] {
+                PumpFor(500);
+                *stayed = FileDialogIsShown();
+                if (!*stayed) {
+                    return;
+                }
+                GiveFileDialogTheKeyboard();
+                PumpFor(200);
+                PressKey('a', wxMOD_CONTROL);
+                TypeText(typed);
+                PressKey(WXK_RETURN);
+            });
+            ASSERT_TRUE(ChooseInPopupMenu(OnRow(list, 0), menu, "导出查询结果", by));
+            EXPECT_TRUE(PumpUntil([&file] { return std::filesystem::exists(file); }));
+            PumpUntil([] { return !FileDialogIsShown(); });
+            EXPECT_TRUE(*stayed);
+            EXPECT_EQ(TempFolder::FileContent(file), "a b c\r\n单号  已签收\r\n");
+        }
+    }
 }
 
 }  // namespace

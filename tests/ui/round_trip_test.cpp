@@ -47,7 +47,7 @@ TEST_F(RoundTrip, TenThousandNumbersComeBackWhole) {
     const fs::path exported = folder.Path() / "results.txt";
     TempFolder::WriteFile(numbers, file_text);
 
-    ClickButton(kModeButton);
+    ClickControl(kModeButton);
     ImportNumbersWith([&](FileDialogKind) { return std::optional<fs::path>(numbers); });
     QueryAndWait();
     ASSERT_EQ(StatusPartText(0), "批量查询执行完毕！");

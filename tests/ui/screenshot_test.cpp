@@ -3,7 +3,6 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/textctrl.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "tests/support/window_harness.h"
@@ -68,8 +67,7 @@ TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
 
 TEST_F(Screenshots, FoldedPanel) {
     const wxPoint option = ScreenCentre(Control<wxWindow>(kCommonCourierOption1));
-    MoveMouseTo(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
-    wxUIActionSimulator().MouseDblClick();
+    MouseDoubleClickAt(ScreenCentre(Control<wxWindow>(kPanelToggleLabel)));
     ASSERT_TRUE(PumpUntil([] { return ControlPlacement(kCommonCourierPanel).height == 16; }));
     MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
     const wxImage shot = SettledScreenshot(Window(), "window_panel_folded.png");
