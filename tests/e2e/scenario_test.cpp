@@ -271,8 +271,8 @@ const Scenario kScenarios[] = {
      kSingle, std::nullopt, kSingleRows},
 #ifndef PARCELIO_E2E_UNDER_WINE
     // An export through a link replaces the file it leads to, which keeps its permissions. A
-    // Linux concern: the Windows program replaces a file by renaming its new one over it, which
-    // under Wine replaces the link itself.
+    // Linux concern: under Wine the Windows program sees the link as a file and renames its new
+    // file over it, which replaces the link itself.
     {"AnExportThroughALinkReplacesItsTarget",
      [](const At& at) {
          const fs::perms kept =
