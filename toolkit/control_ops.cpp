@@ -65,17 +65,17 @@ void SetControlBackground(std::string_view name, int rgb) {
 
 void ShowPage(std::string_view page_control, int page) {
     wxSimplebook& pages = Control<wxSimplebook>(page_control);
-    if (page < 0 || page >= static_cast<int>(pages.GetPageCount())) {
-        return;
+    if (page >= 0 && page < static_cast<int>(pages.GetPageCount())) {
+        pages.ChangeSelection(static_cast<std::size_t>(page));
     }
-    pages.ChangeSelection(static_cast<std::size_t>(page));
-    // GTK leaves the window without keyboard focus when the focused control is hidden, and then
-    // no key reaches the window (Esc does not close it): the focus goes to the page shown, once
-    // a menu that chose the switch has closed.
-    pages.CallAfter([&pages] {
+}
+
+void RecoverKeyboardFocus(std::string_view name) {
+    wxWindow& control = Control<wxWindow>(name);
+    control.CallAfter([&control] {
         const wxWindow* const focus = wxWindow::FindFocus();
         if (focus == nullptr || !focus->IsShownOnScreen()) {
-            pages.GetCurrentPage()->SetFocus();
+            control.SetFocus();
         }
     });
 }

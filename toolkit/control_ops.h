@@ -37,10 +37,15 @@ void RaiseControl(std::string_view name);
 void SetControlBackground(std::string_view name, int rgb);
 
 // Pages of a PageControl, from 0. Showing a page raises no event; a page that does not exist
-// changes nothing. The keyboard focus, when hidden with its page or nowhere, goes to
-// the page shown.
+// changes nothing.
 void ShowPage(std::string_view page_control, int page);
 int ShownPage(std::string_view page_control);
+
+// Once the events under way are done (a menu closing), gives the keyboard focus to the control
+// when the window has none or it lies on a hidden control: GTK leaves the window without focus
+// when the focused control is hidden with its page, and then no key reaches the window (Esc
+// does not close it).
+void RecoverKeyboardFocus(std::string_view name);
 
 // Items of a ComboBox, from 0.
 void ClearItems(std::string_view combo);

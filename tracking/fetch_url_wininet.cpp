@@ -3,10 +3,10 @@
 //
 // The result is the body whatever the status. A read that fails after part of the body arrived
 // gives that part. A body over the size cap, a fetch over its total time and a fetch ended by
-// AbortAllFetches give the empty array, at once: a guard thread closes the request of a fetch
-// that runs out of time or is aborted, and the caller stops waiting for it (see FetchUrl).
-// Redirects are followed here, not by WinINet, as libcurl follows them: at most 10, to http and
-// https addresses only (Wine's WinINet follows a redirect loop for ever).
+// AbortAllFetches give the empty array: a guard thread closes the request of a fetch that runs
+// out of time or is aborted, which ends a read blocked in WinINet. Redirects are followed here,
+// not by WinINet, as libcurl follows them: at most 10, to http and https addresses only (Wine's
+// WinINet follows a redirect loop for ever).
 #include <windows.h>
 #include <wininet.h>
 
@@ -14,11 +14,8 @@
 #include <charconv>
 #include <climits>
 #include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
-#include <memory>
 #include <mutex>
 #include <optional>
-#include <stop_token>
-#include <system_error>
 #include <thread>
 
 #include "tracking/fetch_control.h"
@@ -347,10 +344,15 @@ RequestOutcome FetchOnce(const Text& address, const FetchLimits& limits,
     return outcome;
 }
 
-// One fetch with its redirects, carried out on the thread that calls it.
-ByteArray FetchFollowingRedirects(const Text& address, const FetchLimits& limits,
-                                  Clock::time_point deadline) {
-    Text next = address;
+}  // namespace
+
+ByteArray FetchUrl(std::string_view address) {
+    if (address.empty() || FetchesAborted()) {
+        return {};
+    }
+    const FetchLimits limits = CurrentFetchLimits();
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.total_seconds);
+    Text next(address);
     for (int redirects = 0; redirects <= kMaxRedirects; ++redirects) {
         RequestOutcome outcome = FetchOnce(next, limits, deadline);
         if (outcome.redirect.empty()) {
@@ -359,42 +361,4 @@ ByteArray FetchFollowingRedirects(const Text& address, const FetchLimits& limits
         next = std::move(outcome.redirect);
     }
     return {};
-}
-
-// A fetch handed to a thread of its own: the body, set before finished is requested.
-struct HandedFetch {
-    std::stop_source finished;
-    ByteArray body;
-};
-
-}  // namespace
-
-// The fetch runs on a thread of its own while the caller waits for it, for an abort or for the
-// end of the fetch's time, whichever comes first. Closing the request ends a call blocked in
-// WinINet with a cancelled operation, but Wine's WinINet keeps a blocked call's request and
-// socket until that call returns (by its receive time-out): the caller returns at once all the
-// same, and the fetch's thread ends by itself later, holding nothing of the caller's.
-ByteArray FetchUrl(std::string_view address) {
-    if (address.empty() || FetchesAborted()) {
-        return {};
-    }
-    const FetchLimits limits = CurrentFetchLimits();
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.total_seconds);
-    const auto fetch = std::make_shared<HandedFetch>();
-    try {
-        std::thread([fetch, address = Text(address), limits, deadline] {
-            fetch->body = FetchFollowingRedirects(address, limits, deadline);
-            fetch->finished.request_stop();
-        }).detach();
-    } catch (const std::system_error&) {
-        return FetchFollowingRedirects(Text(address), limits, deadline);
-    }
-    const long long time_left = std::max<long long>(
-        0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
-    WaitForAbort(fetch->finished.get_token(), time_left);
-    // The fetch's own guard gives nothing for an aborted fetch or one over its time.
-    if (!fetch->finished.stop_requested()) {
-        return {};
-    }
-    return std::move(fetch->body);
 }

@@ -7,6 +7,7 @@
 #include "runs/query_runs.h"
 #include "runs/result_list.h"
 #include "toolkit/control_names.h"
+#include "toolkit/control_ops.h"
 #include "ui/embedded_assets.h"
 #include "ui/main_window.h"
 #include "ui/modes_panels.h"
@@ -137,9 +138,11 @@ constexpr EventBinding kBindings[] = {
     {kReturnButton, Clicked, [](const EventContext&) { ReturnFromHelp(); }},
 };
 
-// "查看快件流程" shows the parcel's steps in single mode.
+// "查看快件流程" shows the parcel's steps in single mode. The batch list it was chosen on, which
+// had the keyboard focus, is hidden then: the focus goes to the single list.
 void ViewParcelStepsInSingleMode(const EventContext&) {
     ToggleQueryMode();
+    RecoverKeyboardFocus(kSingleResultList);
     ViewParcelSteps();
 }
 

@@ -269,7 +269,10 @@ const Scenario kScenarios[] = {
          EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(at.Out()) == kSingleRows; }));
      },
      kSingle, std::nullopt, kSingleRows},
-    // An export through a link replaces the file it leads to, which keeps its permissions.
+#ifndef PARCELIO_E2E_UNDER_WINE
+    // An export through a link replaces the file it leads to, which keeps its permissions. A
+    // Linux concern: under Wine the Windows program sees the link as a file and renames its new
+    // file over it, which replaces the link itself.
     {"AnExportThroughALinkReplacesItsTarget",
      [](const At& at) {
          const fs::perms kept =
@@ -285,6 +288,7 @@ const Scenario kScenarios[] = {
          EXPECT_EQ(fs::status(at.Out()).permissions(), kept);
      },
      kSingle, std::nullopt, kSingleRows},
+#endif
     // The drop-down lists chosen with the keyboard: the group "F-J" brings its first courier,
     // the next item of the courier box the second.
     {"CouriersChosenFromTheDropDownLists",
