@@ -66,7 +66,8 @@ man -l "$root/usr/share/man/man1/parcelio-batch.1" >/dev/null || fail "man page"
 
 # The window, from its installed path: shows itself and ends with Esc.
 GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
-  xvfb-run -a -s "-screen 0 1280x1024x24" tests/ui/esc_ends_program.sh "$root/usr/bin/parcelio"
+  xvfb-run -a -s "-screen 0 1280x1024x24" tests/ui/esc_ends_program.sh "$root/usr/bin/parcelio" \
+    "$fixture_service"
 
 # A batch from a file, as README shows it, against the sample service.
 start_sample_service "$fixture_service" "$work"
