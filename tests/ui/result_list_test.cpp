@@ -170,6 +170,14 @@ TEST_F(ResultMenus, AHeldRightClickShowsTheListsMenuOnlyWhenTheListHasRowsAndItS
             *opened = OpenedMenus();
             PumpFor(500);
         }
+        // The menu key on the list, focused by a click on its row.
+        MouseClickAt(OnRow(list, 0));
+        PumpFor(500);
+        PressKey(WXK_F10, wxMOD_SHIFT);
+        ASSERT_TRUE(PumpUntil([&] { return opened->stayed.size() == 1; }));
+        EXPECT_EQ(opened->menus.front(), &Menu(menu));
+        ASSERT_TRUE(PumpUntil([&] { return !MenuIsShown(Menu(menu)); }));
+        *opened = OpenedMenus();
     }
 }
 
