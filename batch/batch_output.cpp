@@ -168,7 +168,8 @@ std::string ProgressLine(std::size_t done, std::size_t total, std::size_t failed
 }
 
 std::string ProgressRedraw(std::string_view line, std::size_t shown_width) {
-    std::string redraw = "\r" + std::string(line);
+    std::string redraw(1, '\r');
+    redraw.append(line);
     if (shown_width > line.size()) {
         redraw.append(shown_width - line.size(), ' ');
     }
