@@ -91,10 +91,6 @@ void AppendEscaped(std::string& json, std::string_view utf8) {
     }
 }
 
-ByteArray Bytes(std::string_view text) {
-    return ByteArray(text.begin(), text.end());
-}
-
 std::string JsonLine(const BatchAnswer& answer) {
     const bool ok = TextsEqual(answer.message, kOkMessage);
     const RowCells cells = BatchRowCells(answer);
@@ -139,7 +135,7 @@ ByteArray RecordBytes(OutputFormat format, const BatchAnswer& answer, bool utf8)
         case OutputFormat::kCsv:
             return OutputBytes(CsvRow(BatchRowCells(answer)), utf8);
         case OutputFormat::kJsonl:
-            return Bytes(JsonLine(answer));
+            return TextToBytes(JsonLine(answer));
         case OutputFormat::kExport:
             break;
     }

@@ -44,7 +44,6 @@ void CloseWorkersWithWindow(wxFrame& window) {
 void FetchPresencePicture() {
     StartWorker([] {
         ByteArray picture = FetchUrl(PresencePictureAddress());
-        // The box is empty until then; a failed fetch leaves it so without touching it.
         if (!picture.empty()) {
             PostToWindow(
                 [picture = std::move(picture)] { SetPictureBytes(kPresencePicture, picture); });
