@@ -11,7 +11,7 @@ FetchLimits fetch_limits;
 
 std::atomic<bool> fetches_aborted{false};
 std::mutex abort_mutex;
-std::condition_variable_any abort_called;
+std::condition_variable abort_called;  // also told when a fetch ends
 
 }  // namespace
 
@@ -41,8 +41,17 @@ bool FetchesAborted() {
     return fetches_aborted;
 }
 
-bool WaitForAbort(std::stop_token stop, long long milliseconds) {
+void EndFetch(FetchEnd& end) {
+    {
+        const std::lock_guard lock(abort_mutex);
+        end.ended = true;
+    }
+    abort_called.notify_all();
+}
+
+bool WaitForFetchEnd(FetchEnd& end, long long milliseconds) {
     std::unique_lock lock(abort_mutex);
-    return abort_called.wait_for(lock, stop, std::chrono::milliseconds(milliseconds),
-                                 [] { return fetches_aborted.load(); });
+    abort_called.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                          [&end] { return end.ended || fetches_aborted.load(); });
+    return end.ended;
 }

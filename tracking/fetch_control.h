@@ -2,8 +2,6 @@
 // the flag that ends every fetch.
 #pragma once
 
-#include <stop_token>
-
 #include "tracking/tracking_request.h"
 
 FetchLimits CurrentFetchLimits();
@@ -11,6 +9,15 @@ FetchLimits CurrentFetchLimits();
 // True from AbortAllFetches until ResumeFetches.
 bool FetchesAborted();
 
-// Blocks until AbortAllFetches is called (true), or until stop is requested or the time has
-// passed (false).
-bool WaitForAbort(std::stop_token stop, long long milliseconds);
+// The end of one fetch, as the thread that guards it waits for it.
+struct FetchEnd {
+    bool ended = false;  // read and written under the transport's lock
+};
+
+// Marks the fetch as ended and wakes the thread waiting for it.
+void EndFetch(FetchEnd& end);
+
+// Blocks until EndFetch(end) (true), or until AbortAllFetches is called or the time has passed
+// (false). A plain mutex and condition variable: the stop-token waits of MinGW's libstdc++ can
+// miss a wake-up and leave both the guard and the fetch waiting for ever.
+bool WaitForFetchEnd(FetchEnd& end, long long milliseconds);

@@ -168,6 +168,21 @@ struct GuardedRequest {
     HINTERNET handle = nullptr;
 };
 
+// The thread that closes a request that runs out of time or is aborted; told when the fetch
+// ends, and joined however the fetch leaves.
+struct RequestGuard {
+    FetchEnd end;
+    std::thread thread;
+
+    void Finish() {
+        EndFetch(end);
+        if (thread.joinable()) {
+            thread.join();
+        }
+    }
+    ~RequestGuard() { Finish(); }
+};
+
 void CloseRequest(GuardedRequest& request) {
     const std::lock_guard lock(request.mutex);
     if (request.handle != nullptr) {
@@ -287,9 +302,9 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     SetTimeOut(request.handle, INTERNET_OPTION_RECEIVE_TIMEOUT, limits.low_speed_seconds);
     const long long time_left = std::max<long long>(
         0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
-    std::jthread guard([&request, time_left](std::stop_token stop) {
-        WaitForAbort(stop, time_left);
-        if (!stop.stop_requested()) {
+    RequestGuard guard;
+    guard.thread = std::thread([&request, &end = guard.end, time_left] {
+        if (!WaitForFetchEnd(end, time_left)) {
             CloseRequest(request);
         }
     });
@@ -307,8 +322,7 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     }
     const bool complete =
         sent && (redirected || ReadBody(request.handle, limits, deadline, outcome.body));
-    guard.request_stop();
-    guard.join();
+    guard.Finish();
     // A request the guard closed ran out of time or was aborted.
     const bool cut_by_guard = request.handle == nullptr;
     CloseRequest(request);

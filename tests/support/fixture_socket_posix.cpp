@@ -34,7 +34,9 @@ int BoundPort(int descriptor) {
 }  // namespace
 
 SocketHandle ListenOnLoopback(int& port) {
-    const int descriptor = socket(AF_INET, SOCK_STREAM, 0);
+    // Close-on-exec: a program the tests start (and a daemon it starts, such as Wine's server)
+    // must not keep the service's sockets open after the service closes them.
+    const int descriptor = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (descriptor < 0) {
         return kNoSocket;
     }
@@ -49,7 +51,7 @@ SocketHandle ListenOnLoopback(int& port) {
 
 SocketHandle AcceptConnection(SocketHandle listener) {
     for (;;) {
-        const int descriptor = accept(Descriptor(listener), nullptr, nullptr);
+        const int descriptor = accept4(Descriptor(listener), nullptr, nullptr, SOCK_CLOEXEC);
         if (descriptor >= 0) {
             return descriptor;
         }
