@@ -10,8 +10,10 @@ std::mutex limits_mutex;
 FetchLimits fetch_limits;
 
 std::atomic<bool> fetches_aborted{false};
-std::mutex abort_mutex;
-std::condition_variable abort_called;  // also told when a fetch ends
+// Never destroyed: a request's thread that a fetch no longer waits for may tell its end while
+// the program exits.
+std::mutex& abort_mutex = *new std::mutex;
+std::condition_variable& abort_called = *new std::condition_variable;  // also told of fetch ends
 
 }  // namespace
 

@@ -9,15 +9,15 @@ FetchLimits CurrentFetchLimits();
 // True from AbortAllFetches until ResumeFetches.
 bool FetchesAborted();
 
-// The end of one fetch, as the thread that guards it waits for it.
+// The end of one fetch's request, as the fetch waits for the thread that makes its calls.
 struct FetchEnd {
     bool ended = false;  // read and written under the transport's lock
 };
 
-// Marks the fetch as ended and wakes the thread waiting for it.
+// Marks the request as ended and wakes the fetch waiting for it.
 void EndFetch(FetchEnd& end);
 
 // Blocks until EndFetch(end) (true), or until AbortAllFetches is called or the time has passed
 // (false). A plain mutex and condition variable: the stop-token waits of MinGW's libstdc++ can
-// miss a wake-up and leave both the guard and the fetch waiting for ever.
+// miss a wake-up and leave both sides waiting for ever.
 bool WaitForFetchEnd(FetchEnd& end, long long milliseconds);

@@ -3,8 +3,9 @@
 //
 // The result is the body whatever the status. A read that fails after part of the body arrived
 // gives that part. A body over the size cap, a fetch over its total time and a fetch ended by
-// AbortAllFetches give the empty array: a guard thread closes the request of a fetch that runs
-// out of time or is aborted, which ends a read blocked in WinINet. Redirects are followed here,
+// AbortAllFetches give the empty array: the blocking calls run on a thread of their own, and a
+// fetch that runs out of time or is aborted returns at once and closes its request, which ends
+// a call blocked in WinINet on Windows. Redirects are followed here,
 // not by WinINet, as libcurl follows them: at most 10, to http and https addresses only (Wine's
 // WinINet follows a redirect loop for ever).
 #include <windows.h>
@@ -14,8 +15,10 @@
 #include <charconv>
 #include <climits>
 #include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include "tracking/fetch_control.h"
@@ -162,35 +165,6 @@ DWORD ReadSize(std::optional<unsigned long long> declared) {
     return static_cast<DWORD>(std::min<unsigned long long>(*declared + 1, kLargestReadSize));
 }
 
-// The request of one fetch, closed once: by the fetch, or earlier by its guard.
-struct GuardedRequest {
-    std::mutex mutex;
-    HINTERNET handle = nullptr;
-};
-
-// The thread that closes a request that runs out of time or is aborted; told when the fetch
-// ends, and joined however the fetch leaves.
-struct RequestGuard {
-    FetchEnd end;
-    std::thread thread;
-
-    void Finish() {
-        EndFetch(end);
-        if (thread.joinable()) {
-            thread.join();
-        }
-    }
-    ~RequestGuard() { Finish(); }
-};
-
-void CloseRequest(GuardedRequest& request) {
-    const std::lock_guard lock(request.mutex);
-    if (request.handle != nullptr) {
-        InternetCloseHandle(request.handle);
-        request.handle = nullptr;
-    }
-}
-
 // Reads until the end, the announced length, a failed read or a transfer below 1 byte/s for the
 // low-speed time (true: what arrived is the body), or until the body is over the cap, the fetch
 // is over its time or aborted (false). Each read takes only the bytes already there, at most the
@@ -282,6 +256,33 @@ struct RequestOutcome {
     Text redirect;
 };
 
+// One request, shared by the fetch and the thread that makes its blocking WinINet calls, so that
+// a fetch that is aborted or runs out of time returns at once. Closing the request handle ends
+// a call blocked in WinINet on Windows, not under Wine, where the thread goes on until the call
+// returns by itself; the fetch does not wait for it.
+struct SharedRequest {
+    FetchEnd end;
+    RequestOutcome outcome;  // written by the thread before it tells the end
+    bool complete = false;
+};
+
+// Sends the request and reads what it gives; false when it gave no answer.
+bool SendAndRead(HINTERNET request, const Text& address, const FetchLimits& limits,
+                 Clock::time_point deadline, RequestOutcome& outcome) {
+    if (!HttpSendRequestA(request, kAdditionalHeaders, sizeof kAdditionalHeaders - 1, nullptr, 0) ||
+        !HeadIsSound(request)) {
+        return false;
+    }
+    // A redirect without a Location header is an answer like any other.
+    const Text location =
+        IsRedirect(request) ? HeaderText(request, HTTP_QUERY_LOCATION).value_or("") : "";
+    if (!location.empty()) {
+        outcome.redirect = RedirectTarget(address, location);
+        return true;
+    }
+    return ReadBody(request, limits, deadline, outcome.body);
+}
+
 RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& parts,
                                    const Text& address, const FetchLimits& limits,
                                    Clock::time_point deadline) {
@@ -292,44 +293,32 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     if (parts.scheme == INTERNET_SCHEME_HTTPS) {
         flags |= INTERNET_FLAG_SECURE;
     }
-    GuardedRequest request;
-    request.handle = HttpOpenRequestA(connection, "GET", parts.object, "HTTP/1.0", nullptr,
-                                      const_cast<const char**>(accept_types), flags, 0);
-    if (request.handle == nullptr) {
+    const HINTERNET handle = HttpOpenRequestA(connection, "GET", parts.object, "HTTP/1.0", nullptr,
+                                              const_cast<const char**>(accept_types), flags, 0);
+    if (handle == nullptr) {
         return {};
     }
-    SetTimeOut(request.handle, INTERNET_OPTION_CONNECT_TIMEOUT, limits.connect_timeout_seconds);
-    SetTimeOut(request.handle, INTERNET_OPTION_RECEIVE_TIMEOUT, limits.low_speed_seconds);
+    SetTimeOut(handle, INTERNET_OPTION_CONNECT_TIMEOUT, limits.connect_timeout_seconds);
+    SetTimeOut(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, limits.low_speed_seconds);
+    const auto shared = std::make_shared<SharedRequest>();
+    try {
+        std::thread([shared, handle, address, limits, deadline] {
+            shared->complete = SendAndRead(handle, address, limits, deadline, shared->outcome);
+            EndFetch(shared->end);
+        }).detach();
+    } catch (const std::system_error&) {
+        InternetCloseHandle(handle);  // the system refuses a thread: the fetch fails
+        return {};
+    }
     const long long time_left = std::max<long long>(
         0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
-    RequestGuard guard;
-    guard.thread = std::thread([&request, &end = guard.end, time_left] {
-        if (!WaitForFetchEnd(end, time_left)) {
-            CloseRequest(request);
-        }
-    });
-    RequestOutcome outcome;
-    const bool sent = HttpSendRequestA(request.handle, kAdditionalHeaders,
-                                       sizeof kAdditionalHeaders - 1, nullptr, 0) &&
-                      HeadIsSound(request.handle);
-    // A redirect without a Location header is an answer like any other.
-    const Text location = sent && IsRedirect(request.handle)
-                              ? HeaderText(request.handle, HTTP_QUERY_LOCATION).value_or("")
-                              : "";
-    const bool redirected = !location.empty();
-    if (redirected) {
-        outcome.redirect = RedirectTarget(address, location);
-    }
-    const bool complete =
-        sent && (redirected || ReadBody(request.handle, limits, deadline, outcome.body));
-    guard.Finish();
-    // A request the guard closed ran out of time or was aborted.
-    const bool cut_by_guard = request.handle == nullptr;
-    CloseRequest(request);
-    if (!complete || cut_by_guard) {
+    const bool ended = WaitForFetchEnd(shared->end, time_left);
+    // After an abort or the time, this is what ends the call in progress (on Windows).
+    InternetCloseHandle(handle);
+    if (!ended || !shared->complete) {
         return {};
     }
-    return outcome;
+    return std::move(shared->outcome);
 }
 
 // One request to address over a connection of its own.

@@ -1,5 +1,6 @@
-// The guard thread of a WinINet fetch waits for the fetch's end or the abort; the same wait is
-// tested on both platforms, since the waits of the platform's C++ library are what can fail.
+// A WinINet fetch waits for the thread that makes its request's calls, for the abort or for its
+// time; the wait is tested on both platforms, since the waits of the platform's C++ library are
+// what can fail.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,58 +11,58 @@
 
 namespace {
 
-// The wait of a fetch's guard thread: how it ends, told from another thread as a fetch tells it.
-struct GuardWaitCase {
+// How the wait ends, told from another thread as a request's thread tells it.
+struct FetchWaitCase {
     const char* name;
-    bool end_fetch;   // the fetch ends
+    bool end_fetch;   // the request's thread ends
     bool abort;       // AbortAllFetches is called
-    long long limit;  // the guard's time, in milliseconds
+    long long limit;  // the fetch's time, in milliseconds
     bool ended;       // what the wait returns
 };
 
-class GuardWait : public testing::TestWithParam<GuardWaitCase> {};
+class FetchWait : public testing::TestWithParam<FetchWaitCase> {};
 
-TEST_P(GuardWait, ReturnsWhetherTheFetchEnded) {
-    const GuardWaitCase& c = GetParam();
+TEST_P(FetchWait, ReturnsWhetherTheRequestEnded) {
+    const FetchWaitCase& c = GetParam();
     FetchEnd end;
-    bool ended = !c.ended;
-    std::thread guard([&] { ended = WaitForFetchEnd(end, c.limit); });
-    if (c.end_fetch) {
-        EndFetch(end);
-    }
-    if (c.abort) {
-        AbortAllFetches();
-    }
-    guard.join();
+    std::thread request([&] {
+        if (c.end_fetch) {
+            EndFetch(end);
+        }
+        if (c.abort) {
+            AbortAllFetches();
+        }
+    });
+    EXPECT_EQ(WaitForFetchEnd(end, c.limit), c.ended);
+    request.join();
     ResumeFetches();
-    EXPECT_EQ(ended, c.ended);
 }
 
-// A limit of an hour: only the fetch's end or the abort can end those waits within the test's
+// A time of an hour: only the request's end or the abort can end those waits within the test's
 // time-out.
-INSTANTIATE_TEST_SUITE_P(Ends, GuardWait,
-                         testing::Values(GuardWaitCase{"FetchEnded", true, false, 3600000, true},
-                                         GuardWaitCase{"Aborted", false, true, 3600000, false},
-                                         GuardWaitCase{"TimePassed", false, false, 50, false}),
-                         [](const testing::TestParamInfo<GuardWaitCase>& info) {
+INSTANTIATE_TEST_SUITE_P(Ends, FetchWait,
+                         testing::Values(FetchWaitCase{"RequestEnded", true, false, 3600000, true},
+                                         FetchWaitCase{"Aborted", false, true, 3600000, false},
+                                         FetchWaitCase{"TimePassed", false, false, 50, false}),
+                         [](const testing::TestParamInfo<FetchWaitCase>& info) {
                              return std::string(info.param.name);
                          });
 
-// Eight workers each start and end a thousand guards, as eight batch jobs do: every guard learns
-// that its fetch ended (a wait that misses the wake-up hangs the test until its time-out).
-TEST(GuardWait, EveryOneOfManyGuardsAtOnceLearnsOfItsEnd) {
+// Eight workers each wait for a thousand requests' threads in turn, as eight batch jobs do:
+// every wait learns of its end (a wait that misses the wake-up hangs the test until its
+// time-out).
+TEST(FetchWait, EveryOneOfManyWaitsAtOnceLearnsOfItsEnd) {
     constexpr int kWorkers = 8;
-    constexpr int kGuardsEach = 1000;
+    constexpr int kRequestsEach = 1000;
     std::vector<int> ended_counts(kWorkers, 0);
     std::vector<std::thread> workers;
     for (int worker = 0; worker < kWorkers; ++worker) {
         workers.emplace_back([&ended_counts, worker] {
-            for (int round = 0; round < kGuardsEach; ++round) {
+            for (int round = 0; round < kRequestsEach; ++round) {
                 FetchEnd end;
-                bool ended = false;
-                std::thread guard([&] { ended = WaitForFetchEnd(end, 3600000); });
-                EndFetch(end);
-                guard.join();
+                std::thread request([&end] { EndFetch(end); });
+                const bool ended = WaitForFetchEnd(end, 3600000);
+                request.join();
                 ended_counts[static_cast<std::size_t>(worker)] += ended ? 1 : 0;
             }
         });
@@ -69,7 +70,7 @@ TEST(GuardWait, EveryOneOfManyGuardsAtOnceLearnsOfItsEnd) {
     for (std::thread& worker : workers) {
         worker.join();
     }
-    EXPECT_EQ(ended_counts, std::vector<int>(kWorkers, kGuardsEach));
+    EXPECT_EQ(ended_counts, std::vector<int>(kWorkers, kRequestsEach));
 }
 
 }  // namespace
