@@ -18,8 +18,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
 
 #include "tracking/fetch_control.h"
 #include "tracking/response_head.h"
@@ -283,6 +281,24 @@ bool SendAndRead(HINTERNET request, const Text& address, const FetchLimits& limi
     return ReadBody(request, limits, deadline, outcome.body);
 }
 
+// What the request's thread takes with it: the fetch may be gone before the thread ends.
+struct RequestCall {
+    std::shared_ptr<SharedRequest> shared;
+    HINTERNET handle;
+    Text address;
+    FetchLimits limits;
+    Clock::time_point deadline;
+};
+
+DWORD WINAPI MakeRequestCalls(void* parameter) {
+    const std::unique_ptr<RequestCall> call(static_cast<RequestCall*>(parameter));
+    SharedRequest& shared = *call->shared;
+    shared.complete =
+        SendAndRead(call->handle, call->address, call->limits, call->deadline, shared.outcome);
+    EndFetch(shared.end);
+    return 0;
+}
+
 RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& parts,
                                    const Text& address, const FetchLimits& limits,
                                    Clock::time_point deadline) {
@@ -301,15 +317,18 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     SetTimeOut(handle, INTERNET_OPTION_CONNECT_TIMEOUT, limits.connect_timeout_seconds);
     SetTimeOut(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, limits.low_speed_seconds);
     const auto shared = std::make_shared<SharedRequest>();
-    try {
-        std::thread([shared, handle, address, limits, deadline] {
-            shared->complete = SendAndRead(handle, address, limits, deadline, shared->outcome);
-            EndFetch(shared->end);
-        }).detach();
-    } catch (const std::system_error&) {
+    auto call =
+        std::make_unique<RequestCall>(RequestCall{shared, handle, address, limits, deadline});
+    // A thread of the system's own whose handle is closed at once, not a detached std::thread:
+    // with those, batch runs under Wine lost requests and hung now and then (winpthreads ends a
+    // detached thread's handle itself).
+    const HANDLE thread = CreateThread(nullptr, 0, &MakeRequestCalls, call.get(), 0, nullptr);
+    if (thread == nullptr) {
         InternetCloseHandle(handle);  // the system refuses a thread: the fetch fails
         return {};
     }
+    call.release();  // the thread owns it now
+    CloseHandle(thread);
     const long long time_left = std::max<long long>(
         0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
     const bool ended = WaitForFetchEnd(shared->end, time_left);
