@@ -319,19 +319,24 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     const auto shared = std::make_shared<SharedRequest>();
     auto call =
         std::make_unique<RequestCall>(RequestCall{shared, handle, address, limits, deadline});
-    // A thread of the system's own whose handle is closed at once, not a detached std::thread:
-    // with those, batch runs under Wine lost requests and hung now and then (winpthreads ends a
-    // detached thread's handle itself).
+    // A thread of the system's own, not a detached std::thread: with those, batch runs under
+    // Wine lost requests and hung now and then (winpthreads ends a detached thread's handle
+    // itself).
     const HANDLE thread = CreateThread(nullptr, 0, &MakeRequestCalls, call.get(), 0, nullptr);
     if (thread == nullptr) {
         InternetCloseHandle(handle);  // the system refuses a thread: the fetch fails
         return {};
     }
     call.release();  // the thread owns it now
-    CloseHandle(thread);
     const long long time_left = std::max<long long>(
         0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
     const bool ended = WaitForFetchEnd(shared->end, time_left);
+    // A thread that told its end has only to return: wait for that, so that no request thread
+    // is still running when the program ends after its last fetch.
+    if (ended) {
+        WaitForSingleObject(thread, INFINITE);
+    }
+    CloseHandle(thread);
     // After an abort or the time, this is what ends the call in progress (on Windows).
     InternetCloseHandle(handle);
     if (!ended || !shared->complete) {

@@ -160,7 +160,7 @@ TEST_P(BatchRows, OneRecordPerNumberInListOrderAndTheStatusOfTheWorstAnswer) {
     const auto& [c, format, jobs] = GetParam();
     const BatchOutcome outcome =
         Run({"--courier", "ems", "--format", format, "--jobs", std::to_string(jobs)}, c.list);
-    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.status, c.status) << "signal " << outcome.signal << "; " << outcome.errors;
     EXPECT_EQ(outcome.errors, "");  // standard error is no terminal: no progress line
     // Each number was queried once, as it stands in column 0; with one job in list order.
     Strings numbers;

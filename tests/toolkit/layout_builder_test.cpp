@@ -12,7 +12,6 @@
 #include "tests/support/window_harness.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/layout_builder.h"
-#include "ui/window_layout.h"
 
 namespace {
 
