@@ -66,6 +66,7 @@ struct Given {
     bool list = false;
     bool jobs = false;
     bool format = false;
+    bool column = false;
 };
 
 // Checks that the options given fit the action together.
@@ -83,6 +84,9 @@ std::optional<UsageError> CheckCombination(const BatchOptions& options, const Gi
     if ((given.list || given.steps) && given.jobs) {
         return UsageError{"--jobs is only for a batch run, not with " + other};
     }
+    if ((given.list || given.steps) && given.column) {
+        return UsageError{"--column is only for a batch run, not with " + other};
+    }
     if (given.list && given.format) {
         return UsageError{"--format is for numbers and steps, not with --list-couriers"};
     }
@@ -93,8 +97,8 @@ std::optional<UsageError> CheckCombination(const BatchOptions& options, const Gi
 }
 
 bool TakesValue(std::string_view option) {
-    for (const std::string_view known :
-         {"--courier", "-o", "--output", "--steps", "--encoding", "--format", "--jobs"}) {
+    for (const std::string_view known : {"--courier", "-o", "--output", "--steps", "--encoding",
+                                         "--format", "--jobs", "--column"}) {
         if (option == known) {
             return true;
         }
@@ -118,6 +122,12 @@ std::optional<UsageError> ReadValue(std::string_view option, std::string value,
     } else if (option == "--jobs") {
         given.jobs = true;
         return ReadJobs(value, options);
+    } else if (option == "--column") {
+        given.column = true;
+        if (value.empty()) {
+            return UsageError{"--column takes a column's header text or its number from 1"};
+        }
+        options.column = std::move(value);
     } else {
         options.output_path = std::move(value);
     }

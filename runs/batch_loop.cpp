@@ -16,15 +16,15 @@ bool IsBlank(std::string_view line) {
     return RemoveAllSpaces(line).empty();
 }
 
-// One request. The event list is the one of the run (or of the thread): a refusal leaves it as
-// it was, and the answer of a refusal does not read it.
-BatchAnswer QueryLine(const Text& line, const BatchHooks& hooks, TrackingEventList& events) {
-    const Text message = QueryTracking(line, hooks.type_code(), events);
-    return MakeBatchAnswer(line, message, events);
+// One request.
+BatchAnswer QueryLine(const Text& line, const BatchHooks& hooks) {
+    const TrackingReply reply = QueryTrackingReply(line, hooks.type_code());
+    BatchAnswer answer = MakeBatchAnswer(line, reply.message, reply.events);
+    answer.state = reply.state;
+    return answer;
 }
 
 bool RunOneAfterTheOther(const TextList& lines, const BatchHooks& hooks) {
-    TrackingEventList events;
     for (const Text& line : lines) {
         if (hooks.should_stop()) {
             return false;
@@ -32,7 +32,7 @@ bool RunOneAfterTheOther(const TextList& lines, const BatchHooks& hooks) {
         if (IsBlank(line)) {
             continue;
         }
-        if (!hooks.take_answer(QueryLine(line, hooks, events))) {
+        if (!hooks.take_answer(QueryLine(line, hooks))) {
             return false;
         }
     }
@@ -52,7 +52,6 @@ struct SharedRun {
 
 // The body of one job's thread: takes the next line until none is left or the run stops.
 void TakeLines(SharedRun& run, const BatchHooks& hooks) {
-    TrackingEventList events;
     for (;;) {
         const bool stop = hooks.should_stop();
         std::size_t index = 0;
@@ -64,7 +63,7 @@ void TakeLines(SharedRun& run, const BatchHooks& hooks) {
             }
             index = run.next++;
         }
-        BatchAnswer answer = QueryLine(*run.numbers[index], hooks, events);
+        BatchAnswer answer = QueryLine(*run.numbers[index], hooks);
         {
             const std::lock_guard lock(run.mutex);
             run.answers[index] = std::move(answer);
@@ -139,7 +138,7 @@ bool RunSeveralAtOnce(const TextList& lines, const BatchHooks& hooks, int jobs) 
 
 BatchAnswer MakeBatchAnswer(std::string_view line, std::string_view message,
                             const TrackingEventList& events) {
-    BatchAnswer answer{Text(line), Text(message), std::nullopt};
+    BatchAnswer answer{Text(line), Text(message), std::nullopt, std::nullopt};
     if (TextsEqual(message, kOkMessage) && !events.empty()) {
         answer.latest = events.back();
     }
