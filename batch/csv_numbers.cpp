@@ -250,8 +250,12 @@ TextList GbkCells(std::vector<std::string> cells, bool utf8) {
     return gbk;
 }
 
-// The header row, read with the separator that splits it into more cells.
+// The header row, read with the separator that splits it into more cells; none for an empty
+// text.
 std::variant<std::vector<std::string>, std::string> ReadHeader(RowReader& reader) {
+    if (reader.text.empty()) {
+        return std::vector<std::string>();
+    }
     std::vector<std::string> by_comma;
     RowReader comma = reader;
     const std::optional<std::string> comma_problem = ReadRow(comma, by_comma);
