@@ -122,6 +122,27 @@ std::string UpToZeroByte(std::string text) {
     return text;
 }
 
+// A CSV file's text in the character set it is read in, its byte-order mark dropped. UTF-16 is
+// turned into UTF-8.
+struct CsvText {
+    std::string bytes;
+    bool utf8 = false;  // UTF-8 rather than GBK
+};
+
+CsvText DecodeCsvText(const ByteArray& file_bytes) {
+    const std::string_view bytes(file_bytes.data(), file_bytes.size());
+    if (bytes.starts_with(kUtf8Mark)) {
+        return {UpToZeroByte(std::string(bytes.substr(kUtf8Mark.size()))), true};
+    }
+    if (bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark)) {
+        const bool big_endian = bytes.starts_with(kUtf16BigEndianMark);
+        return {UpToZeroByte(Utf8OfUtf16(bytes.substr(2), big_endian)), true};
+    }
+    std::string text = UpToZeroByte(std::string(bytes));
+    const bool utf8 = IsValidUtf8(text);
+    return {std::move(text), utf8};
+}
+
 // Reads a CSV text row by row.
 struct RowReader {
     std::string_view text;
@@ -293,20 +314,6 @@ std::optional<std::size_t> ColumnIndex(const TextList& header, std::string_view 
 }
 
 }  // namespace
-
-CsvText DecodeCsvText(const ByteArray& file_bytes) {
-    const std::string_view bytes(file_bytes.data(), file_bytes.size());
-    if (bytes.starts_with(kUtf8Mark)) {
-        return {UpToZeroByte(std::string(bytes.substr(kUtf8Mark.size()))), true};
-    }
-    if (bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark)) {
-        const bool big_endian = bytes.starts_with(kUtf16BigEndianMark);
-        return {UpToZeroByte(Utf8OfUtf16(bytes.substr(2), big_endian)), true};
-    }
-    std::string text = UpToZeroByte(std::string(bytes));
-    const bool utf8 = IsValidUtf8(text);
-    return {std::move(text), utf8};
-}
 
 std::variant<TextList, CsvColumnProblem> ColumnNumbers(const ByteArray& file_bytes,
                                                        std::string_view given,
