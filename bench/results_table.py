@@ -20,6 +20,8 @@ FIGURES = {
     "BM_RemoveAllSpaces": ("RemoveAllSpaces of a number list", ["throughput"]),
     "BM_ParseTrackingReply": ("ParseTrackingReply, {size} reply", ["time_ms", "throughput"]),
     "BM_ImportedNumberText": ("Import text of {size} lines", ["time_ms"]),
+    "BM_ColumnNumbers": ("Numbers from the column of an 8-column CSV export of {size} rows",
+                         ["time_ms"]),
     "BM_ExportedRowBytes": ("Export bytes of {size} rows", ["time_ms"]),
 }
 
