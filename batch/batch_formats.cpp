@@ -104,7 +104,8 @@ std::string JsonLine(const BatchAnswer& answer, ParcelState state) {
         line += ",\"time\":null,\"context\":null";
     }
     line += ",\"state\":" + JsonString(ParcelStateKey(state)) +
-            ",\"state_text\":" + JsonString(ParcelStateName(state));
+            ",\"state_text\":" + JsonString(ParcelStateName(state)) + ",\"error\":";
+    line += answer.message.empty() ? JsonString(answer.failure) : "null";
     return line + "}\n";
 }
 

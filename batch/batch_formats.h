@@ -20,8 +20,10 @@ ByteArray HeaderBytes(OutputFormat format, bool steps, bool utf8);
 // comma, a quote, a CR or an LF, then CR LF. Both in GBK, or in UTF-8 when utf8. jsonl: always
 // UTF-8, one object and LF:
 //   {"number":"...","ok":true,"message":"ok","time":"...","context":"...",
-//    "state":"delivered","state_text":"已签收"}
-// with the latest step's time and context, or null for both when the answer has no step.
+//    "state":"delivered","state_text":"已签收","error":null}
+// with the latest step's time and context, or null for both when the answer has no step; error
+// says why no answer came (the transport's failure, or what was wrong with the reply) when the
+// message is empty, and is null otherwise.
 ByteArray RecordBytes(OutputFormat format, const BatchAnswer& answer, ParcelState state, bool utf8);
 
 // A csv row of the row's cells and a last cell (GBK), CR LF included.

@@ -11,6 +11,7 @@
 #include "runs/current_type_code.h"
 #include "runs/file_io.h"
 #include "runs/import_export_text.h"
+#include "runs/number_list.h"
 #include "tracking/tracking_reply.h"
 
 std::optional<Text> ChooseTypeCode(const CourierTable& catalogue, std::string_view name_or_code) {
@@ -58,7 +59,7 @@ std::optional<ByteArray> ReadStandardInput() {
 
 TextList NumberLines(const ByteArray& list_bytes) {
     TextList kept;
-    for (Text& line : SplitText(ImportedNumberText(list_bytes), "\r\n")) {
+    for (Text& line : NumberListLines(ImportedNumberText(list_bytes))) {
         if (!line.empty()) {
             kept.push_back(std::move(line));
         }
@@ -105,8 +106,9 @@ std::variant<TextList, std::string> ReadNumbers(const BatchOptions& options) {
 }
 
 ParcelSteps QuerySteps(std::string_view number, std::string_view type_code) {
-    const TrackingReply reply = QueryTrackingReply(number, type_code);
-    BatchAnswer parcel = MakeBatchAnswer(number, reply.message, reply.events);
+    const Text queried = QueriedNumber(number);
+    const TrackingReply reply = QueryTrackingReply(queried, type_code);
+    BatchAnswer parcel = MakeBatchAnswer(queried, reply.message, reply.events);
     parcel.state = reply.state;
     ParcelSteps steps{reply.message, {}, ParcelStateOf(parcel)};
     if (TextsEqual(reply.message, kOkMessage)) {
@@ -165,6 +167,13 @@ void HideProgress(Progress& progress) {
     }
 }
 
+// One line on standard error for a number that got no answer, saying why.
+void ReportNoAnswer(const BatchAnswer& answer, const StreamCharset& charset) {
+    const Text line =
+        JoinTexts("parcelio-batch: ", answer.line, ": no answer (", answer.failure, ")\n");
+    WriteStream(StandardStream::kError, OutputBytes(line, charset.utf8), charset);
+}
+
 std::size_t CountNumbers(const TextList& lines) {
     std::size_t count = 0;
     for (const Text& line : lines) {
@@ -182,6 +191,7 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
     }
     const TextList& lines = std::get<TextList>(numbers);
     const StreamCharset charset = OutputCharset(options);
+    const StreamCharset error_charset = ErrorCharset(options);
     const bool to_file = options.output_path.has_value();
     const bool records_on_screen =
         !to_file && StreamTerminal(StandardStream::kOutput) != TerminalKind::kNone;
@@ -213,6 +223,10 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
                 ++tally.queried;
                 tally.failed += TextsEqual(answer.message, kOkMessage) ? 0 : 1;
                 ++tally.states[static_cast<std::size_t>(state)];
+                if (answer.message.empty()) {
+                    HideProgress(progress);
+                    ReportNoAnswer(answer, error_charset);
+                }
                 output_failed = !emit(RecordBytes(options.format, answer, state, charset.utf8));
                 if (progress.shown) {
                     ShowProgress(progress, tally, records_on_screen);
@@ -231,7 +245,6 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
         status = DeliverOrReport(options, file_bytes, status);
     }
     if (progress.shown && status != kBadUsage) {
-        const StreamCharset error_charset = ErrorCharset(options);
         WriteStream(StandardStream::kError,
                     OutputBytes(JoinTexts(StateSummary(tally.states), "\n"), error_charset.utf8),
                     error_charset);

@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "runs/number_list.h"
+
 namespace {
 
 constexpr std::string_view kNoTime = "--";
@@ -16,11 +18,13 @@ bool IsBlank(std::string_view line) {
     return RemoveAllSpaces(line).empty();
 }
 
-// One request.
+// One request, for the line with its full-width letters and digits made ASCII.
 BatchAnswer QueryLine(const Text& line, const BatchHooks& hooks) {
-    const TrackingReply reply = QueryTrackingReply(line, hooks.type_code());
-    BatchAnswer answer = MakeBatchAnswer(line, reply.message, reply.events);
+    const Text number = QueriedNumber(line);
+    const TrackingReply reply = QueryTrackingReply(number, hooks.type_code());
+    BatchAnswer answer = MakeBatchAnswer(number, reply.message, reply.events);
     answer.state = reply.state;
+    answer.failure = LastQueryFailure();
     return answer;
 }
 
@@ -138,7 +142,7 @@ bool RunSeveralAtOnce(const TextList& lines, const BatchHooks& hooks, int jobs) 
 
 BatchAnswer MakeBatchAnswer(std::string_view line, std::string_view message,
                             const TrackingEventList& events) {
-    BatchAnswer answer{Text(line), Text(message), std::nullopt, std::nullopt};
+    BatchAnswer answer{Text(line), Text(message), std::nullopt};
     if (TextsEqual(message, kOkMessage) && !events.empty()) {
         answer.latest = events.back();
     }

@@ -1,6 +1,7 @@
 #include "tracking/tracking_reply.h"
 
 #include <charconv>
+#include <string>
 #include <utility>
 
 #include "tracking/tracking_request.h"
@@ -68,6 +69,27 @@ std::optional<int> StateValue(std::string_view text, std::size_t at) {
     return ended ? std::optional<int>(value) : std::nullopt;
 }
 
+constexpr long kHttpOk = 200;
+
+thread_local Text last_query_failure;
+
+// Why a reply gave no status message.
+Text NoMessageFailure(const FetchReport& fetch, std::string_view reply_text) {
+    if (!fetch.failure.empty()) {
+        return fetch.failure;
+    }
+    const Text status = fetch.status == 0 || fetch.status == kHttpOk
+                            ? Text()
+                            : JoinTexts("HTTP ", std::to_string(fetch.status), ": ");
+    if (fetch.body_bytes == 0) {
+        return JoinTexts(status, "empty reply");
+    }
+    if (reply_text.empty()) {
+        return JoinTexts(status, "reply is not UTF-8 text that GBK can hold");
+    }
+    return JoinTexts(status, "not a tracking reply");
+}
+
 }  // namespace
 
 std::optional<int> ReadReplyState(std::string_view reply_text) {
@@ -117,19 +139,35 @@ TrackingReply ParseTrackingReply(std::string_view reply_text, std::string_view n
     return reply;
 }
 
-TrackingReply QueryTrackingReply(std::string_view number, std::string_view type_code) {
+namespace {
+
+// Fetches and parses one query, and keeps why it got no message for LastQueryFailure. The state
+// number is read only when asked for, so the window's queries stay as they were.
+TrackingReply FetchReply(std::string_view number, std::string_view type_code, bool read_state) {
     const Text reply_text = FetchTrackingText(number, type_code);
     TrackingReply reply = ParseTrackingReply(reply_text, number);
-    if (TextsEqual(reply.message, kOkMessage)) {
+    last_query_failure =
+        reply.message.empty() ? NoMessageFailure(LastFetchReport(), reply_text) : Text();
+    if (read_state && TextsEqual(reply.message, kOkMessage)) {
         reply.state = ReadReplyState(reply_text);
     }
     return reply;
 }
 
+}  // namespace
+
+TrackingReply QueryTrackingReply(std::string_view number, std::string_view type_code) {
+    return FetchReply(number, type_code, true);
+}
+
 Text QueryTracking(std::string_view number, std::string_view type_code, TrackingEventList& events) {
-    TrackingReply reply = ParseTrackingReply(FetchTrackingText(number, type_code), number);
+    TrackingReply reply = FetchReply(number, type_code, false);
     if (TextsEqual(reply.message, kOkMessage)) {
         events = std::move(reply.events);
     }
     return reply.message;
+}
+
+Text LastQueryFailure() {
+    return last_query_failure;
 }

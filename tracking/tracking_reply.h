@@ -41,5 +41,10 @@ std::optional<int> ReadReplyState(std::string_view reply_text);
 Text QueryTracking(std::string_view number, std::string_view type_code, TrackingEventList& events);
 
 // Fetches and parses one query and gives the whole reply, with the state number of an "ok"
-// reply.
+// reply. Sets LastQueryFailure as QueryTracking does.
 TrackingReply QueryTrackingReply(std::string_view number, std::string_view type_code);
+
+// Why the last QueryTracking (or QueryTrackingReply) of the calling thread got no status
+// message, in a few words: the transport's failure, or what was wrong with the reply (with its
+// HTTP status when that was not 200). Empty after a query that got a message.
+Text LastQueryFailure();

@@ -85,7 +85,7 @@ TEST(NumberLines, FollowTheImportRules) {
         {"111\r\n 222 \r\n\r\n333\r\n", {"111", "222", "333"}},
         {"\r\n111", {"111"}},
         {"SF 123  456\r\n　　\r\n", {"SF123456"}},
-        {"111\n222\n", {"111\n222\n"}},
+        {"111\n222\r333\n", {"111", "222", "333"}},
         {std::string_view("111\r\n\0"
                           "222\r\n",
                           11),
@@ -324,7 +324,8 @@ TEST(OutputFormats, OneRecordPerAnswerInEachFormat) {
          {"111", "ok", step, {}},
          ParcelState::kDelivered,
          "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2\",\"context\":\"" +
-             signed_utf8 + "\",\"state\":\"delivered\",\"state_text\":\"" + signed_utf8 + "\"}\n"},
+             signed_utf8 + "\",\"state\":\"delivered\",\"state_text\":\"" + signed_utf8 +
+             "\",\"error\":null}\n"},
         {"jsonl no step",
          OutputFormat::kJsonl,
          true,
@@ -332,15 +333,15 @@ TEST(OutputFormats, OneRecordPerAnswerInEachFormat) {
          ParcelState::kNoRecord,
          "{\"number\":\"3\",\"ok\":true,\"message\":\"ok\",\"time\":null,\"context\":null,"
          "\"state\":\"no_record\",\"state_text\":\"" +
-             Utf8(u8"无记录") + "\"}\n"},
+             Utf8(u8"无记录") + "\",\"error\":null}\n"},
         {"jsonl unreachable",
          OutputFormat::kJsonl,
          false,
-         {"4", "", {}, {}},
+         {"4", "", {}, {}, "connection refused"},
          ParcelState::kFailed,
          "{\"number\":\"4\",\"ok\":false,\"message\":\"\",\"time\":null,\"context\":null,"
          "\"state\":\"failed\",\"state_text\":\"" +
-             Utf8(u8"查询失败") + "\"}\n"},
+             Utf8(u8"查询失败") + "\",\"error\":\"connection refused\"}\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AsString(RecordBytes(c.format, c.answer, c.state, c.utf8)), c.record) << c.name;

@@ -24,7 +24,9 @@ assert text == '' or text.endswith('\n')
 for line in text.split('\n')[:-1]:
     record = json.loads(line)
     assert list(record) == ['number', 'ok', 'message', 'time', 'context', 'state',
-                            'state_text'], list(record)
+                            'state_text', 'error'], list(record)
+    if record['error'] is None:
+        del record['error']
     words = {None: 'null', True: 'true', False: 'false'}
     print(' '.join(words[v] if v is None or isinstance(v, bool) else 'x' + v.encode('gbk').hex()
                    for v in record.values()))

@@ -259,10 +259,10 @@ const Scenario kScenarios[] = {
          QuerySingle(at);
          ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
          ASSERT_TRUE(AnswerReplaceQuestion(kReplaceNo));
-         const std::string again = WindowThatStays(kFileDialogTitle, 10);
+         const std::string again = WindowThatStays(kSaveDialogTitle, 10);
          ASSERT_FALSE(again.empty());
          PressKeysIn(again, "Escape");
-         ASSERT_TRUE(WaitFor([] { return !WindowShows(kFileDialogTitle); }));
+         ASSERT_TRUE(WaitFor([] { return !WindowShows(kSaveDialogTitle); }));
          EXPECT_EQ(TempFolder::FileContent(at.Out()), "kept");
          ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
          ASSERT_TRUE(AnswerReplaceQuestion(kReplaceYes));

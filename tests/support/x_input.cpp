@@ -5,7 +5,11 @@
 #include <X11/Xlib.h>
 #include <regex.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -239,6 +243,15 @@ void DoubleClickAt(const std::string& window, int x, int y) {
                HeldClick(1));
 }
 
+void DragBetween(const std::string& from, int from_x, int from_y, const std::string& to, int to_x,
+                 int to_y) {
+    const std::string steps = " sleep " + std::string(kButtonHold) + " ";
+    RunXdotool(MoveInWindow(from, from_x, from_y) + " mousedown 1" + steps +
+               MoveInWindow(from, from_x + 12, from_y + 12) + steps +
+               MoveInWindow(to, to_x - 30, to_y - 10) + steps + MoveInWindow(to, to_x, to_y) +
+               steps + MoveInWindow(to, to_x + 2, to_y + 2) + steps + " mouseup 1");
+}
+
 void ClickOnScreen(int x, int y) {
     RunXdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep " + kKeyGap +
                HeldClick(1));
@@ -280,4 +293,19 @@ ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count) {
 
 std::string ClipboardText() {
     return CommandOutput("xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null");
+}
+
+void SetClipboardText(const std::string& text) {
+    char path[] = "/tmp/parcelio-clipboard-XXXXXX";
+    const int descriptor = mkstemp(path);
+    if (descriptor < 0) {
+        return;
+    }
+    close(descriptor);
+    std::ofstream(path, std::ios::binary) << text;
+    // xclip stays in the background to serve the text; its output goes nowhere, so that this
+    // command does not wait for it.
+    CommandOutput("xclip -selection clipboard -t UTF8_STRING -i " + std::string(path) +
+                  " >/dev/null 2>&1");
+    unlink(path);
 }
