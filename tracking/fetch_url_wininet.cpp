@@ -302,11 +302,24 @@ struct SharedRequest {
     bool complete = false;
 };
 
+// Why a request that was sent got no reply head. Wine ends a wait for the head that outlasts the
+// receive time-out as a cut connection: after that long, it is a time-out.
+Text SendFailure(DWORD error, Clock::duration waited, const FetchLimits& limits) {
+    const bool cut =
+        error == ERROR_INTERNET_CONNECTION_ABORTED || error == ERROR_INTERNET_CONNECTION_RESET;
+    if (cut && limits.low_speed_seconds > 0 &&
+        waited >= std::chrono::seconds(limits.low_speed_seconds)) {
+        return kTimedOutFailure;
+    }
+    return FailureOfError(error);
+}
+
 // Sends the request and reads what it gives; false when it gave no answer.
 bool SendAndRead(HINTERNET request, const Text& address, const FetchLimits& limits,
                  Clock::time_point deadline, RequestOutcome& outcome) {
+    const Clock::time_point sent = Clock::now();
     if (!HttpSendRequestA(request, kAdditionalHeaders, sizeof kAdditionalHeaders - 1, nullptr, 0)) {
-        outcome.failure = FailureOfError(GetLastError());
+        outcome.failure = SendFailure(GetLastError(), Clock::now() - sent, limits);
         return false;
     }
     if (!HeadIsSound(request)) {

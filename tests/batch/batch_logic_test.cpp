@@ -342,6 +342,14 @@ TEST(OutputFormats, OneRecordPerAnswerInEachFormat) {
          "{\"number\":\"4\",\"ok\":false,\"message\":\"\",\"time\":null,\"context\":null,"
          "\"state\":\"failed\",\"state_text\":\"" +
              Utf8(u8"查询失败") + "\",\"error\":\"connection refused\"}\n"},
+        {"jsonl case of ok",
+         OutputFormat::kJsonl,
+         false,
+         {"5", "OK", step, {}},
+         ParcelState::kFailed,
+         "{\"number\":\"5\",\"ok\":false,\"message\":\"OK\",\"time\":\"t2\",\"context\":\"" +
+             signed_utf8 + "\",\"state\":\"failed\",\"state_text\":\"" + Utf8(u8"查询失败") +
+             "\",\"error\":null}\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AsString(RecordBytes(c.format, c.answer, c.state, c.utf8)), c.record) << c.name;

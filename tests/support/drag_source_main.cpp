@@ -1,6 +1,6 @@
 // A second program for the tests, as a file manager is to a person: a small window that drags the
 // files named on its command line when the left button is pressed on it, through the X server's
-// drag-and-drop protocol (XDND).
+// drag-and-drop protocol (XDND), and ends once the drag has ended (the files taken or refused).
 #include <wx/app.h>
 #include <wx/dnd.h>
 #include <wx/frame.h>
@@ -24,13 +24,14 @@ class DragSourceApp : public wxApp {
         for (int index = 1; index < argc; ++index) {
             files.Add(argv[index]);
         }
-        panel->Bind(wxEVT_LEFT_DOWN, [panel, files](wxMouseEvent&) {
+        panel->Bind(wxEVT_LEFT_DOWN, [frame, panel, files](wxMouseEvent&) {
             wxFileDataObject data;
             for (const wxString& file : files) {
                 data.AddFile(file);
             }
             wxDropSource source(data, panel);
             source.DoDragDrop(wxDrag_CopyOnly);
+            frame->Close();
         });
         frame->Show();
         return true;

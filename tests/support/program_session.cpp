@@ -201,8 +201,8 @@ bool ProgramSession::DropFiles(const std::vector<fs::path>& files) const {
     if (!from.empty()) {
         DragBetween(from, 60, 60, window_, kBatchNumberBox.x, kBatchNumberBox.y);
     }
-    KillProgram(*source);
-    return !from.empty();
+    // The other program ends once the target has taken the files or refused them.
+    return WaitForExit(*source, kDialogLimitSeconds) == 0 && !from.empty();
 }
 
 void ProgramSession::PasteNumbers(const std::string& utf8_text) const {

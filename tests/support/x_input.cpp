@@ -101,7 +101,8 @@ std::vector<std::pair<Window, XWindowAttributes>> ViewableChildren(Display* disp
     return viewable;
 }
 
-// The top-most pop-up: a viewable top-level window that no window manager would handle.
+// The top-most pop-up: a viewable top-level window that no window manager would handle, on the
+// screen (GTK keeps a window of its own for a drop's data transfer off the screen).
 std::optional<ScreenBox> TopPopup() {
     Display* const display = Connection();
     if (display == nullptr) {
@@ -110,7 +111,9 @@ std::optional<ScreenBox> TopPopup() {
     const IgnoredXErrors ignored(display);
     const auto children = ViewableChildren(display, DefaultRootWindow(display));
     const auto popup = std::find_if(children.rbegin(), children.rend(), [](const auto& child) {
-        return child.second.override_redirect != 0;
+        const XWindowAttributes& place = child.second;
+        return place.override_redirect != 0 && place.x + place.width > 0 &&
+               place.y + place.height > 0;
     });
     if (popup == children.rend()) {
         return std::nullopt;

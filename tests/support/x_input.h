@@ -66,8 +66,8 @@ struct ScreenBox {
     int height = 0;
 };
 
-// Whether a pop-up shows now: a viewable top-level window that no window manager would handle
-// (a menu, an open drop-down list).
+// Whether a pop-up shows now: a viewable top-level window on the screen that no window manager
+// would handle (a menu, an open drop-down list).
 bool PopupShows();
 
 // Waits up to limit_seconds for a pop-up to show and gives its place when it still shows a

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ImportCase{"FirstLineEmpty", "\r\n111\r\n 222 \r\n\r\n快递 333\r\n",
                                "\r\n111\r\n222\r\n快递333"},
                     ImportCase{"Empty", "", ""},
-                    ImportCase{"LineFeedsOnly", "111\n 222\n", "111\n222\n"},
+                    ImportCase{"LineFeedsOnly", "111\n 222\n", "111\r\n222"},
                     ImportCase{"ZeroByteEndsTheText", std::string("111\r\n\0 222\r\n", 12), "111"}),
     [](const testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
