@@ -302,9 +302,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "快件单号,操作时间,走件流程\r\n"},
         StepsCase{"jsonl",
                   "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t1 111\","
-                  "\"context\":\"first\"}\n"
+                  "\"context\":\"first\",\"error\":null}\n"
                   "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2 111\","
-                  "\"context\":\"latest\"}\n",
+                  "\"context\":\"latest\",\"error\":null}\n",
                   ""}),
     [](const testing::TestParamInfo<StepsCase>& info) { return std::string(info.param.format); });
 
@@ -341,7 +341,7 @@ TEST_P(OutputCharsets, ExportAndCsvFollowTheEncodingAndJsonlIsAlwaysUtf8) {
 
 const std::string kJsonRefusal = Utf8(
     u8"{\"number\":\"222\",\"ok\":false,\"message\":\"单号不存在\",\"time\":null,"
-    u8"\"context\":null}\n");
+    u8"\"context\":null,\"error\":null}\n");
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, OutputCharsets,
