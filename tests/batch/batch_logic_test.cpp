@@ -436,14 +436,6 @@ TEST(ParcelStates, TheReplysStateNumberComesBeforeTheText) {
     const Case cases[] = {
         {OneStepReply(R"("state":"3",)", station), ParcelState::kDelivered},
         {OneStepReply(R"("state": 5 ,)", "到达【杭州】"), ParcelState::kOutForDelivery},
-        {OneStepReply(R"("state":"0",)", "已签收"), ParcelState::kInTransit},
-        {OneStepReply(R"("state":"1",)", "已签收"), ParcelState::kPickedUp},
-        {OneStepReply(R"("state":"2",)", "已签收"), ParcelState::kProblem},
-        {OneStepReply(R"("state":"4",)", "已签收"), ParcelState::kReturned},
-        {OneStepReply(R"("state":"6",)", "已签收"), ParcelState::kReturned},
-        {OneStepReply(R"("state":"7",)", "已签收"), ParcelState::kInTransit},
-        {OneStepReply(R"("state":"8",)", "已签收"), ParcelState::kInTransit},
-        {OneStepReply(R"("state":"12",)", "已签收"), ParcelState::kInTransit},
         {OneStepReply(R"("state":"13",)", "已签收"), ParcelState::kProblem},
         {OneStepReply(R"("state":"14",)", "已签收"), ParcelState::kReturned},
         // Numbers the table does not hold, and values that are no number: the text decides.
