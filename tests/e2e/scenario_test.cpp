@@ -89,12 +89,10 @@ void Export(const At& at, const ListPlace& list, Choice choice) {
     EXPECT_TRUE(at.program.ExportList(list, at.Out(), choice).has_value());
 }
 
-// Answers the replace question with keys once it shows and stays, on top of the windows of its
-// title below it; false when it did not show or did not go.
+// Answers the replace question with keys once it shows and stays; false when it did not show or
+// did not go.
 bool AnswerReplaceQuestion(const std::string& keys) {
-    const auto asked = [] {
-        return WindowsTitled(kReplaceQuestionTitle).size() > kWindowsBelowQuestion;
-    };
+    const auto asked = [] { return !WindowsTitled(kReplaceQuestionTitle).empty(); };
     if (!WaitFor(asked)) {
         return false;
     }
@@ -102,7 +100,7 @@ bool AnswerReplaceQuestion(const std::string& keys) {
         PauseBriefly();
     }
     const std::vector<std::string> windows = WindowsTitled(kReplaceQuestionTitle);
-    if (windows.size() <= kWindowsBelowQuestion) {
+    if (windows.empty()) {
         return false;
     }
     PressKeysIn(windows.back(), keys);
