@@ -78,9 +78,7 @@ Text CsvFileText(const ByteArray& file_bytes) {
     if (!IsValidUtf8(text)) {
         return text;
     }
-    ByteArray marked(kUtf8Mark.begin(), kUtf8Mark.end());
-    marked.insert(marked.end(), text.begin(), text.end());
-    return NumberListText(marked);
+    return NumberListText(TextToBytes(JoinTexts(kUtf8Mark, text)));
 }
 
 // Reads a CSV text row by row.
