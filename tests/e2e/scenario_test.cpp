@@ -288,19 +288,23 @@ const Scenario kScenarios[] = {
      ListShapesRequests(), std::nullopt, std::nullopt},
     {"ListsOfOtherProgramsPasted", [](const At& at) { QueryEveryListShape(at, PasteShape); },
      ListShapesRequests(), std::nullopt, std::nullopt},
-    // A list file dragged from another program: nothing takes it on the single page; on the
-    // batch page two files fill the box one after the other.
+    // A list file dragged from another program: nothing takes it on the single page (the empty
+    // batch box then starts no run); on the batch page one file replaces the box, and two fill it
+    // one after the other.
     {"ListFilesDroppedOnTheBatchBox",
      [](const At& at) {
+         std::ofstream(at.folder / "all.txt", std::ios::binary) << "111\r\n222\n333";
          std::ofstream(at.folder / "first.txt", std::ios::binary) << "111\n";
          std::ofstream(at.folder / "second.txt", std::ios::binary) << "222\r\n333";
-         ASSERT_TRUE(at.program.DropFiles({at.folder / "first.txt"}));
+         ASSERT_TRUE(at.program.DropFiles({at.folder / "all.txt"}));
          at.program.Click(kModeButton);
          at.program.Click(kQueryButton);
+         ASSERT_TRUE(at.program.DropFiles({at.folder / "all.txt"}));
+         RunBatch(at);
          ASSERT_TRUE(at.program.DropFiles({at.folder / "first.txt", at.folder / "second.txt"}));
          RunBatch(at);
      },
-     kBatch, std::nullopt, std::nullopt},
+     Joined(kBatch, kBatch), std::nullopt, std::nullopt},
     // An export named without extension asks before replacing the ".txt" file: No keeps it and
     // shows the dialog again, which is cancelled; Yes replaces it.
     {"AnExportAsksBeforeReplacingAFile",
