@@ -82,6 +82,18 @@ std::string HeaderCellList(const TextList& header, bool utf8) {
     return list;
 }
 
+// An argument as a message on standard error shows it: on Windows, whose arguments come as UTF-8,
+// in the character set of standard error; elsewhere the bytes as typed.
+std::string ShownArgument(const std::string& argument, const BatchOptions& options) {
+    const std::optional<Text> gbk =
+        ArgumentsAreUtf8() ? ArgumentText(argument, true) : std::nullopt;
+    if (!gbk) {
+        return argument;
+    }
+    const ByteArray bytes = OutputBytes(*gbk, ErrorCharset(options).utf8);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 }  // namespace
 
 std::variant<TextList, std::string> ReadNumbers(const BatchOptions& options) {
@@ -95,7 +107,7 @@ std::variant<TextList, std::string> ReadNumbers(const BatchOptions& options) {
         return NumberLines(*bytes);
     }
     std::variant<TextList, CsvColumnProblem> column =
-        ColumnNumbers(*bytes, *options.column,
+        ColumnNumbers(*bytes, ShownArgument(*options.column, options),
                       ArgumentReadings(*options.column, options.encoding, ArgumentsAreUtf8()));
     if (const CsvColumnProblem* problem = std::get_if<CsvColumnProblem>(&column)) {
         return source + ": " + problem->reason +
