@@ -154,8 +154,9 @@ void QueryEveryListShape(const At& at, void (*put)(const At&, const ListShape&))
     }
 }
 
+// The file's name is short: the dialog is given the path key by key.
 void ImportShape(const At& at, const ListShape& shape) {
-    const fs::path file = at.folder / (std::string(shape.name) + ".txt");
+    const fs::path file = at.folder / (std::to_string(&shape - ListShapes().data()) + ".txt");
     std::ofstream(file, std::ios::binary) << ListFileBytes(shape);
     ASSERT_TRUE(at.program.ImportNumbers(file)) << shape.name;
 }
