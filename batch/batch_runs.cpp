@@ -82,15 +82,15 @@ std::string HeaderCellList(const TextList& header, bool utf8) {
     return list;
 }
 
-// An argument as a message on standard error shows it: on Windows, whose arguments come as UTF-8,
-// in the character set of standard error; elsewhere the bytes as typed.
-std::string ShownArgument(const std::string& argument, const BatchOptions& options) {
-    const std::optional<Text> gbk =
-        ArgumentsAreUtf8() ? ArgumentText(argument, true) : std::nullopt;
-    if (!gbk) {
+// A command-line text in the character set of standard error, as a message shows it beside the
+// file's own texts: its last reading (the UTF-8 one, when it is UTF-8), or the bytes as given
+// when it has none.
+std::string ShownArgument(const std::vector<Text>& readings, const std::string& argument,
+                          const BatchOptions& options) {
+    if (readings.empty()) {
         return argument;
     }
-    const ByteArray bytes = OutputBytes(*gbk, ErrorCharset(options).utf8);
+    const ByteArray bytes = OutputBytes(readings.back(), ErrorCharset(options).utf8);
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -106,9 +106,10 @@ std::variant<TextList, std::string> ReadNumbers(const BatchOptions& options) {
     if (!options.column) {
         return NumberLines(*bytes);
     }
+    const std::vector<Text> readings =
+        ArgumentReadings(*options.column, options.encoding, ArgumentsAreUtf8());
     std::variant<TextList, CsvColumnProblem> column =
-        ColumnNumbers(*bytes, ShownArgument(*options.column, options),
-                      ArgumentReadings(*options.column, options.encoding, ArgumentsAreUtf8()));
+        ColumnNumbers(*bytes, ShownArgument(readings, *options.column, options), readings);
     if (const CsvColumnProblem* problem = std::get_if<CsvColumnProblem>(&column)) {
         return source + ": " + problem->reason +
                " (header cells: " + HeaderCellList(problem->header, ErrorCharset(options).utf8) +

@@ -496,7 +496,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--encoding", "utf-8", "--courier", "\xff"},
                   "unknown courier"},
         UsageCase{"UnknownColumn",
-                  {"--courier", "ems", "--column", "运单", "-o", "out/r.txt", "CSV"},
+                  {"--courier", "ems", "--column", Utf8(u8"运单"), "-o", "out/r.txt", "CSV"},
                   "orders.csv: no column '运单' (header cells: 订单号, 运单号)"},
         UsageCase{"ColumnBeyondTheHeader",
                   {"--courier", "ems", "--column", "3", "CSV"},
@@ -505,7 +505,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--courier", "ems", "--column", "2", "CSV"},
                   "a quote opened in row 2 is never closed (header cells: 订单号, 运单号)"},
         UsageCase{"NumberListIsNoCsv",
-                  {"--courier", "ems", "--column", "运单号", "--format", "csv"},
+                  {"--courier", "ems", "--column", Utf8(u8"运单号"), "--format", "csv"},
                   "standard input: no column '运单号' (header cells: 111)"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
