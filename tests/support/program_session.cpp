@@ -149,6 +149,7 @@ std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& n
         return {};
     }
     const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
+    dialog_folder_.clear();
     if (!dialog.empty()) {
         PressKeysIn(dialog, "ctrl+a");
         ClearDialogName(dialog);
@@ -173,6 +174,7 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
     if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
     }
+    dialog_folder_ = file.parent_path();
     return TempFolder::FileContent(file);
 }
 
@@ -183,8 +185,17 @@ bool ProgramSession::ImportNumbers(const fs::path& file) const {
         return false;
     }
     ClearDialogName(dialog);
-    TypeName(dialog, file);
-    return ConfirmDialog(dialog, [] { return !FileDialogShows(); });
+    if (file.parent_path() == dialog_folder_) {
+        TypeInto(dialog, file.filename().string());
+        PressKeysIn(dialog, "Delete");
+    } else {
+        TypeName(dialog, file);
+    }
+    if (!ConfirmDialog(dialog, [] { return !FileDialogShows(); })) {
+        return false;
+    }
+    dialog_folder_ = file.parent_path();
+    return true;
 }
 
 bool ProgramSession::DropFiles(const std::vector<fs::path>& files) const {

@@ -105,7 +105,8 @@ class ProgramSession {
     // window, empty when none showed.
     std::string StartExport(const ListPlace& list, const std::filesystem::path& name) const;
 
-    // Imports file into BatchNumberBox through the link "导入" and the real open dialog.
+    // Imports file into BatchNumberBox through the link "导入" and the real open dialog, typing
+    // only the file's name when the dialog starts in its folder (that of the file last confirmed).
     // False when the dialog did not show or did not close.
     bool ImportNumbers(const std::filesystem::path& file) const;
 
@@ -128,6 +129,9 @@ class ProgramSession {
     std::string error_file_;
     std::optional<ChildProcess> child_;
     std::string window_;
+    // The folder of the file last confirmed in a file dialog, where the next one starts; empty
+    // when not known.
+    mutable std::filesystem::path dialog_folder_;
 };
 
 // Whether a sanitizer reported anything in error_output.
