@@ -20,6 +20,7 @@
 #include "toolkit/group_box.h"
 #include "toolkit/hypertext_box.h"
 #include "toolkit/native_look.h"
+#include "toolkit/option_button.h"
 #include "toolkit/picture_box.h"
 
 namespace {
@@ -73,24 +74,23 @@ wxWindow* MakeHypertext(const ControlRow& row, wxWindow& parent) {
     return box;
 }
 
-// Option buttons of one parent form one group. Its first member stays hidden and takes the
-// check mark back after every click, so that a click on any option, even the one clicked
-// last, is a click again (a checked option raises no event of its own).
+// Option buttons of one parent form one group. Its first member stays hidden and holds the
+// check mark until the first click, so that no option shows a mark at start (a group of the
+// toolkit always has one member checked). A click checks the clicked option.
 wxWindow* MakeOption(const ControlRow& row, wxWindow& parent) {
     const bool first_of_group = std::none_of(
         parent.GetChildren().begin(), parent.GetChildren().end(),
         [](const wxWindow* sibling) { return dynamic_cast<const wxRadioButton*>(sibling); });
     if (first_of_group) {
-        auto* keeper = Made<wxRadioButton>(&parent, wxID_ANY, wxString(), wxPoint(0, 0),
-                                           wxSize(0, 0), wxRB_GROUP);
+        wxRadioButton* keeper = MakeOptionButton(parent, wxString(), wxPoint(0, 0), wxSize(0, 0),
+                                                 wxRB_GROUP, wxString());
         if (keeper == nullptr) {
             return nullptr;
         }
         keeper->Hide();
         keeper->SetValue(true);
     }
-    return Made<wxRadioButton>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), 0,
-                               wxDefaultValidator, Name(row));
+    return MakeOptionButton(parent, GbkToWx(row.text), Position(row), Size(row), 0, Name(row));
 }
 
 wxWindow* MakeTransparentLabel(const ControlRow& row, wxWindow& parent) {

@@ -20,11 +20,8 @@ bool WireClick(const EventBinding& binding, wxWindow& control) {
         return true;
     }
     if (auto* option = dynamic_cast<wxRadioButton*>(&control)) {
-        option->Bind(wxEVT_RADIOBUTTON, [handler, context, option](wxCommandEvent&) {
-            // The group's hidden first member takes the check mark back (control_factory.cpp).
-            option->GetFirstInGroup()->SetValue(true);
-            handler(context);
-        });
+        // Raised by every click, also on the checked option (option_button.h).
+        option->Bind(wxEVT_RADIOBUTTON, [handler, context](wxCommandEvent&) { handler(context); });
         return true;
     }
     return false;
