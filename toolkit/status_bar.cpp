@@ -35,6 +35,15 @@ int PartUnder(const wxPoint& point) {
     return -1;
 }
 
+// The blank column at the left of each part's text, as the Windows status bar leaves it after
+// the divider before, so that neighbouring texts do not run into one.
+constexpr int kPartMargin = 1;
+
+// Where a part's text shows: after its margin, up to its divider on its last column.
+wxRect TextArea(const wxRect& part) {
+    return {part.x + kPartMargin, part.y, part.width - kPartMargin - 1, part.height};
+}
+
 void DrawParts(wxStatusBar& bar) {
     wxPaintDC dc(&bar);
     dc.SetBackground(wxBrush(bar.GetBackgroundColour()));
@@ -49,8 +58,8 @@ void DrawParts(wxStatusBar& bar) {
         const wxString text = bar.GetStatusText(part);
         const int top = area.y + (area.height - dc.GetTextExtent(text).y) / 2;
         {
-            const wxDCClipper clip(dc, area);
-            dc.DrawText(text, area.x, top);
+            const wxDCClipper clip(dc, TextArea(area));
+            dc.DrawText(text, area.x + kPartMargin, top);
         }
         if (part + 1 < StatusPartCount()) {
             // On the part's last column, which a Song character leaves blank.

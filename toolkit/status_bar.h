@@ -10,9 +10,9 @@
 
 class wxStatusBar;
 
-// Makes bar draw its parts edge to edge, each text from the part's left edge without ellipsis
-// (the layout's widths leave no room for margins), and show the tooltip of the part under the
-// pointer; the bar starts without parts.
+// Makes bar draw its parts edge to edge, each text after a one-pixel margin and clipped at the
+// divider on the part's last column, without ellipsis, and show the tooltip of the part under
+// the pointer; the bar starts without parts.
 void TrackStatusTips(wxStatusBar& bar);
 
 // Adds a part at the right end with its text and width in pixels, without a tooltip; width -1
@@ -22,7 +22,7 @@ void AppendStatusPart(std::string_view text, int width);
 int StatusPartCount();
 
 // Where part lies in the bar's client coordinates, the full height of the bar; its text is
-// drawn from the left edge and clipped at the right edge. Empty for a part that does not exist.
+// drawn after the margin and clipped at the divider. Empty for a part that does not exist.
 wxRect StatusPartArea(int part);
 
 // A part that does not exist is left alone (setting) or reads as the empty text.
