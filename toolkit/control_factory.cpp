@@ -66,8 +66,9 @@ wxWindow* MakePage(const ControlRow& row, wxWindow& parent) {
 }
 
 wxWindow* MakeHypertext(const ControlRow& row, wxWindow& parent) {
+    // Takes Tab itself, to move from link to link (hypertext_box.h).
     auto* box = Made<wxHtmlWindow>(&parent, wxID_ANY, Position(row), Size(row),
-                                   wxHW_SCROLLBAR_NEVER | wxBORDER_NONE, Name(row));
+                                   wxHW_SCROLLBAR_NEVER | wxBORDER_NONE | wxWANTS_CHARS, Name(row));
     if (box != nullptr) {
         ShowHypertext(*box, row.text);
     }

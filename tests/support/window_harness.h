@@ -40,7 +40,8 @@ void TypeText(std::string_view text);
 // Handles events for milliseconds, as time goes by while a person looks.
 void PumpFor(int milliseconds);
 
-// The middle of the link to address (GBK) as it is laid out in box, on the screen.
+// Where the text of the link to address (GBK) is laid out in box, on the screen, and its middle.
+wxRect LinkArea(std::string_view box, std::string_view address);
 wxPoint LinkCentre(std::string_view box, std::string_view address);
 
 // Runs step once, as soon as condition holds, from whatever loop runs then: a pop-up menu or a
