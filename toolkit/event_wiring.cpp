@@ -47,7 +47,11 @@ bool WireListRightClick(const EventBinding& binding, wxWindow& control) {
     }
     const EventContext context{binding.control, {}};
     const EventHandler handler = binding.handler;
-    BindListRightClick(*list, [handler, context] { handler(context); });
+    BindListRightClick(*list, [handler, context](bool by_keyboard) {
+        EventContext keyed = context;
+        keyed.by_keyboard = by_keyboard;
+        handler(keyed);
+    });
     return true;
 }
 

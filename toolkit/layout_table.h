@@ -88,6 +88,7 @@ enum class EventKind {
 struct EventContext {
     std::string_view control;     // the control (or menu) that raised the event
     std::string_view link_event;  // LinkEvent: the event name of the link (GBK); else empty
+    bool by_keyboard = false;     // RightClick: the menu key or Shift+F10, not the mouse
 };
 
 using EventHandler = void (*)(const EventContext&);

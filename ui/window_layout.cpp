@@ -131,9 +131,13 @@ constexpr EventBinding kBindings[] = {
     {kFooterLinkBox, LinkEvent, [](const EventContext& c) { OnFooterLink(c.link_event); }},
     {kBatchLinkBox, LinkEvent, [](const EventContext& c) { OnBatchLink(c.link_event); }},
     {kSingleResultList, RightClick,
-     [](const EventContext&) { ShowResultMenu(kSingleResultList, kSingleResultMenu); }},
+     [](const EventContext& c) {
+         ShowResultMenu(kSingleResultList, kSingleResultMenu, c.by_keyboard);
+     }},
     {kBatchResultList, RightClick,
-     [](const EventContext&) { ShowResultMenu(kBatchResultList, kBatchResultMenu); }},
+     [](const EventContext& c) {
+         ShowResultMenu(kBatchResultList, kBatchResultMenu, c.by_keyboard);
+     }},
     {kPresencePicture, LeftButtonUp, [](const EventContext&) { OpenChatPage(); }},
     {kReturnButton, Clicked, [](const EventContext&) { ReturnFromHelp(); }},
 };
