@@ -106,6 +106,13 @@ void PickOption(const EventContext& context) {
     PickCommonCourier(context.control);
 }
 
+// 返回, pressed from the keyboard, is hidden with the help page: the keyboard goes on to the mode
+// button, or no key would reach the window.
+void ReturnFromHelpToTheModeButton(const EventContext&) {
+    ReturnFromHelp();
+    RecoverKeyboardFocus(kModeButton);
+}
+
 using enum EventKind;
 
 constexpr EventBinding kBindings[] = {
@@ -139,7 +146,7 @@ constexpr EventBinding kBindings[] = {
          ShowResultMenu(kBatchResultList, kBatchResultMenu, c.by_keyboard);
      }},
     {kPresencePicture, LeftButtonUp, [](const EventContext&) { OpenChatPage(); }},
-    {kReturnButton, Clicked, [](const EventContext&) { ReturnFromHelp(); }},
+    {kReturnButton, Clicked, ReturnFromHelpToTheModeButton},
 };
 
 // "查看快件流程" shows the parcel's steps in single mode. The batch list it was chosen on, which

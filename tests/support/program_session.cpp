@@ -163,6 +163,10 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
     if (!ChooseFromMenu(list, 0, 1, choice)) {
         return std::nullopt;
     }
+    return ChooseInSaveDialog(file);
+}
+
+std::optional<std::string> ProgramSession::ChooseInSaveDialog(const fs::path& file) const {
     const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return std::nullopt;
@@ -178,6 +182,10 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
 
 bool ProgramSession::ImportNumbers(const fs::path& file) const {
     Click(kImportLink);
+    return ChooseInOpenDialog(file);
+}
+
+bool ProgramSession::ChooseInOpenDialog(const fs::path& file) const {
     const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return false;

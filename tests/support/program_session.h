@@ -109,6 +109,13 @@ class ProgramSession {
     // False when the dialog did not show or did not close.
     bool ImportNumbers(const std::filesystem::path& file) const;
 
+    // Once the open dialog shows, types file into it and confirms it; false when the dialog did
+    // not show or did not close.
+    bool ChooseInOpenDialog(const std::filesystem::path& file) const;
+    // Once the save dialog shows, types file into it and confirms it: the file's content, or
+    // nothing when no dialog showed or no file arrived.
+    std::optional<std::string> ChooseInSaveDialog(const std::filesystem::path& file) const;
+
     // Closes the window with Esc and waits up to limit_seconds for the program to end: its
     // exit status, or nothing when it did not end in time.
     std::optional<int> CloseAndWait(int limit_seconds);
