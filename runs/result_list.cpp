@@ -47,7 +47,7 @@ void ShowResultMenu(std::string_view list, std::string_view menu, bool by_keyboa
     wxWindow& window = Control<wxWindow>(kMainWindow);
     // From the keyboard the pointer may be anywhere: the menu opens at the selected row then.
     const wxPoint at = (by_keyboard ? SelectedRowScreenPoint(list) : wxGetMousePosition()) +
-                       wxPoint(kMenuOffset, kMenuOffset);
+                       window.FromDIP(wxPoint(kMenuOffset, kMenuOffset));
     MenuOnItsWay() = &window;
     // Dropped with the window if it closes first.
     window.CallAfter([&window, at, menu = Text(menu)] {

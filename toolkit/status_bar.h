@@ -15,13 +15,14 @@ class wxStatusBar;
 // the pointer; the bar starts without parts.
 void TrackStatusTips(wxStatusBar& bar);
 
-// Adds a part at the right end with its text and width in pixels, without a tooltip; width -1
-// reaches to the right edge of the bar.
+// Adds a part at the right end with its text and width in the layout's pixels, without a
+// tooltip; width -1 reaches to the right edge of the bar.
 void AppendStatusPart(std::string_view text, int width);
 
 int StatusPartCount();
 
-// Where part lies in the bar's client coordinates, the full height of the bar; its text is
+// Where part lies in the bar's client coordinates (the bar's pixels), the full height of the
+// bar; its text is
 // drawn after the margin and clipped at the divider. Empty for a part that does not exist.
 wxRect StatusPartArea(int part);
 
