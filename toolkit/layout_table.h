@@ -57,6 +57,9 @@ struct ControlRow {
     unsigned style = kPlainStyle;
     int background = kDefaultColour;              // 0xRRGGBB
     std::span<const unsigned char> picture = {};  // image file shown at start (PicBox, Window icon)
+    // The same picture made larger, for screens of a larger scale: a PicBox's at twice its size,
+    // the window icon's in the sizes the system takes at other scales.
+    std::span<const std::span<const unsigned char>> larger_pictures = {};
 };
 
 // One item of a drop-down list, in list order.

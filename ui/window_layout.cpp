@@ -20,6 +20,13 @@ using enum ControlKind;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kStripColour = 0x9CCBEA;  // the light blue at the foot of the banner
 
+// Larger pictures of the icon and the banner, for screens of a larger scale.
+const std::span<const unsigned char> kLargerIcons[] = {
+    kWindowIconPng16, kWindowIconPng24,  kWindowIconPng32,
+    kWindowIconPng64, kWindowIconPng128, kWindowIconPng256,
+};
+const std::span<const unsigned char> kLargerBanners[] = {kBannerJpeg2x};
+
 std::vector<ControlRow> MakeControlTable() {
     constexpr FontChoice kSimSun = FontChoice::SimSunHeight12;
     constexpr FontChoice kLarge = FontChoice::Gb2312Height21;
@@ -27,13 +34,13 @@ std::vector<ControlRow> MakeControlTable() {
     return {
         // name, kind, parent, left, top, width, height, text, focus, font, style, background
         {kMainWindow, Window, "", 50, 50, 623, 688, "Parceliov1.4", false, FontChoice::Default,
-         kPlainStyle, kDefaultColour, kWindowIconPng},
+         kPlainStyle, kDefaultColour, kWindowIconPng, kLargerIcons},
 
         {kResultPages, PageControl, kMainWindow, 0, 101, 623, 495, "", false, kSimSun},
         {kBannerStrip, Label, kMainWindow, 0, 88, 624, 13, "", false, FontChoice::Default,
          kPlainStyle, kStripColour},
         {kBannerPicture, PicBox, kMainWindow, 0, 0, 624, 88, "", false, FontChoice::Default,
-         kPlainStyle, kDefaultColour, kBannerJpeg},
+         kPlainStyle, kDefaultColour, kBannerJpeg, kLargerBanners},
         {kModeButton, Button, kMainWindow, 565, 106, 44, 32, "批量◢", true},
         {kFooterLinkBox, SimpleHtml, kMainWindow, 175, 602, 266, 26, FooterMarkup(), true},
         {kCommonCourierPanel, GroupBox, kMainWindow, 8, 146, 600, 88, "常用快递（双击关闭）",

@@ -291,7 +291,11 @@ std::string OutputPath(std::string_view file_name) {
 bool SaveWindowScreenshot(const wxFrame& window, const std::string& path) {
     // What the X server shows, read by ImageMagick's import: the toolkit's own screen reads
     // can lag behind what has been drawn.
-    const wxRect area = window.GetScreenRect();
+    // The toolkit's coordinates are the screen's pixels divided by the screen's scale (GTK).
+    const double scale = window.GetContentScaleFactor();
+    const wxRect logical = window.GetScreenRect();
+    const wxRect area(wxRound(logical.x * scale), wxRound(logical.y * scale),
+                      wxRound(logical.width * scale), wxRound(logical.height * scale));
     const wxString command =
         wxString::Format(wxString(L"import -window root -crop %dx%d+%d+%d +repage %s"), area.width,
                          area.height, area.x, area.y, wxString::FromUTF8(path));

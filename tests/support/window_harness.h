@@ -72,7 +72,8 @@ void ChooseInDropDown(std::string_view box, int index);
 // Where test output such as screenshots goes (the test's build folder).
 std::string OutputPath(std::string_view file_name);
 
-// Writes what the screen shows inside the window's outer rectangle as a PNG file.
+// Writes what the screen shows inside the window's outer rectangle as a PNG file, in the
+// screen's pixels.
 bool SaveWindowScreenshot(const wxFrame& window, const std::string& path);
 
 // Lets drawing settle, writes a screenshot of the window to OutputPath(file_name) and reads it
