@@ -20,6 +20,7 @@
 #include "toolkit/gbk_text.h"
 #include "toolkit/hypertext_box.h"
 #include "toolkit/layout_pixels.h"
+#include "toolkit/native_look.h"
 #include "toolkit/status_bar.h"
 #include "toolkit/toolkit_style.h"
 
@@ -129,6 +130,7 @@ void ApplyFonts(const WindowLayout& layout) {
         // added): the layout's height again.
         if (auto* list = dynamic_cast<wxChoice*>(control)) {
             list->SetSize(WindowPixels(*list, wxSize(row.width, row.height)));
+            FitDropDownHeight(*list, WindowPixels(*list, row.height));
         }
         if (auto* label = dynamic_cast<wxStaticText*>(control)) {
             FitLabelLinesToBox(*label);
@@ -182,6 +184,9 @@ void FollowTheScreensScale(wxFrame& frame, const WindowLayout& layout) {
             const wxRect rect = control->GetRect();
             const wxSize place = event.Scale(wxSize(rect.x, rect.y));
             control->SetSize(wxRect(wxPoint(place.x, place.y), event.Scale(rect.GetSize())));
+            if (auto* list = dynamic_cast<wxChoice*>(control)) {
+                FitDropDownHeight(*list, WindowPixels(*list, row.height));
+            }
         }
         event.Skip();
     });
