@@ -74,6 +74,11 @@ void ShowPage(std::string_view page_control, int page) {
     }
 }
 
+void FocusControl(std::string_view name) {
+    wxWindow& control = Control<wxWindow>(name);
+    control.CallAfter([&control] { control.SetFocus(); });
+}
+
 void RecoverKeyboardFocus(std::string_view name) {
     wxWindow& control = Control<wxWindow>(name);
     control.CallAfter([&control] {

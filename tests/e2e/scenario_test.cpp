@@ -126,9 +126,9 @@ void LookAMoment() {
 
 bool HelpPageShows(const At& at) {
     const std::optional<ScreenBox> window = WindowPlace(at.program.Window());
+    const WindowPoint spot = at.program.OnWindow(kOnTheHelpPage);
     const std::optional<unsigned> pixel =
-        window ? ScreenPixel(window->x + kOnTheHelpPage.x, window->y + kOnTheHelpPage.y)
-               : std::nullopt;
+        window ? ScreenPixel(window->x + spot.x, window->y + spot.y) : std::nullopt;
     return pixel == kWhite;
 }
 
@@ -159,12 +159,15 @@ void EverythingFromTheKeyboard(const At& at) {
     ASSERT_TRUE(menu.has_value());
     const std::optional<ScreenBox> window = WindowPlace(at.program.Window());
     ASSERT_TRUE(window.has_value());
-    const ScreenPoint row{window->x + kBatchResultList.first_row.x,
-                          window->y + kBatchResultList.first_row.y};
-    EXPECT_GE(menu->x, row.x - 220);
-    EXPECT_LE(menu->x, row.x - 180);
-    EXPECT_GE(menu->y, row.y - kRowHeight);
-    EXPECT_LE(menu->y, row.y + kRowHeight);
+    // The first row's left end lies 210 pixels left of the point on it (the list's left edge).
+    const WindowPoint left_end = at.program.OnWindow(
+        {kBatchResultList.first_row.x - 210, kBatchResultList.first_row.y - kRowHeight});
+    const WindowPoint below_row = at.program.OnWindow(
+        {kBatchResultList.first_row.x - 170, kBatchResultList.first_row.y + kRowHeight});
+    EXPECT_GE(menu->x, window->x + left_end.x);
+    EXPECT_LE(menu->x, window->x + below_row.x);
+    EXPECT_GE(menu->y, window->y + left_end.y);
+    EXPECT_LE(menu->y, window->y + below_row.y);
     PressKeys(kSecondItemKeys);
     EXPECT_TRUE(at.program.ChooseInSaveDialog(at.Out()).has_value());
     LookAMoment();

@@ -79,6 +79,7 @@ class ProgramSession {
     // The X window id of the main window; empty when it did not show.
     const std::string& Window() const { return window_; }
 
+    // Points of the layout, at the window's scale (the screen's dots per inch under Wine).
     void Click(WindowPoint point, int button = 1) const;
     void DoubleClick(WindowPoint point) const;
     void Type(const std::string& text) const;
@@ -123,7 +124,12 @@ class ProgramSession {
     // What the program wrote to its standard error.
     std::string ErrorOutput() const;
 
+    // A point of the layout in the X window's pixels: times the window's scale, which the window's
+    // width tells.
+    WindowPoint OnWindow(WindowPoint point) const;
+
   private:
+    double scale_ = 1.0;
     std::string error_file_;
     std::optional<ChildProcess> child_;
     std::string window_;
