@@ -103,6 +103,8 @@ std::string JsonLine(const BatchAnswer& answer) {
     } else {
         line += ",\"time\":null,\"context\":null";
     }
+    line += ",\"error\":";
+    line += answer.message.empty() ? JsonString(answer.failure) : "null";
     return line + "}\n";
 }
 

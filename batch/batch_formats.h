@@ -16,8 +16,10 @@ ByteArray HeaderBytes(OutputFormat format, bool steps, bool utf8);
 // csv: the three cells separated by commas, a cell quoted (its quotes doubled) when it holds a
 // comma, a quote, a CR or an LF, then CR LF. Both in GBK, or in UTF-8 when utf8. jsonl: always
 // UTF-8, one object and LF:
-//   {"number":"...","ok":true,"message":"ok","time":"...","context":"..."}
-// with the latest step's time and context, or null for both when the answer has no step.
+//   {"number":"...","ok":true,"message":"ok","time":"...","context":"...","error":null}
+// with the latest step's time and context, or null for both when the answer has no step; error
+// says why no answer came (the transport's failure, or what was wrong with the reply) when the
+// message is empty, and is null otherwise.
 ByteArray RecordBytes(OutputFormat format, const BatchAnswer& answer, bool utf8);
 
 // A csv row of cells (GBK), CR LF included.

@@ -10,6 +10,7 @@
 #include "runs/current_type_code.h"
 #include "runs/file_io.h"
 #include "runs/import_export_text.h"
+#include "runs/number_list.h"
 #include "tracking/tracking_reply.h"
 
 std::optional<Text> ChooseTypeCode(const CourierTable& catalogue, std::string_view name_or_code) {
@@ -57,7 +58,7 @@ std::optional<ByteArray> ReadStandardInput() {
 
 TextList NumberLines(const ByteArray& list_bytes) {
     TextList kept;
-    for (Text& line : SplitText(ImportedNumberText(list_bytes), "\r\n")) {
+    for (Text& line : NumberListLines(ImportedNumberText(list_bytes))) {
         if (!line.empty()) {
             kept.push_back(std::move(line));
         }
@@ -77,7 +78,7 @@ std::optional<TextList> ReadNumberLines(const std::optional<std::string>& path) 
 Text QuerySteps(std::string_view number, std::string_view type_code,
                 std::vector<BatchAnswer>& steps) {
     TrackingEventList events;
-    Text message = QueryTracking(number, type_code, events);
+    Text message = QueryTracking(QueriedNumber(number), type_code, events);
     for (const TrackingEvent& event : events) {
         steps.push_back({event.number, Text(kOkMessage), event});
     }
@@ -131,6 +132,13 @@ void HideProgress(Progress& progress) {
     }
 }
 
+// One line on standard error for a number that got no answer, saying why.
+void ReportNoAnswer(const BatchAnswer& answer, const StreamCharset& charset) {
+    const Text line =
+        JoinTexts("parcelio-batch: ", answer.line, ": no answer (", answer.failure, ")\n");
+    WriteStream(StandardStream::kError, OutputBytes(line, charset.utf8), charset);
+}
+
 std::size_t CountNumbers(const TextList& lines) {
     std::size_t count = 0;
     for (const Text& line : lines) {
@@ -148,6 +156,7 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
                                 options.input_path.value_or("from standard input"));
     }
     const StreamCharset charset = OutputCharset(options);
+    const StreamCharset error_charset = ErrorCharset(options);
     const bool to_file = options.output_path.has_value();
     const bool records_on_screen =
         !to_file && StreamTerminal(StandardStream::kOutput) != TerminalKind::kNone;
@@ -177,6 +186,10 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
             [&](const BatchAnswer& answer) {
                 ++tally.queried;
                 tally.failed += TextsEqual(answer.message, kOkMessage) ? 0 : 1;
+                if (answer.message.empty()) {
+                    HideProgress(progress);
+                    ReportNoAnswer(answer, error_charset);
+                }
                 output_failed = !emit(RecordBytes(options.format, answer, charset.utf8));
                 if (progress.shown) {
                     ShowProgress(progress, tally, records_on_screen);

@@ -22,8 +22,9 @@ std::optional<Text> ChooseTypeCode(const CourierTable& catalogue, std::string_vi
 // the courier list is filled for that group.
 Text CourierListing(const CourierTable& catalogue, std::string_view group);
 
-// The lines of the number list as the import puts them into the batch box: GBK bytes up to the
-// first zero byte, every space removed, cut at CR LF, empty lines dropped. Nothing when the
+// The lines of the number list as the import puts them into the batch box: GBK (or converted after
+// a byte-order mark) up to the first zero character, every space removed, cut at every line end
+// (CR LF, LF or CR), empty lines dropped. Nothing when the
 // file (standard input when path is absent) cannot be read.
 std::optional<TextList> ReadNumberLines(const std::optional<std::string>& path);
 

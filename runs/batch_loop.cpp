@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "runs/number_list.h"
+
 namespace {
 
 constexpr std::string_view kNoTime = "--";
@@ -16,11 +18,15 @@ bool IsBlank(std::string_view line) {
     return RemoveAllSpaces(line).empty();
 }
 
-// One request. The event list is the one of the run (or of the thread): a refusal leaves it as
-// it was, and the answer of a refusal does not read it.
+// One request, for the line with its full-width letters and digits made ASCII. The event list is
+// the one of the run (or of the thread): a refusal leaves it as it was, and the answer of a
+// refusal does not read it.
 BatchAnswer QueryLine(const Text& line, const BatchHooks& hooks, TrackingEventList& events) {
-    const Text message = QueryTracking(line, hooks.type_code(), events);
-    return MakeBatchAnswer(line, message, events);
+    const Text number = QueriedNumber(line);
+    const Text message = QueryTracking(number, hooks.type_code(), events);
+    BatchAnswer answer = MakeBatchAnswer(number, message, events);
+    answer.failure = LastQueryFailure();
+    return answer;
 }
 
 bool RunOneAfterTheOther(const TextList& lines, const BatchHooks& hooks) {

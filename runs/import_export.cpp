@@ -14,6 +14,7 @@ namespace {
 constexpr std::string_view kImportEvent = "导入";
 constexpr std::string_view kClearEvent = "清空";
 constexpr std::string_view kExportFailedMessage = "导出失败";
+constexpr std::string_view kLineBreak = "\r\n";
 // Setting a text of this size into the box already holds the window up for seconds (about 1.3 s
 // per MiB on GTK); a list of 4 MiB holds some 280,000 tracking numbers.
 constexpr std::uintmax_t kImportLimitBytes = 4 * 1024 * 1024;
@@ -43,20 +44,33 @@ void ExportResultList(std::string_view list) {
 
 void ImportNumbersWith(const FileChooser& choose) {
     const std::optional<std::filesystem::path> path = choose(FileDialogKind::Open);
-    if (!path) {
-        return;
+    if (path) {
+        ImportNumberFiles({&*path, 1});
     }
-    const LimitedRead read = ReadFileUpTo(*path, kImportLimitBytes);
-    switch (read.outcome) {
-        case ReadOutcome::kRead:
-            ShowNumbers(ImportedNumberText(read.bytes));
-            break;
-        case ReadOutcome::kTooLarge:
-            SetStatusPartText(kMessagePart, kImportTooLargeMessage);
-            break;
-        case ReadOutcome::kUnreadable:
-            SetStatusPartText(kMessagePart, kImportUnreadableMessage);
-            break;
+}
+
+void ImportNumberFiles(std::span<const std::filesystem::path> files) {
+    std::optional<Text> numbers;
+    for (const std::filesystem::path& file : files) {
+        const LimitedRead read = ReadFileUpTo(file, kImportLimitBytes);
+        switch (read.outcome) {
+            case ReadOutcome::kRead: {
+                const Text imported = ImportedNumberText(read.bytes);
+                numbers = numbers && !numbers->empty() && !imported.empty()
+                              ? JoinTexts(*numbers, kLineBreak, imported)
+                              : JoinTexts(numbers.value_or(""), imported);
+                break;
+            }
+            case ReadOutcome::kTooLarge:
+                SetStatusPartText(kMessagePart, kImportTooLargeMessage);
+                break;
+            case ReadOutcome::kUnreadable:
+                SetStatusPartText(kMessagePart, kImportUnreadableMessage);
+                break;
+        }
+    }
+    if (numbers) {
+        ShowNumbers(*numbers);
     }
 }
 

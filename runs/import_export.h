@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "toolkit/file_dialog.h"
@@ -27,5 +28,11 @@ using FileChooser = std::function<std::optional<std::filesystem::path>(FileDialo
 // window up for long, and a file that cannot be read leave the box as it was and say why in
 // MainStatusBar.
 void ImportNumbersWith(const FileChooser& choose);
+// Imports files into BatchNumberBox one after the other: the import link's confirmed file, or the
+// files dropped on the box, in drop order. The box is replaced by the numbers of every file that
+// could be read; a file over the limit or that cannot be read is left out and says why in
+// MainStatusBar, and when none could be read the box stays as it was.
+void ImportNumberFiles(std::span<const std::filesystem::path> files);
+
 // A file that cannot be written is left as it was, and "导出失败" shows in MainStatusBar.
 void ExportResultListWith(std::string_view list, const FileChooser& choose);

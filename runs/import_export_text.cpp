@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <string_view>
 
+#include "runs/number_list.h"
+
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr char kCellSeparator = ' ';
-// Notepad starts a UTF-8 file with it; it is no part of the first number.
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 void AppendBytes(ByteArray& bytes, std::string_view text) {
     bytes.insert(bytes.end(), text.begin(), text.end());
@@ -17,12 +17,7 @@ void AppendBytes(ByteArray& bytes, std::string_view text) {
 }  // namespace
 
 Text ImportedNumberText(const ByteArray& file_bytes) {
-    std::string_view content(file_bytes.data(), file_bytes.size());
-    if (content.starts_with(kUtf8ByteOrderMark)) {
-        content.remove_prefix(kUtf8ByteOrderMark.size());
-    }
-    const TextList lines = SplitText(
-        RemoveAllSpaces(BytesToText(ByteArray(content.begin(), content.end()))), kLineBreak);
+    const TextList lines = NumberListLines(RemoveAllSpaces(NumberListText(file_bytes)));
     std::size_t size = 0;
     for (const Text& line : lines) {
         size += kLineBreak.size() + line.size();

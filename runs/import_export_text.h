@@ -5,8 +5,8 @@
 #include "runs/row_cells.h"
 #include "text/text_ops.h"
 
-// The file's bytes after a leading UTF-8 byte-order mark, up to the first zero byte, every space
-// removed, cut into lines at CR LF; nothing else is converted.
+// The file's text (NumberListText: GBK, or converted after a byte-order mark), every space
+// removed, cut into lines at every line end (CR LF, LF or CR).
 // Lines left empty are dropped; every kept line except the file's first line is preceded by
 // CR LF, so a dropped first line makes the text begin with CR LF.
 Text ImportedNumberText(const ByteArray& file_bytes);

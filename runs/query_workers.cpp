@@ -5,6 +5,7 @@
 
 #include "runs/batch_loop.h"
 #include "runs/current_type_code.h"
+#include "runs/number_list.h"
 #include "runs/result_list.h"
 #include "runs/worker_bridge.h"
 #include "toolkit/control_names.h"
@@ -41,7 +42,7 @@ void RunSingleQuery() {
     if (WorkersShouldStop()) {
         return;
     }
-    Text message = QueryTracking(number, CurrentTypeCode(), events);
+    Text message = QueryTracking(QueriedNumber(number), CurrentTypeCode(), events);
     for (const TrackingEvent& event : events) {
         AppendRow(kSingleResultList, {event.number, event.time, event.context});
     }
@@ -56,7 +57,7 @@ void RunSingleQuery() {
 
 void RunBatchQuery() {
     PostToWindow([] { DeleteAllListRows(kBatchResultList); });
-    const TextList lines = SplitText(ReadBoxText(kBatchNumberBox), "\r\n");
+    const TextList lines = NumberListLines(ReadBoxText(kBatchNumberBox));
     const BatchHooks hooks{
         .type_code = [] { return CurrentTypeCode(); },
         .should_stop = [] { return WorkersShouldStop(); },

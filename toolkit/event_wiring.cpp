@@ -2,12 +2,17 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/dnd.h>
 #include <wx/html/htmlwin.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+#include <vector>
 
 #include "toolkit/control_registry.h"
 #include "toolkit/every_pick.h"
+#include "toolkit/gbk_text.h"
 #include "toolkit/list_right_click.h"
 
 namespace {
@@ -55,6 +60,35 @@ bool WireListRightClick(const EventBinding& binding, wxWindow& control) {
     return true;
 }
 
+// Takes files dropped from another program (a file manager, the desktop) and hands their paths
+// to the handler; any other data dragged over the control is refused.
+class FileDropTarget : public wxFileDropTarget {
+  public:
+    FileDropTarget(EventHandler handler, std::string_view control)
+        : handler_(handler), control_(control) {}
+
+    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& names) override {
+        std::vector<std::filesystem::path> files;
+        for (const wxString& name : names) {
+            files.push_back(ToFileSystemPath(name));
+        }
+        handler_({control_, {}, files});
+        return true;
+    }
+
+  private:
+    EventHandler handler_;
+    std::string_view control_;
+};
+
+bool WireFileDrop(const EventBinding& binding, wxWindow& control) {
+    if (dynamic_cast<wxTextCtrl*>(&control) == nullptr) {
+        return false;
+    }
+    control.SetDropTarget(new FileDropTarget(binding.handler, binding.control));
+    return true;
+}
+
 bool WireEveryPick(const EventBinding& binding, wxWindow& control) {
     auto* box = dynamic_cast<wxChoice*>(&control);
     if (box == nullptr) {
@@ -87,6 +121,8 @@ bool WireBinding(const EventBinding& binding) {
             return WireListRightClick(binding, *control);
         case EventKind::LeftButtonUp:
             return WireOn(*control, wxEVT_LEFT_UP, binding, true);
+        case EventKind::FilesDropped:
+            return WireFileDrop(binding, *control);
         case EventKind::LinkEvent:  // the builder hands it to the box as it makes it
             return dynamic_cast<wxHtmlWindow*>(control) != nullptr;
         case EventKind::Created:  // run by the builder once the window is complete

@@ -3,22 +3,12 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 
-class wxFileDialog;
-class wxWindow;
+#include "toolkit/system_file_dialog.h"
 
-enum class FileDialogKind {
-    Open,
-    Save,  // asks before replacing an existing file, also one named only after the dialog
-};
-
-// The dialog for kind, owned by parent, with the text file filter and the last confirmed path.
-std::unique_ptr<wxFileDialog> MakeFileDialog(FileDialogKind kind, wxWindow& parent);
-
-// Shows the dialog over the main window and waits for the user. Nothing when the user cancels;
-// otherwise the chosen path, which is remembered. A name without an extension gets ".txt"; when
-// that makes the name of an existing file to save to, the user is asked first, and a No shows
-// the dialog again.
+// Shows the system's dialog for kind over the main window and waits for the user. Nothing when
+// the user cancels; otherwise the chosen path, which is remembered. A name without an extension
+// gets ".txt"; when that makes the name of an existing file to save to, the user is asked first,
+// and a No shows the dialog again.
 std::optional<std::filesystem::path> ChooseFilePath(FileDialogKind kind);

@@ -65,3 +65,14 @@ Text WxToGbk(const wxString& text) {
     // A text ends at its first zero byte.
     return converted.substr(0, converted.find('\0'));
 }
+
+std::filesystem::path ToFileSystemPath(const wxString& path) {
+    const wxScopedCharBuffer utf8 = path.utf8_str();
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.length()));
+}
+
+wxString ToToolkitPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return wxString::FromUTF8(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+}

@@ -2,6 +2,7 @@
 // Every text shown in or read from a control passes through these conversions.
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 
 #include <wx/string.h>
@@ -20,3 +21,7 @@ Text WxToGbk(const wxString& text);
 // would turn each CR LF into LF (merging a batch into one line) and each lone LF into CR LF.
 Text EditBoxText(const wxTextCtrl& box);
 void SetEditBoxText(wxTextCtrl& box, std::string_view text);
+
+// Paths travel as UTF-8 between the toolkit and the file system, on every platform.
+std::filesystem::path ToFileSystemPath(const wxString& path);
+wxString ToToolkitPath(const std::filesystem::path& path);

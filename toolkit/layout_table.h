@@ -4,6 +4,7 @@
 // (control_registry.h).
 #pragma once
 
+#include <filesystem>
 #include <span>
 #include <string_view>
 
@@ -85,13 +86,15 @@ enum class EventKind {
     LinkEvent,        // SimpleHtml link with an event name
     RightClick,       // ListView
     LeftButtonUp,     // left mouse button released over the control
+    FilesDropped,     // EditBox: files dragged from another program and dropped on it
 };
 
 // What a handler learns about its event.
 struct EventContext {
     std::string_view control;     // the control (or menu) that raised the event
     std::string_view link_event;  // LinkEvent: the event name of the link (GBK); else empty
-    bool by_keyboard = false;     // RightClick: the menu key or Shift+F10, not the mouse
+    std::span<const std::filesystem::path> dropped_files = {};  // FilesDropped: in drop order
+    bool by_keyboard = false;  // RightClick: the menu key or Shift+F10, not the mouse
 };
 
 using EventHandler = void (*)(const EventContext&);

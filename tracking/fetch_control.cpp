@@ -15,6 +15,8 @@ std::atomic<bool> fetches_aborted{false};
 std::mutex& abort_mutex = *new std::mutex;
 std::condition_variable& abort_called = *new std::condition_variable;  // also told of fetch ends
 
+thread_local FetchReport last_report;
+
 }  // namespace
 
 void SetFetchLimits(const FetchLimits& limits) {
@@ -25,6 +27,19 @@ void SetFetchLimits(const FetchLimits& limits) {
 FetchLimits CurrentFetchLimits() {
     const std::lock_guard lock(limits_mutex);
     return fetch_limits;
+}
+
+void KeepFetchReport(FetchReport report, const ByteArray& body) {
+    report.body_bytes = body.size();
+    last_report = std::move(report);
+}
+
+FetchReport LastFetchReport() {
+    return last_report;
+}
+
+const char* StopFailure() {
+    return FetchesAborted() ? kAbortedFailure : kTimedOutFailure;
 }
 
 void AbortAllFetches() {

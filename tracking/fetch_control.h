@@ -6,6 +6,23 @@
 
 FetchLimits CurrentFetchLimits();
 
+// The failures both transports name alike.
+inline constexpr char kRefusedFailure[] = "connection refused";
+inline constexpr char kNoSuchHostFailure[] = "no such host";
+inline constexpr char kTimedOutFailure[] = "timed out";
+inline constexpr char kOverCapFailure[] = "reply over the size cap";
+inline constexpr char kAbortedFailure[] = "fetch aborted";
+inline constexpr char kCutFailure[] = "connection cut before the reply ended";
+inline constexpr char kBadAddressFailure[] = "address refused";
+inline constexpr char kRedirectsFailure[] = "too many redirects";
+
+// Keeps what a fetch met for LastFetchReport on the calling thread; the fetch's body is
+// counted here as well.
+void KeepFetchReport(FetchReport report, const ByteArray& body);
+
+// The failure of a fetch that ended early because of the abort or its total time, or nothing.
+const char* StopFailure();
+
 // True from AbortAllFetches until ResumeFetches.
 bool FetchesAborted();
 

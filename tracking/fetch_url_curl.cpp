@@ -9,6 +9,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
 #include <memory>
 #include <mutex>
@@ -46,6 +47,7 @@ struct Transfer {
     std::size_t max_body_bytes = 0;
     std::chrono::steady_clock::time_point deadline;
     bool stopped = false;  // over the cap, over the total time or aborted: the result is empty
+    bool over_cap = false;
 };
 
 using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
@@ -56,6 +58,7 @@ std::size_t KeepBodyBytes(char* data, std::size_t size, std::size_t count, void*
     const std::size_t length = size * count;
     if (length > transfer.max_body_bytes - transfer.body.size()) {
         transfer.stopped = true;
+        transfer.over_cap = true;
         return 0;
     }
     transfer.body.insert(transfer.body.end(), data, data + length);
@@ -115,32 +118,71 @@ bool ConfigureRequest(CURL* easy, const Text& wire_address, curl_slist* headers,
                        [](CURLcode result) { return result == CURLE_OK; });
 }
 
-}  // namespace
+// Why a finished transfer did not end well, in the words both transports use; empty when it did.
+Text TransferFailure(CURL* easy, CURLcode result, const Transfer& transfer) {
+    if (transfer.stopped) {
+        return transfer.over_cap ? kOverCapFailure : StopFailure();
+    }
+    long os_error = 0;
+    switch (result) {
+        case CURLE_OK:
+            return {};
+        case CURLE_COULDNT_RESOLVE_HOST:
+            return kNoSuchHostFailure;
+        case CURLE_COULDNT_CONNECT:
+            curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &os_error);
+            return os_error == ECONNREFUSED ? kRefusedFailure : "cannot connect";
+        case CURLE_OPERATION_TIMEDOUT:
+            return kTimedOutFailure;
+        case CURLE_FILESIZE_EXCEEDED:
+            return kOverCapFailure;
+        case CURLE_TOO_MANY_REDIRECTS:
+            return kRedirectsFailure;
+        case CURLE_PARTIAL_FILE:
+        case CURLE_RECV_ERROR:
+        case CURLE_GOT_NOTHING:
+            return kCutFailure;
+        default:
+            return JoinTexts("transfer failed: ", curl_easy_strerror(result));
+    }
+}
 
-ByteArray FetchUrl(std::string_view address) {
+ByteArray FetchWithReport(std::string_view address, FetchReport& report) {
     if (address.empty() || FetchesAborted() || !StartTransport()) {
+        report.failure = address.empty() ? kBadAddressFailure : StopFailure();
         return {};
     }
     const FetchLimits limits = CurrentFetchLimits();
     const Text wire_address = WireAddress(address);
     if (!WithinAddressLimits(wire_address)) {
+        report.failure = kBadAddressFailure;
         return {};
     }
     const EasyHandle easy(curl_easy_init(), &curl_easy_cleanup);
     const HeaderList headers = RequestHeaders();
-    if (easy == nullptr || headers == nullptr) {
-        return {};
-    }
     Transfer transfer;
     transfer.max_body_bytes = static_cast<std::size_t>(std::max(limits.max_body_bytes, 0LL));
     transfer.deadline =
         std::chrono::steady_clock::now() + std::chrono::seconds(limits.total_seconds);
-    if (!ConfigureRequest(easy.get(), wire_address, headers.get(), limits, transfer)) {
+    if (easy == nullptr || headers == nullptr ||
+        !ConfigureRequest(easy.get(), wire_address, headers.get(), limits, transfer)) {
+        report.failure = "transfer could not be set up";
         return {};
     }
-    curl_easy_perform(easy.get());
+    const CURLcode result = curl_easy_perform(easy.get());
+    report.failure = TransferFailure(easy.get(), result, transfer);
+    curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &report.status);
     if (transfer.stopped) {
         return {};
     }
     return std::move(transfer.body);
+}
+
+}  // namespace
+
+ByteArray FetchUrl(std::string_view address) {
+    FetchReport report;
+    ByteArray body = FetchWithReport(address, report);
+    KeepFetchReport(std::move(report), body);
+    return body;
 }

@@ -18,6 +18,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 
 #include "tracking/fetch_control.h"
 #include "tracking/response_head.h"
@@ -155,6 +156,31 @@ std::optional<unsigned long long> DeclaredLength(HINTERNET request) {
     return length;
 }
 
+// What one request gave: the body, or the address it redirects to, and what it met.
+struct RequestOutcome {
+    ByteArray body;
+    Text redirect;
+    Text failure;  // why it did not end well; empty when it did
+    long status = 0;
+};
+
+// The words both transports use for a WinINet error.
+Text FailureOfError(DWORD error) {
+    switch (error) {
+        case ERROR_INTERNET_CANNOT_CONNECT:
+            return kRefusedFailure;
+        case ERROR_INTERNET_NAME_NOT_RESOLVED:
+            return kNoSuchHostFailure;
+        case ERROR_INTERNET_TIMEOUT:
+            return kTimedOutFailure;
+        case ERROR_INTERNET_CONNECTION_ABORTED:
+        case ERROR_INTERNET_CONNECTION_RESET:
+            return kCutFailure;
+        default:
+            return "WinINet error " + std::to_string(error);
+    }
+}
+
 // The announced length plus one, so that the last read returns nothing at once.
 DWORD ReadSize(std::optional<unsigned long long> declared) {
     if (!declared || *declared == 0) {
@@ -167,9 +193,11 @@ DWORD ReadSize(std::optional<unsigned long long> declared) {
 // low-speed time (true: what arrived is the body), or until the body is over the cap, the fetch
 // is over its time or aborted (false). Each read takes only the bytes already there, at most the
 // read size, so that a read that fails later keeps what arrived before it; the receive time-out
-// ends a read that waits for bytes longer than the low-speed time.
+// ends a read that waits for bytes longer than the low-speed time. What ended a read early is
+// the outcome's failure.
 bool ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point deadline,
-              ByteArray& body) {
+              RequestOutcome& outcome) {
+    ByteArray& body = outcome.body;
     const std::optional<unsigned long long> declared = DeclaredLength(request);
     const DWORD read_size = ReadSize(declared);
     const std::size_t max_body_bytes =
@@ -180,22 +208,32 @@ bool ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point de
     std::size_t window_bytes = 0;
     for (;;) {
         if (FetchesAborted() || Clock::now() >= deadline) {
+            outcome.failure = StopFailure();
             return false;
         }
         if (body.size() >= body_end) {
             return true;
         }
         DWORD available = 0;
-        if (!InternetQueryDataAvailable(request, &available, 0, 0) || available == 0) {
+        if (!InternetQueryDataAvailable(request, &available, 0, 0)) {
+            outcome.failure = FailureOfError(GetLastError());
+            return true;
+        }
+        if (available == 0) {
             return true;
         }
         const DWORD wanted = static_cast<DWORD>(
             std::min<unsigned long long>(std::min(available, read_size), body_end - body.size()));
         DWORD received = 0;
-        if (!InternetReadFile(request, buffer.data(), wanted, &received) || received == 0) {
+        if (!InternetReadFile(request, buffer.data(), wanted, &received)) {
+            outcome.failure = FailureOfError(GetLastError());
+            return true;
+        }
+        if (received == 0) {
             return true;
         }
         if (received > max_body_bytes - body.size()) {
+            outcome.failure = kOverCapFailure;
             return false;
         }
         body.insert(body.end(), buffer.begin(), buffer.begin() + received);
@@ -203,6 +241,7 @@ bool ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point de
         if (limits.low_speed_seconds > 0 &&
             Clock::now() - window_start >= std::chrono::seconds(limits.low_speed_seconds)) {
             if (window_bytes < static_cast<std::size_t>(limits.low_speed_seconds)) {
+                outcome.failure = kTimedOutFailure;
                 return true;
             }
             window_start = Clock::now();
@@ -219,13 +258,18 @@ bool HeadIsSound(HINTERNET request) {
     return raw_head && ResponseHeadIsSound(*raw_head);
 }
 
-bool IsRedirect(HINTERNET request) {
+// The reply's status code; 0 when it has none.
+long StatusCode(HINTERNET request) {
     DWORD status = 0;
     DWORD size = sizeof status;
     if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
                         nullptr)) {
-        return false;
+        return 0;
     }
+    return static_cast<long>(status);
+}
+
+bool IsRedirect(long status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
@@ -248,12 +292,6 @@ Text RedirectTarget(const Text& from, const Text& location) {
     return target;
 }
 
-// What one request gave: the body, or the address it redirects to.
-struct RequestOutcome {
-    ByteArray body;
-    Text redirect;
-};
-
 // One request, shared by the fetch and the thread that makes its blocking WinINet calls, so that
 // a fetch that is aborted or runs out of time returns at once. Closing the request handle ends
 // a call blocked in WinINet on Windows, not under Wine, where the thread goes on until the call
@@ -264,21 +302,39 @@ struct SharedRequest {
     bool complete = false;
 };
 
+// Why a request that was sent got no reply head. Wine ends a wait for the head that outlasts the
+// receive time-out as a cut connection: after that long, it is a time-out.
+Text SendFailure(DWORD error, Clock::duration waited, const FetchLimits& limits) {
+    const bool cut =
+        error == ERROR_INTERNET_CONNECTION_ABORTED || error == ERROR_INTERNET_CONNECTION_RESET;
+    if (cut && limits.low_speed_seconds > 0 &&
+        waited >= std::chrono::seconds(limits.low_speed_seconds)) {
+        return kTimedOutFailure;
+    }
+    return FailureOfError(error);
+}
+
 // Sends the request and reads what it gives; false when it gave no answer.
 bool SendAndRead(HINTERNET request, const Text& address, const FetchLimits& limits,
                  Clock::time_point deadline, RequestOutcome& outcome) {
-    if (!HttpSendRequestA(request, kAdditionalHeaders, sizeof kAdditionalHeaders - 1, nullptr, 0) ||
-        !HeadIsSound(request)) {
+    const Clock::time_point sent = Clock::now();
+    if (!HttpSendRequestA(request, kAdditionalHeaders, sizeof kAdditionalHeaders - 1, nullptr, 0)) {
+        outcome.failure = SendFailure(GetLastError(), Clock::now() - sent, limits);
         return false;
     }
+    if (!HeadIsSound(request)) {
+        outcome.failure = "malformed reply head";
+        return false;
+    }
+    outcome.status = StatusCode(request);
     // A redirect without a Location header is an answer like any other.
     const Text location =
-        IsRedirect(request) ? HeaderText(request, HTTP_QUERY_LOCATION).value_or("") : "";
+        IsRedirect(outcome.status) ? HeaderText(request, HTTP_QUERY_LOCATION).value_or("") : "";
     if (!location.empty()) {
         outcome.redirect = RedirectTarget(address, location);
         return true;
     }
-    return ReadBody(request, limits, deadline, outcome.body);
+    return ReadBody(request, limits, deadline, outcome);
 }
 
 // What the request's thread takes with it: the fetch may be gone before the thread ends.
@@ -312,7 +368,7 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     const HINTERNET handle = HttpOpenRequestA(connection, "GET", parts.object, "HTTP/1.0", nullptr,
                                               const_cast<const char**>(accept_types), flags, 0);
     if (handle == nullptr) {
-        return {};
+        return {{}, {}, FailureOfError(GetLastError())};
     }
     SetTimeOut(handle, INTERNET_OPTION_CONNECT_TIMEOUT, limits.connect_timeout_seconds);
     SetTimeOut(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, limits.low_speed_seconds);
@@ -325,7 +381,7 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     const HANDLE thread = CreateThread(nullptr, 0, &MakeRequestCalls, call.get(), 0, nullptr);
     if (thread == nullptr) {
         InternetCloseHandle(handle);  // the system refuses a thread: the fetch fails
-        return {};
+        return {{}, {}, "no thread for the request"};
     }
     call.release();  // the thread owns it now
     const long long time_left = std::max<long long>(
@@ -339,8 +395,11 @@ RequestOutcome FetchOverConnection(HINTERNET connection, const AddressParts& par
     CloseHandle(thread);
     // After an abort or the time, this is what ends the call in progress (on Windows).
     InternetCloseHandle(handle);
-    if (!ended || !shared->complete) {
-        return {};
+    if (!ended) {
+        return {{}, {}, StopFailure()};
+    }
+    if (!shared->complete) {
+        return {{}, {}, std::move(shared->outcome.failure), shared->outcome.status};
     }
     return std::move(shared->outcome);
 }
@@ -353,17 +412,17 @@ RequestOutcome FetchOnce(const Text& address, const FetchLimits& limits,
     AddressParts parts;
     if (!WithinAddressLimits(wire_address) || canonical.empty() ||
         !CrackAddress(canonical, parts)) {
-        return {};
+        return {{}, {}, kBadAddressFailure};
     }
     const HINTERNET root = RootHandle();
     if (root == nullptr) {
-        return {};
+        return {{}, {}, FailureOfError(GetLastError())};
     }
     const HINTERNET connection =
         InternetConnectA(root, parts.host, parts.port, NullWhenEmpty(parts.user_name),
                          NullWhenEmpty(parts.password), INTERNET_SERVICE_HTTP, 0, 0);
     if (connection == nullptr) {
-        return {};
+        return {{}, {}, FailureOfError(GetLastError())};
     }
     UseSystemProxy(root, connection);
     RequestOutcome outcome = FetchOverConnection(connection, parts, canonical, limits, deadline);
@@ -371,11 +430,10 @@ RequestOutcome FetchOnce(const Text& address, const FetchLimits& limits,
     return outcome;
 }
 
-}  // namespace
-
-ByteArray FetchUrl(std::string_view address) {
+// The last request's outcome, after the redirects are followed.
+RequestOutcome FetchFollowingRedirects(std::string_view address) {
     if (address.empty() || FetchesAborted()) {
-        return {};
+        return {{}, {}, address.empty() ? kBadAddressFailure : StopFailure()};
     }
     const FetchLimits limits = CurrentFetchLimits();
     const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.total_seconds);
@@ -383,9 +441,17 @@ ByteArray FetchUrl(std::string_view address) {
     for (int redirects = 0; redirects <= kMaxRedirects; ++redirects) {
         RequestOutcome outcome = FetchOnce(next, limits, deadline);
         if (outcome.redirect.empty()) {
-            return std::move(outcome.body);
+            return outcome;
         }
         next = std::move(outcome.redirect);
     }
-    return {};
+    return {{}, {}, kRedirectsFailure};
+}
+
+}  // namespace
+
+ByteArray FetchUrl(std::string_view address) {
+    RequestOutcome outcome = FetchFollowingRedirects(address);
+    KeepFetchReport({std::move(outcome.failure), outcome.status}, outcome.body);
+    return std::move(outcome.body);
 }

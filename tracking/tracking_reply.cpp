@@ -1,5 +1,6 @@
 #include "tracking/tracking_reply.h"
 
+#include <string>
 #include <utility>
 
 #include "tracking/tracking_request.h"
@@ -15,6 +16,26 @@ constexpr std::string_view kListEnd = "}]";
 constexpr std::string_view kRecordSeparator = "},{";
 constexpr std::string_view kTimeStart = "\"time\":\"";
 constexpr std::string_view kContextStart = "context\":\"";
+constexpr long kHttpOk = 200;
+
+thread_local Text last_query_failure;
+
+// Why a reply gave no status message.
+Text NoMessageFailure(const FetchReport& fetch, std::string_view reply_text) {
+    if (!fetch.failure.empty()) {
+        return fetch.failure;
+    }
+    const Text status = fetch.status == 0 || fetch.status == kHttpOk
+                            ? Text()
+                            : JoinTexts("HTTP ", std::to_string(fetch.status), ": ");
+    if (fetch.body_bytes == 0) {
+        return JoinTexts(status, "empty reply");
+    }
+    if (reply_text.empty()) {
+        return JoinTexts(status, "reply is not UTF-8 text that GBK can hold");
+    }
+    return JoinTexts(status, "not a tracking reply");
+}
 
 }  // namespace
 
@@ -40,9 +61,16 @@ TrackingReply ParseTrackingReply(std::string_view reply_text, std::string_view n
 }
 
 Text QueryTracking(std::string_view number, std::string_view type_code, TrackingEventList& events) {
-    TrackingReply reply = ParseTrackingReply(FetchTrackingText(number, type_code), number);
+    const Text reply_text = FetchTrackingText(number, type_code);
+    TrackingReply reply = ParseTrackingReply(reply_text, number);
+    last_query_failure =
+        reply.message.empty() ? NoMessageFailure(LastFetchReport(), reply_text) : Text();
     if (TextsEqual(reply.message, kOkMessage)) {
         events = std::move(reply.events);
     }
     return reply.message;
+}
+
+Text LastQueryFailure() {
+    return last_query_failure;
 }

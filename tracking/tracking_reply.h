@@ -29,3 +29,8 @@ TrackingReply ParseTrackingReply(std::string_view reply_text, std::string_view n
 // Fetches and parses one query. When the message is "ok" the caller's events are replaced by
 // the reply's; otherwise they stay as they were. Returns the message.
 Text QueryTracking(std::string_view number, std::string_view type_code, TrackingEventList& events);
+
+// Why the last QueryTracking of the calling thread got no status message, in a few words: the
+// transport's failure, or what was wrong with the reply (with its HTTP status when that was not
+// 200). Empty after a query that got a message.
+Text LastQueryFailure();

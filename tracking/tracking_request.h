@@ -2,6 +2,7 @@
 // the service's UTF-8 answer to GBK. Every failure ends in an empty result; nothing throws.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "text/text_ops.h"
@@ -35,6 +36,17 @@ void SetFetchLimits(const FetchLimits& limits);
 // AbortAllFetches give nothing, and so does an address whose host is over 256 characters or
 // whose object (path and query, as sent) is over 2048. libcurl on Linux, WinINet on Windows.
 ByteArray FetchUrl(std::string_view address);
+
+// What the last FetchUrl of the calling thread met, kept per thread as the platform keeps its
+// last error: read it right after the fetch.
+struct FetchReport {
+    // Why the transfer did not end well, in a few words ("connection refused", "no such host",
+    // "timed out", ...); empty when it did. A fetch that gives part of a body may have one too.
+    Text failure;
+    long status = 0;  // the HTTP status of the answer; 0 when none came
+    std::size_t body_bytes = 0;
+};
+FetchReport LastFetchReport();
 
 // Ends every fetch in progress and makes later fetches fail at once, until ResumeFetches (used
 // when the window closes, so that no worker keeps the program waiting on the network).

@@ -144,6 +144,8 @@ constexpr EventBinding kBindings[] = {
     {kPanelToggleLabel, LeftDoubleClick, [](const EventContext&) { ToggleCommonPanel(); }},
     {kFooterLinkBox, LinkEvent, [](const EventContext& c) { OnFooterLink(c.link_event); }},
     {kBatchLinkBox, LinkEvent, [](const EventContext& c) { OnBatchLink(c.link_event); }},
+    {kBatchNumberBox, FilesDropped,
+     [](const EventContext& c) { ImportNumberFiles(c.dropped_files); }},
     {kSingleResultList, RightClick,
      [](const EventContext& c) {
          ShowResultMenu(kSingleResultList, kSingleResultMenu, c.by_keyboard);

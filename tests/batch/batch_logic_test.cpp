@@ -81,7 +81,7 @@ TEST(NumberLines, FollowTheImportRules) {
         {"111\r\n 222 \r\n\r\n333\r\n", {"111", "222", "333"}},
         {"\r\n111", {"111"}},
         {"SF 123  456\r\n　　\r\n", {"SF123456"}},
-        {"111\n222\n", {"111\n222\n"}},
+        {"111\n222\r333\n", {"111", "222", "333"}},
         {std::string_view("111\r\n\0"
                           "222\r\n",
                           11),
@@ -289,23 +289,25 @@ TEST(OutputFormats, OneRecordPerAnswerInEachFormat) {
          false,
          {"111", "ok", step},
          "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2\",\"context\":"
-         "\"\xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\"}\n"},
+         "\"\xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\",\"error\":null}\n"},
         {"jsonl no step",
          OutputFormat::kJsonl,
          true,
          {"3", "ok", {}},
-         "{\"number\":\"3\",\"ok\":true,\"message\":\"ok\",\"time\":null,\"context\":null}\n"},
+         "{\"number\":\"3\",\"ok\":true,\"message\":\"ok\",\"time\":null,\"context\":null,"
+         "\"error\":null}\n"},
         {"jsonl unreachable",
          OutputFormat::kJsonl,
          false,
-         {"4", "", {}},
-         "{\"number\":\"4\",\"ok\":false,\"message\":\"\",\"time\":null,\"context\":null}\n"},
+         {"4", "", {}, "no such host"},
+         "{\"number\":\"4\",\"ok\":false,\"message\":\"\",\"time\":null,\"context\":null,"
+         "\"error\":\"no such host\"}\n"},
         {"jsonl case of ok",
          OutputFormat::kJsonl,
          false,
          {"5", "OK", step},
          "{\"number\":\"5\",\"ok\":false,\"message\":\"OK\",\"time\":\"t2\",\"context\":"
-         "\"\xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\"}\n"},
+         "\"\xe5\xb7\xb2\xe7\xad\xbe\xe6\x94\xb6\",\"error\":null}\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AsString(RecordBytes(c.format, c.answer, c.utf8)), c.record) << c.name;

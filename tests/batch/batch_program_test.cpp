@@ -12,6 +12,7 @@
 #include "tests/batch/batch_process.h"
 #include "tests/batch/read_back.h"
 #include "tests/support/fixture_service.h"
+#include "tests/support/list_shapes.h"
 #include "tests/support/literals.h"
 #include "tests/support/temp_folder.h"
 
@@ -201,17 +202,75 @@ TEST_F(BatchProgram, QueriesEveryNumberInOrderWithTheCourierResolvedByName) {
     EXPECT_EQ(SentValues("type"), (Strings{"upsen", "upsen", "upsen"}));
 }
 
-TEST_F(BatchProgram, AnUnreachableServiceGivesRowsWithAnEmptyMessage) {
-    std::string closed;
-    {
-        const FixtureService gone;
-        closed = "PARCELIO_TRACKING_HOST=" + gone.HostAndPort();
+// Every list as other programs write it, from a file and on standard input.
+using ShapeParameter = std::tuple<ListShape, bool>;
+
+class ListShapesRead : public BatchProgram, public testing::WithParamInterface<ShapeParameter> {};
+
+TEST_P(ListShapesRead, SendTheNumbersTheListShowsInOrder) {
+    const auto& [shape, from_file] = GetParam();
+    Strings arguments = {"--courier", "ems"};
+    if (from_file) {
+        TempFolder::WriteFile(folder_.Path() / "list.txt", ListFileBytes(shape));
+        arguments.push_back((folder_.Path() / "list.txt").string());
     }
-    const BatchOutcome outcome =
-        RunBatch({"--courier", "ems"}, "111\r\n444", {closed}, folder_.Path().string());
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.output, "111 -- \r\n444 -- \r\n");
+    const BatchOutcome outcome = Run(arguments, from_file ? "" : ListFileBytes(shape));
+    EXPECT_NE(outcome.status, 2) << outcome.errors;
+    EXPECT_EQ(SentValues("postid"), shape.sent);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lists, ListShapesRead,
+                         testing::Combine(testing::ValuesIn(ListShapes()), testing::Bool()),
+                         [](const testing::TestParamInfo<ShapeParameter>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_File" : "_StandardInput");
+                         });
+
+// A number that got no answer keeps its row as the window shows it, and standard error and the
+// jsonl record say why.
+enum class Unanswering { kClosedPort, kUnknownHost, kSilentService };
+
+struct NoAnswerCase {
+    const char* name;
+    Unanswering host;
+    const char* reason;
+};
+
+class NoAnswer : public BatchProgram, public testing::WithParamInterface<NoAnswerCase> {};
+
+TEST_P(NoAnswer, KeepsTheRowAndSaysWhyOnStandardError) {
+    FixtureService silent;
+    silent.SetDefaultReply(SilentReply());
+    std::string host = silent.HostAndPort();
+    if (GetParam().host == Unanswering::kClosedPort) {
+        const FixtureService gone;
+        host = gone.HostAndPort();
+    } else if (GetParam().host == Unanswering::kUnknownHost) {
+        host = "no-such-host.invalid";
+    }
+    const std::vector<std::string> environment = {"PARCELIO_TRACKING_HOST=" + host};
+    const std::string reason = GetParam().reason;
+    const BatchOutcome lines = RunBatch({"--courier", "ems", "--jobs", "2"}, "111\n444",
+                                        environment, folder_.Path().string());
+    EXPECT_EQ(lines.status, 1);
+    EXPECT_EQ(lines.output, "111 -- \r\n444 -- \r\n");
+    EXPECT_EQ(lines.errors, "parcelio-batch: 111: no answer (" + reason +
+                                ")\nparcelio-batch: 444: no answer (" + reason + ")\n");
+    const BatchOutcome records = RunBatch({"--courier", "ems", "--format", "jsonl", "--jobs", "2"},
+                                          "111\n444", environment, folder_.Path().string());
+    EXPECT_EQ(records.status, 1);
+    EXPECT_EQ(
+        JsonlObjectsReadBack(records.output),
+        (Strings{"111|false||(null)|(null)|" + reason, "444|false||(null)|(null)|" + reason}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Services, NoAnswer,
+    testing::Values(NoAnswerCase{"ClosedPort", Unanswering::kClosedPort, "connection refused"},
+                    NoAnswerCase{"UnknownHost", Unanswering::kUnknownHost, "no such host"},
+                    // Each transfer gives up after 30 s below 1 byte/s; both at once.
+                    NoAnswerCase{"SilentService", Unanswering::kSilentService, "timed out"}),
+    [](const testing::TestParamInfo<NoAnswerCase>& info) { return std::string(info.param.name); });
 
 struct StepsCase {
     const char* format;
@@ -243,9 +302,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "快件单号,操作时间,走件流程\r\n"},
         StepsCase{"jsonl",
                   "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t1 111\","
-                  "\"context\":\"first\"}\n"
+                  "\"context\":\"first\",\"error\":null}\n"
                   "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2 111\","
-                  "\"context\":\"latest\"}\n",
+                  "\"context\":\"latest\",\"error\":null}\n",
                   ""}),
     [](const testing::TestParamInfo<StepsCase>& info) { return std::string(info.param.format); });
 
@@ -282,7 +341,7 @@ TEST_P(OutputCharsets, ExportAndCsvFollowTheEncodingAndJsonlIsAlwaysUtf8) {
 
 const std::string kJsonRefusal = Utf8(
     u8"{\"number\":\"222\",\"ok\":false,\"message\":\"单号不存在\",\"time\":null,"
-    u8"\"context\":null}\n");
+    u8"\"context\":null,\"error\":null}\n");
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, OutputCharsets,

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "catalogue/courier_catalogue.h"
+#include "tests/support/list_shapes.h"
 #include "tests/support/literals.h"
 #include "tests/support/program_session.h"
 #include "tests/support/temp_folder.h"
@@ -203,6 +204,39 @@ void PrintTo(const Scenario& scenario, std::ostream* out) {
 }
 
 const std::vector<Request> kSingle{{"auspost", "SF100"}};
+
+// The numbers every list shape sends, one shape after the other.
+std::vector<Request> ListShapesRequests() {
+    std::vector<Request> requests;
+    for (const ListShape& shape : ListShapes()) {
+        for (const std::string& number : shape.sent) {
+            requests.push_back({"auspost", number.c_str()});
+        }
+    }
+    return requests;
+}
+
+// Brings every list shape into the batch box as put does, and queries it.
+void QueryEveryListShape(const At& at, void (*put)(const At&, const ListShape&)) {
+    at.program.Click(kModeButton);
+    std::size_t sent = 0;
+    for (const ListShape& shape : ListShapes()) {
+        put(at, shape);
+        at.program.Click(kQueryButton);
+        sent += shape.sent.size();
+        ASSERT_TRUE(WaitForRequests(at.service, sent, kRequestLimitSeconds)) << shape.name;
+    }
+}
+
+void ImportShape(const At& at, const ListShape& shape) {
+    const fs::path file = at.folder / (std::string(shape.name) + ".txt");
+    std::ofstream(file, std::ios::binary) << ListFileBytes(shape);
+    ASSERT_TRUE(at.program.ImportNumbers(file)) << shape.name;
+}
+
+void PasteShape(const At& at, const ListShape& shape) {
+    at.program.PasteNumbers(ListClipboardText(shape));
+}
 const std::vector<Request> kBatch{{"auspost", "111"}, {"auspost", "222"}, {"auspost", "333"}};
 
 std::vector<Request> Joined(std::vector<Request> first, const std::vector<Request>& then) {
@@ -323,6 +357,24 @@ const Scenario kScenarios[] = {
      {{"auspost", "111"}, {"auspost", "222"}},
      std::nullopt,
      std::nullopt},
+    // Lists as other programs write them: every line end, every encoding, full-width numbers.
+    {"ListsOfOtherProgramsImported", [](const At& at) { QueryEveryListShape(at, ImportShape); },
+     ListShapesRequests(), std::nullopt, std::nullopt},
+    {"ListsOfOtherProgramsPasted", [](const At& at) { QueryEveryListShape(at, PasteShape); },
+     ListShapesRequests(), std::nullopt, std::nullopt},
+    // A list file dragged from another program: nothing takes it on the single page; on the
+    // batch page two files fill the box one after the other.
+    {"ListFilesDroppedOnTheBatchBox",
+     [](const At& at) {
+         std::ofstream(at.folder / "first.txt", std::ios::binary) << "111\n";
+         std::ofstream(at.folder / "second.txt", std::ios::binary) << "222\r\n333";
+         ASSERT_TRUE(at.program.DropFiles({at.folder / "first.txt"}));
+         at.program.Click(kModeButton);
+         at.program.Click(kQueryButton);
+         ASSERT_TRUE(at.program.DropFiles({at.folder / "first.txt", at.folder / "second.txt"}));
+         RunBatch(at);
+     },
+     kBatch, std::nullopt, std::nullopt},
     // An export named without extension asks before replacing the ".txt" file: No keeps it and
     // shows the dialog again, which is cancelled; Yes replaces it.
     {"AnExportAsksBeforeReplacingAFile",
@@ -331,10 +383,10 @@ const Scenario kScenarios[] = {
          QuerySingle(at);
          ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
          ASSERT_TRUE(AnswerReplaceQuestion(kReplaceNo));
-         const std::string again = WindowThatStays(kFileDialogTitle, 10);
+         const std::string again = WindowThatStays(kSaveDialogTitle, 10);
          ASSERT_FALSE(again.empty());
          PressKeysIn(again, "Escape");
-         ASSERT_TRUE(WaitFor([] { return !WindowShows(kFileDialogTitle); }));
+         ASSERT_TRUE(WaitFor([] { return !WindowShows(kSaveDialogTitle); }));
          EXPECT_EQ(TempFolder::FileContent(at.Out()), "kept");
          ASSERT_FALSE(at.program.StartExport(kSingleResultList, at.folder / "out").empty());
          ASSERT_TRUE(AnswerReplaceQuestion(kReplaceYes));

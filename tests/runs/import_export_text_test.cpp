@@ -1,4 +1,5 @@
 #include "runs/import_export_text.h"
+#include "runs/number_list.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +24,9 @@ TEST(ImportedNumberText, KeepsNonEmptyLinesAfterSpaceRemoval) {
         {"inner spaces", "SF 123 456\r\n", "SF123456"},
         {"full-width spaces only", "111\r\n\xA1\xA1\xA1\xA1\r\n222\r\n", "111\r\n222"},
         {"full-width first line", "\xA1\xA1\r\n111", "\r\n111"},
-        {"lone LF is no line end", "1 11\n222\n", "111\n222\n"},
-        {"lone CR is no line end", "111\r222\r\n", "111\r222"},
+        {"lone LF ends a line", "1 11\n222\n", "111\r\n222"},
+        {"lone CR ends a line", "111\r222\r\n", "111\r\n222"},
+        {"mixed line ends, LF CR is two", "1\n\r2\r3\r\n\n4", "1\r\n2\r\n3\r\n4"},
         {"zero byte cuts",
          std::string("111\r\n\0"
                      "222\r\n",
@@ -50,10 +52,57 @@ TEST(ImportedNumberText, KeepsNonEmptyLinesAfterSpaceRemoval) {
          "111",
          "\xEF\xBB"
          "111"},
-        {"GBK after the mark unchanged", "\xEF\xBB\xBF\xB0\xA1", "\xB0\xA1"},
+        {"UTF-8 after the mark becomes GBK", "\xEF\xBB\xBF" + Utf8(u8"顺丰 1\n"), "顺丰1"},
+        {"a character GBK cannot hold becomes ?", "\xEF\xBB\xBF" + Utf8(u8"1😀\n中2\n"),
+         "1?\r\n中2"},
+        {"UTF-16 LE",
+         std::string("\xFF\xFE"
+                     "1\0 \0"
+                     "2\0\r\0\n\0"
+                     "3\0",
+                     14),
+         "12\r\n3"},
+        {"UTF-16 BE",
+         std::string("\xFE\xFF"
+                     "\0"
+                     "1\0\n\x4E\x2D",
+                     8),
+         "1\r\n中"},
+        {"UTF-16 lone surrogate and odd byte",
+         std::string("\xFF\xFE"
+                     "1\0\x00\xD8"
+                     "2\0"
+                     "3",
+                     9),
+         "1?2"},
+        {"UTF-16 zero character cuts",
+         std::string("\xFF\xFE"
+                     "1\0\0\0"
+                     "2\0",
+                     8),
+         "1"},
     };
     for (const ImportCase& c : cases) {
         EXPECT_EQ(ImportedNumberText(Bytes(c.file)), c.box) << c.name;
+    }
+}
+
+struct NumberCase {
+    const char* name;
+    Text typed;
+    Text sent;
+};
+
+TEST(QueriedNumber, MakesFullWidthLettersAndDigitsAscii) {
+    const std::vector<NumberCase> cases = {
+        {"full-width letters and digits", "ＳＦ１２３４ｊｄ", "SF1234jd"},
+        {"other full-width characters stay", "ＳＦ－１　", "SF－1　"},
+        {"Chinese and ASCII stay", "顺丰 SF1", "顺丰 SF1"},
+        {"A3 as a trail byte starts nothing", "\xB0\xA3\xB0\xA1", "\xB0\xA3\xB0\xA1"},
+        {"final lead byte stays", "1\xA3", "1\xA3"},
+    };
+    for (const NumberCase& c : cases) {
+        EXPECT_EQ(QueriedNumber(c.typed), c.sent) << c.name;
     }
 }
 

@@ -10,11 +10,12 @@ struct ChildProcess {
     int pid = -1;
 };
 
-// Starts program with the test's environment plus extra "NAME=value" entries; its standard
-// error goes to error_file. Nothing when it cannot be started.
+// Starts program with arguments and the test's environment plus extra "NAME=value" entries; its
+// standard error goes to error_file. Nothing when it cannot be started.
 std::optional<ChildProcess> StartProgram(const std::string& program,
                                          const std::vector<std::string>& extra_environment,
-                                         const std::string& error_file);
+                                         const std::string& error_file,
+                                         const std::vector<std::string>& arguments = {});
 
 // Waits up to limit_seconds for the child to end and gives its exit status; nothing when it
 // did not end normally or in time, and then it is killed.

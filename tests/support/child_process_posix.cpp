@@ -19,7 +19,8 @@ constexpr int kWaitRoundMicroseconds = 10000;
 
 std::optional<ChildProcess> StartProgram(const std::string& program,
                                          const std::vector<std::string>& extra_environment,
-                                         const std::string& error_file) {
+                                         const std::string& error_file,
+                                         const std::vector<std::string>& arguments) {
     std::vector<char*> environment;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         environment.push_back(*entry);
@@ -28,15 +29,19 @@ std::optional<ChildProcess> StartProgram(const std::string& program,
         environment.push_back(const_cast<char*>(entry.c_str()));
     }
     environment.push_back(nullptr);
-    std::vector<char*> arguments{const_cast<char*>(program.c_str()), nullptr};
+    std::vector<char*> argument_list{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) {
+        argument_list.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argument_list.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, error_file.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = -1;
-    const int failed =
-        posix_spawn(&pid, program.c_str(), &actions, nullptr, arguments.data(), environment.data());
+    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argument_list.data(),
+                                   environment.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed != 0) {
         return std::nullopt;

@@ -25,7 +25,7 @@ constexpr int kLayoutWindowWidth = 623;
 #endif
 
 bool FileDialogShows() {
-    return WindowShows(kFileDialogTitle);
+    return WindowShows(kOpenDialogTitle) || WindowShows(kSaveDialogTitle);
 }
 
 // Empties the file name box of a dialog: Wine's dialogs show the last file's name there, and
@@ -167,7 +167,7 @@ std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& n
     if (!ChooseFromMenu(list, 0, 1, Choice::Keyboard)) {
         return {};
     }
-    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
+    const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
     if (!dialog.empty()) {
         PressKeysIn(dialog, "ctrl+a");
         ClearDialogName(dialog);
@@ -186,7 +186,7 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
 }
 
 std::optional<std::string> ProgramSession::ChooseInSaveDialog(const fs::path& file) const {
-    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
+    const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return std::nullopt;
     }
@@ -205,13 +205,37 @@ bool ProgramSession::ImportNumbers(const fs::path& file) const {
 }
 
 bool ProgramSession::ChooseInOpenDialog(const fs::path& file) const {
-    const std::string dialog = WindowThatStays(kFileDialogTitle, kDialogLimitSeconds);
+    const std::string dialog = WindowThatStays(kOpenDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return false;
     }
     ClearDialogName(dialog);
     TypeName(dialog, file);
     return ConfirmDialog(dialog, [] { return !FileDialogShows(); });
+}
+
+bool ProgramSession::DropFiles(const std::vector<fs::path>& files) const {
+    std::vector<std::string> paths;
+    for (const fs::path& file : files) {
+        paths.push_back(file.string());
+    }
+    std::optional<ChildProcess> source = StartProgram(
+        PARCELIO_DRAG_SOURCE, {}, (OutputFolder("stderr") / "drag-source").string(), paths);
+    if (!source) {
+        return false;
+    }
+    const std::string from = FindWindow("^parcelio-drag-source$", kWindowLimitSeconds);
+    if (!from.empty()) {
+        DragBetween(from, 60, 60, window_, kBatchNumberBox.x, kBatchNumberBox.y);
+    }
+    // The other program ends once the target has taken the files or refused them.
+    return WaitForExit(*source, kDialogLimitSeconds) == 0 && !from.empty();
+}
+
+void ProgramSession::PasteNumbers(const std::string& utf8_text) const {
+    SetClipboardText(utf8_text);
+    Click(kBatchNumberBox);
+    PressKeys("ctrl+a BackSpace ctrl+v");
 }
 
 std::optional<int> ProgramSession::CloseAndWait(int limit_seconds) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/support/child_process.h"
 #include "tests/support/fixture_service.h"
@@ -50,14 +51,21 @@ inline constexpr ListPlace kBatchResultList{{399, 420}, {399, 272}, 5};
 // How a person chooses an item of a pop-up: with the pointer, or with the arrow keys and Return.
 enum class Choice { Pointer, Keyboard };
 
-// The toolkit's own title of a file dialog with no title of the program's (an xdotool pattern).
-inline constexpr char kFileDialogTitle[] = "^Select a file$";
+// The titles of the open and the save dialog as a person reads them (patterns): under Wine the
+// system's own in its language (English in the tests' locale), on GTK "打开" and "另存为".
+#ifdef PARCELIO_E2E_UNDER_WINE
+inline const std::string kOpenDialogTitle = "^Open$";
+inline const std::string kSaveDialogTitle = "^Save As$";
+#else
+inline const std::string kOpenDialogTitle = Utf8(u8"^打开$");
+inline const std::string kSaveDialogTitle = Utf8(u8"^另存为$");
+#endif
 
 // The question before an export replaces a file, the windows of its title below it, and the
 // keys that answer it.
 #ifdef PARCELIO_E2E_UNDER_WINE
 // The system's save dialog asks itself, in a box titled as the dialog, above it.
-inline const std::string kReplaceQuestionTitle = kFileDialogTitle;
+inline const std::string kReplaceQuestionTitle = kSaveDialogTitle;
 inline constexpr std::size_t kWindowsBelowQuestion = 1;
 inline constexpr char kReplaceNo[] = "alt+n";
 #else
@@ -116,6 +124,14 @@ class ProgramSession {
     // Once the save dialog shows, types file into it and confirms it: the file's content, or
     // nothing when no dialog showed or no file arrived.
     std::optional<std::string> ChooseInSaveDialog(const std::filesystem::path& file) const;
+
+    // Drags files from a second program (an XDND source, as a file manager) and drops them on
+    // BatchNumberBox. False when the other program's window did not show.
+    bool DropFiles(const std::vector<std::filesystem::path>& files) const;
+
+    // Puts text on the clipboard from another program and pastes it into BatchNumberBox with
+    // Ctrl+V, in place of what the box held.
+    void PasteNumbers(const std::string& utf8_text) const;
 
     // Closes the window with Esc and waits up to limit_seconds for the program to end: its
     // exit status, or nothing when it did not end in time.

@@ -6,7 +6,11 @@
 #include <X11/Xutil.h>
 #include <regex.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -98,7 +102,8 @@ std::vector<std::pair<Window, XWindowAttributes>> ViewableChildren(Display* disp
     return viewable;
 }
 
-// The top-most pop-up: a viewable top-level window that no window manager would handle.
+// The top-most pop-up: a viewable top-level window that no window manager would handle, on the
+// screen (GTK keeps a window of its own for a drop's data transfer off the screen).
 std::optional<ScreenBox> TopPopup() {
     Display* const display = Connection();
     if (display == nullptr) {
@@ -107,7 +112,9 @@ std::optional<ScreenBox> TopPopup() {
     const IgnoredXErrors ignored(display);
     const auto children = ViewableChildren(display, DefaultRootWindow(display));
     const auto popup = std::find_if(children.rbegin(), children.rend(), [](const auto& child) {
-        return child.second.override_redirect != 0;
+        const XWindowAttributes& place = child.second;
+        return place.override_redirect != 0 && place.x + place.width > 0 &&
+               place.y + place.height > 0;
     });
     if (popup == children.rend()) {
         return std::nullopt;
@@ -240,6 +247,15 @@ void DoubleClickAt(const std::string& window, int x, int y) {
                HeldClick(1));
 }
 
+void DragBetween(const std::string& from, int from_x, int from_y, const std::string& to, int to_x,
+                 int to_y) {
+    const std::string steps = " sleep " + std::string(kButtonHold) + " ";
+    RunXdotool(MoveInWindow(from, from_x, from_y) + " mousedown 1" + steps +
+               MoveInWindow(from, from_x + 12, from_y + 12) + steps +
+               MoveInWindow(to, to_x - 30, to_y - 10) + steps + MoveInWindow(to, to_x, to_y) +
+               steps + MoveInWindow(to, to_x + 2, to_y + 2) + steps + " mouseup 1");
+}
+
 void ClickOnScreen(int x, int y) {
     RunXdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep " + kKeyGap +
                HeldClick(1));
@@ -320,4 +336,19 @@ ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count) {
 
 std::string ClipboardText() {
     return CommandOutput("xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null");
+}
+
+void SetClipboardText(const std::string& text) {
+    char path[] = "/tmp/parcelio-clipboard-XXXXXX";
+    const int descriptor = mkstemp(path);
+    if (descriptor < 0) {
+        return;
+    }
+    close(descriptor);
+    std::ofstream(path, std::ios::binary) << text;
+    // xclip stays in the background to serve the text; its output goes nowhere, so that this
+    // command does not wait for it.
+    CommandOutput("xclip -selection clipboard -t UTF8_STRING -i " + std::string(path) +
+                  " >/dev/null 2>&1");
+    unlink(path);
 }

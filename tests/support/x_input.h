@@ -34,6 +34,12 @@ void ClickAt(const std::string& window, int x, int y, int button = 1);
 // Double-clicks the left button at x, y in the window's coordinates.
 void DoubleClickAt(const std::string& window, int x, int y);
 
+// Drags with the left button held from x, y of window from to x, y of window to, as a person
+// drags a file from one program onto another: pressed, moved a little, carried over in steps,
+// held a moment over the target and released.
+void DragBetween(const std::string& from, int from_x, int from_y, const std::string& to, int to_x,
+                 int to_y);
+
 // Clicks the left button at x, y of the screen (an item of a pop-up).
 void ClickOnScreen(int x, int y);
 
@@ -60,8 +66,8 @@ struct ScreenBox {
     int height = 0;
 };
 
-// Whether a pop-up shows now: a viewable top-level window that no window manager would handle
-// (a menu, an open drop-down list).
+// Whether a pop-up shows now: a viewable top-level window on the screen that no window manager
+// would handle (a menu, an open drop-down list).
 bool PopupShows();
 
 // Moves the pointer to x, y of the screen.
@@ -83,3 +89,7 @@ ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count);
 
 // The clipboard's text as another program reads it (UTF-8); empty when it holds none.
 std::string ClipboardText();
+
+// Puts text (UTF-8) on the clipboard as another program copies it; that program keeps serving
+// it until something else is copied.
+void SetClipboardText(const std::string& text);

@@ -200,6 +200,7 @@ TEST_F(FetchUrlTest, RefusesABodyOverTheCap) {
         service.SetDefaultReply(reply);
         const ByteArray expected = accepted ? Bytes(reply.body) : ByteArray();
         EXPECT_EQ(FetchUrl(service.Address("/query?postid=1")), expected) << reply.body.size();
+        EXPECT_EQ(LastFetchReport().failure, accepted ? "" : "reply over the size cap");
     }
 }
 

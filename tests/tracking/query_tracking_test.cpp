@@ -41,6 +41,7 @@ struct QueryCase {
     FixtureReply reply;
     std::string message;
     bool replaced;
+    std::string failure;  // LastQueryFailure afterwards
 };
 
 TEST_F(TrackingServiceTest, ReplacesTheCallersListOnlyForOk) {
@@ -48,18 +49,23 @@ TEST_F(TrackingServiceTest, ReplacesTheCallersListOnlyForOk) {
                                              {"2026-12-01 10:00:00", Utf8(u8"已收寄")}};
     FixtureReply silent = SilentReply();
     const std::vector<QueryCase> cases = {
-        {"ok", BodyReply(TrackingReplyJson("1234", steps)), "ok", true},
-        {"ok without steps", BodyReply(TrackingReplyJson("1234", {})), "ok", true},
+        {"ok", BodyReply(TrackingReplyJson("1234", steps)), "ok", true, ""},
+        {"ok without steps", BodyReply(TrackingReplyJson("1234", {})), "ok", true, ""},
         {"capital OK", BodyReply(R"({"message":"OK","data":[{"time":"t","context":"c"}]})"), "OK",
-         false},
-        {"service error", BodyReply(MessageReplyJson(Utf8(u8"参数错误"))), "参数错误", false},
-        {"empty reply", BodyReply(""), "", false},
-        {"no answer", silent, "", false},
+         false, ""},
+        {"service error", BodyReply(MessageReplyJson(Utf8(u8"参数错误"))), "参数错误", false, ""},
+        {"empty reply", BodyReply(""), "", false, "empty reply"},
+        {"no answer", silent, "", false, "timed out"},
+        {"error page", BodyReply("<html>busy</html>", 503), "", false,
+         "HTTP 503: not a tracking reply"},
+        {"not UTF-8", BodyReply("{\"message\":\"\xB2\xE9\"}"), "", false,
+         "reply is not UTF-8 text that GBK can hold"},
     };
     for (const QueryCase& c : cases) {
         service.SetDefaultReply(c.reply);
         TrackingEventList events = PreparedList();
         EXPECT_EQ(QueryTracking("1234", "ems", events), c.message) << c.what;
+        EXPECT_EQ(LastQueryFailure(), c.failure) << c.what;
         if (c.replaced) {
             EXPECT_EQ(events.size(), ParseTrackingReply(c.reply.body, "1234").events.size())
                 << c.what;
@@ -67,6 +73,19 @@ TEST_F(TrackingServiceTest, ReplacesTheCallersListOnlyForOk) {
             ASSERT_EQ(events.size(), 1U) << c.what;
             EXPECT_EQ(events[0].context, "kept") << c.what;
         }
+    }
+}
+
+TEST_F(TrackingServiceTest, NamesWhyAHostGaveNoAnswer) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"127.0.0.1:" + std::to_string(UnusedLoopbackPort()), "connection refused"},
+        {"no-such-host.invalid", "no such host"},
+    };
+    for (const auto& [host, failure] : cases) {
+        SetTrackingHost(host);
+        TrackingEventList events;
+        EXPECT_EQ(QueryTracking("1234", "ems", events), "") << host;
+        EXPECT_EQ(LastQueryFailure(), failure) << host;
     }
 }
 

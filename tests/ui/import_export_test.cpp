@@ -1,6 +1,5 @@
 // Importing a number file into BatchNumberBox and exporting a result list, through the
 // handlers' steps after the file choice, with real files in a temporary folder.
-#include <wx/filedlg.h>
 #include <wx/frame.h>
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
@@ -18,7 +17,6 @@
 #include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/event_wiring.h"
-#include "toolkit/file_dialog.h"
 #include "toolkit/gbk_text.h"
 #include "toolkit/status_bar.h"
 #include "ui/window_layout.h"
@@ -69,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ImportCase{"FirstLineEmpty", "\r\n111\r\n 222 \r\n\r\n快递 333\r\n",
                                "\r\n111\r\n222\r\n快递333"},
                     ImportCase{"Empty", "", ""},
-                    ImportCase{"LineFeedsOnly", "111\n 222\n", "111\n222\n"},
+                    ImportCase{"LineFeedsOnly", "111\n 222\n", "111\r\n222"},
                     ImportCase{"ZeroByteEndsTheText", std::string("111\r\n\0 222\r\n", 12), "111"}),
     [](const testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
@@ -155,28 +153,5 @@ TEST_P(ExportOfList, AFileThatCannotBeWrittenShowsTheFailure) {
 
 INSTANTIATE_TEST_SUITE_P(BothLists, ExportOfList,
                          testing::Values(kSingleResultList, kBatchResultList));
-
-struct DialogCase {
-    FileDialogKind kind;
-    long style;
-};
-
-class FileDialogSettings : public MainWindowTest, public testing::WithParamInterface<DialogCase> {};
-
-TEST_P(FileDialogSettings, TextFilesOnlyAndTheKindsChecks) {
-    const auto dialog = MakeFileDialog(GetParam().kind, Window());
-    EXPECT_EQ(dialog->GetWildcard(), GbkToWx("文本文档（txt）|*.txt"));
-    EXPECT_EQ(dialog->GetFilterIndex(), 0);
-    EXPECT_EQ(dialog->GetWindowStyle() & (wxFD_OPEN | wxFD_SAVE | wxFD_FILE_MUST_EXIST |
-                                          wxFD_OVERWRITE_PROMPT | wxFD_MULTIPLE),
-              GetParam().style);
-    EXPECT_EQ(dialog->GetParent(), &Window());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, FileDialogSettings,
-    // The open dialog takes a name without extension, which becomes the existing ".txt" file.
-    testing::Values(DialogCase{FileDialogKind::Open, wxFD_OPEN},
-                    DialogCase{FileDialogKind::Save, wxFD_SAVE | wxFD_OVERWRITE_PROMPT}));
 
 }  // namespace

@@ -66,6 +66,15 @@ TEST_F(SingleQuery, TheNumberIsSentWithTheSpacesAroundIt) {
     EXPECT_EQ(Rows(kSingleResultList), (RowCellsList{{" 123 ", "2026-01-02 10:00", "a"}}));
 }
 
+// As a Chinese input method in full-width mode commits it.
+TEST_F(SingleQuery, AFullWidthNumberIsSentInAscii) {
+    service_.SetReplyForNumber("SF123", StepsReply("SF123", {{"2026-01-02 10:00", "a"}}));
+    SetControlText(kNumberBox, "ＳＦ１２３");
+    QueryAndWait();
+    EXPECT_EQ(SentValues("postid"), Strings{"SF123"});
+    EXPECT_EQ(Rows(kSingleResultList), (RowCellsList{{"SF123", "2026-01-02 10:00", "a"}}));
+}
+
 class BlankNumber : public QueryWindowTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(BlankNumber, IsRefusedWithoutStartingARun) {

@@ -65,6 +65,8 @@ bool EventFits(EventKind event, ControlKind kind) {
             return kind == ControlKind::ListView;
         case EventKind::LeftButtonUp:
             return kind == ControlKind::PicBox;
+        case EventKind::FilesDropped:
+            return kind == ControlKind::EditBox;
     }
     return false;
 }
