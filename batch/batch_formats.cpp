@@ -91,7 +91,7 @@ void AppendEscaped(std::string& json, std::string_view utf8) {
     }
 }
 
-std::string JsonLine(const BatchAnswer& answer) {
+std::string JsonLine(const BatchAnswer& answer, ParcelState state) {
     const bool ok = TextsEqual(answer.message, kOkMessage);
     const RowCells cells = BatchRowCells(answer);
     std::string line = "{\"number\":" + JsonString(cells[0]) +
@@ -103,15 +103,17 @@ std::string JsonLine(const BatchAnswer& answer) {
     } else {
         line += ",\"time\":null,\"context\":null";
     }
-    line += ",\"error\":";
+    line += ",\"state\":" + JsonString(ParcelStateKey(state)) +
+            ",\"state_text\":" + JsonString(ParcelStateName(state)) + ",\"error\":";
     line += answer.message.empty() ? JsonString(answer.failure) : "null";
     return line + "}\n";
 }
 
 }  // namespace
 
-Text CsvRow(const RowCells& cells) {
-    return JoinTexts(CsvCell(cells[0]), ",", CsvCell(cells[1]), ",", CsvCell(cells[2]), "\r\n");
+Text CsvRow(const RowCells& cells, std::string_view last_cell) {
+    return JoinTexts(CsvCell(cells[0]), ",", CsvCell(cells[1]), ",", CsvCell(cells[2]), ",",
+                     CsvCell(last_cell), "\r\n");
 }
 
 std::string JsonString(std::string_view gbk_text) {
@@ -129,15 +131,16 @@ ByteArray HeaderBytes(OutputFormat format, bool steps, bool utf8) {
         return {};
     }
     const RowCells header = {"快件单号", "操作时间", steps ? "走件流程" : "最近状态"};
-    return OutputBytes(CsvRow(header), utf8);
+    return OutputBytes(CsvRow(header, "状态"), utf8);
 }
 
-ByteArray RecordBytes(OutputFormat format, const BatchAnswer& answer, bool utf8) {
+ByteArray RecordBytes(OutputFormat format, const BatchAnswer& answer, ParcelState state,
+                      bool utf8) {
     switch (format) {
         case OutputFormat::kCsv:
-            return OutputBytes(CsvRow(BatchRowCells(answer)), utf8);
+            return OutputBytes(CsvRow(BatchRowCells(answer), ParcelStateName(state)), utf8);
         case OutputFormat::kJsonl:
-            return TextToBytes(JsonLine(answer));
+            return TextToBytes(JsonLine(answer, state));
         case OutputFormat::kExport:
             break;
     }

@@ -66,6 +66,7 @@ struct Given {
     bool list = false;
     bool jobs = false;
     bool format = false;
+    bool column = false;
 };
 
 // Checks that the options given fit the action together.
@@ -83,6 +84,9 @@ std::optional<UsageError> CheckCombination(const BatchOptions& options, const Gi
     if ((given.list || given.steps) && given.jobs) {
         return UsageError{"--jobs is only for a batch run, not with " + other};
     }
+    if ((given.list || given.steps) && given.column) {
+        return UsageError{"--column is only for a batch run, not with " + other};
+    }
     if (given.list && given.format) {
         return UsageError{"--format is for numbers and steps, not with --list-couriers"};
     }
@@ -93,8 +97,8 @@ std::optional<UsageError> CheckCombination(const BatchOptions& options, const Gi
 }
 
 bool TakesValue(std::string_view option) {
-    for (const std::string_view known :
-         {"--courier", "-o", "--output", "--steps", "--encoding", "--format", "--jobs"}) {
+    for (const std::string_view known : {"--courier", "-o", "--output", "--steps", "--encoding",
+                                         "--format", "--jobs", "--column"}) {
         if (option == known) {
             return true;
         }
@@ -118,6 +122,12 @@ std::optional<UsageError> ReadValue(std::string_view option, std::string value,
     } else if (option == "--jobs") {
         given.jobs = true;
         return ReadJobs(value, options);
+    } else if (option == "--column") {
+        given.column = true;
+        if (value.empty()) {
+            return UsageError{"--column takes a column's header text or its number from 1"};
+        }
+        options.column = std::move(value);
     } else {
         options.output_path = std::move(value);
     }
@@ -181,7 +191,7 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: parcelio-batch --courier NAME-OR-CODE [-o FILE] [--format FORMAT] [--jobs N]\n"
-    "                      [--encoding gbk|utf-8] [FILE]\n"
+    "                      [--column NAME-OR-NUMBER] [--encoding gbk|utf-8] [FILE]\n"
     "       parcelio-batch --courier NAME-OR-CODE [-o FILE] [--format FORMAT]\n"
     "                      [--encoding gbk|utf-8] --steps NUMBER\n"
     "       parcelio-batch --list-couriers [GROUP] [-o FILE] [--encoding gbk|utf-8]\n"
@@ -192,10 +202,15 @@ constexpr char kUsage[] =
     "when the query failed; for a number that got no answer at all, standard error says why.\n"
     "The number list is read as Parcelio imports it: one number per line, lines ended by\n"
     "CR LF, LF or CR; GBK, or UTF-8 or UTF-16 after a byte-order mark; spaces removed, empty\n"
-    "lines dropped, full-width letters and digits sent as ASCII.\n"
+    "lines dropped, full-width letters and digits sent as ASCII. With --column, FILE is a\n"
+    "CSV file, such as a shop's order export, and the numbers are the cells of one column.\n"
     "\n"
     "  --courier NAME-OR-CODE  a courier's display name (the last catalogue row of that name\n"
     "                          wins, as in the window) or its type code\n"
+    "  --column NAME-OR-NUMBER read FILE as CSV (a header row, quoted cells, commas or TABs;\n"
+    "                          UTF-8 or UTF-16 with a mark, UTF-8 or GBK without) and query\n"
+    "                          the numbers of the column with that header text, or at that\n"
+    "                          position from 1; empty cells are skipped, spaces removed\n"
     "  --steps NUMBER          every step of one parcel instead, one line per step\n"
     "  --list-couriers [GROUP] the catalogue as 'code name' lines, or one letter group\n"
     "                          (A-E, F-J, K-O, P-T, U-Z)\n"
@@ -203,8 +218,9 @@ constexpr char kUsage[] =
     "                          instead of standard output\n"
     "  --format FORMAT         export: the window's export lines, cells joined by spaces\n"
     "                          (the default); csv: RFC 4180 rows under a header row, for\n"
-    "                          spreadsheets; jsonl: one JSON object per number (per step\n"
-    "                          with --steps), always UTF-8\n"
+    "                          spreadsheets, with the parcel's state in a fourth column 状态;\n"
+    "                          jsonl: one JSON object per number (per step with --steps),\n"
+    "                          always UTF-8, with the members state and state_text\n"
     "  --jobs N                up to N requests at once, 1 to 8 (default 1: one after the\n"
     "                          other); the lines still come out in the order of the list\n"
     "  --encoding gbk|utf-8    the character set of the output and of the courier name\n"
@@ -212,15 +228,30 @@ constexpr char kUsage[] =
     "                          UTF-8 locale), files and pipes get GBK\n"
     "  --help, --version\n"
     "\n"
+    "The state of a parcel (csv: its Chinese name; jsonl: state and state_text):\n"
+    "  delivered 已签收, pickup 待取件, out_for_delivery 派送中, in_transit 运输中,\n"
+    "  picked_up 已揽收, returned 退回, problem 问题件, no_record 无记录 (no step yet),\n"
+    "  failed 查询失败 (refused or not answered). It is the reply's own state number when it\n"
+    "  has one, else read from key phrases of the latest step's text; a text with none of\n"
+    "  them is in_transit. On a terminal the run ends with the count of each state.\n"
+    "\n"
     "Examples:\n"
     "  parcelio-batch --courier ems -o results.txt numbers.txt\n"
     "  parcelio-batch --courier 顺丰速递 --format csv -o results.csv numbers.txt\n"
     "  parcelio-batch --courier ems --format jsonl --jobs 8 numbers.txt > results.jsonl\n"
     "  parcelio-batch --courier ems --steps 1234567890\n"
     "\n"
+    "A shop's morning: the order export in, a table with the state of every parcel out, and\n"
+    "the parcels with a problem:\n"
+    "  parcelio-batch --courier 顺丰速递 --column 运单号 --format csv --jobs 8 \\\n"
+    "                 -o today.csv orders.csv\n"
+    "  parcelio-batch --courier 顺丰速递 --column 运单号 --format jsonl --jobs 8 orders.csv |\n"
+    "    jq -r 'select(.state == \"problem\") | [.number, .context] | @tsv'\n"
+    "\n"
     "Lines end in CR LF (jsonl lines in LF). The tracking service host is the build setting,\n"
     "or PARCELIO_TRACKING_HOST when it is set. Exit status: 0 when every number was\n"
-    "answered \"ok\", 1 when some were refused or not answered, 2 on bad usage.\n";
+    "answered \"ok\", 1 when some were refused or not answered, 2 on bad usage (also a\n"
+    "--column that FILE does not have, named with the header cells found).\n";
 
 }  // namespace
 

@@ -20,6 +20,7 @@ struct BatchOptions {
     BatchAction action = BatchAction::kQueryNumbers;
     std::string courier;                     // --courier, as given
     std::optional<std::string> input_path;   // FILE; standard input when absent or "-"
+    std::optional<std::string> column;       // --column NAME-OR-NUMBER: FILE is CSV
     std::optional<std::string> output_path;  // -o FILE; standard output when absent
     std::string steps_number;                // --steps NUMBER, as given
     std::optional<std::string> group;        // --list-couriers GROUP, as given

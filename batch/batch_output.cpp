@@ -167,6 +167,23 @@ std::string ProgressLine(std::size_t done, std::size_t total, std::size_t failed
     return line + rate + MinutesAndSeconds(static_cast<long long>(left_seconds + 0.5)) + " left";
 }
 
+Text StateSummary(const StateCounts& counts) {
+    std::size_t total = 0;
+    for (const std::size_t count : counts) {
+        total += count;
+    }
+    Text summary = std::to_string(total) + " 个单号";
+    std::string_view separator = "：";
+    for (const ParcelState state : kParcelStates) {
+        const std::size_t count = counts[static_cast<std::size_t>(state)];
+        if (count > 0) {
+            summary += JoinTexts(separator, ParcelStateName(state), " ", std::to_string(count));
+            separator = "，";
+        }
+    }
+    return summary;
+}
+
 std::string ProgressRedraw(std::string_view line, std::size_t shown_width) {
     std::string redraw(1, '\r');
     redraw.append(line);

@@ -1,8 +1,10 @@
 // How parcelio-batch writes: the character set of its output and of the texts given on its
 // command line, standard output as the records come or one output file put in place whole at
-// the end, its exit statuses and complaints, and the progress line it shows on a terminal.
+// the end, its exit statuses and complaints, and the progress line and the summary it shows on
+// a terminal.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -12,6 +14,7 @@
 
 #include "batch/batch_options.h"
 #include "batch/process_control.h"
+#include "runs/parcel_state.h"
 #include "text/text_ops.h"
 
 inline constexpr int kAllAnswered = 0;
@@ -78,6 +81,13 @@ int DeliverOrReport(const BatchOptions& options, const ByteArray& gbk_or_utf8, i
 // numbers in elapsed_ms; rate and time left read "--" until the first number is answered.
 std::string ProgressLine(std::size_t done, std::size_t total, std::size_t failed,
                          long long elapsed_ms);
+
+// How many parcels of a run are in each state, by ParcelState.
+using StateCounts = std::array<std::size_t, kParcelStates.size()>;
+
+// The summary at the end of a run (GBK): the number of parcels, then the count of each state
+// that occurred, in the order of ParcelState, e.g. "300 个单号：已签收 212，待取件 31，问题件 6".
+Text StateSummary(const StateCounts& counts);
 
 // What to write to a terminal to put line in place of the one shown before (shown_width
 // characters long, 0 when none): a carriage return, the line, and spaces over what is left of

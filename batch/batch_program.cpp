@@ -65,18 +65,17 @@ int ShowSteps(const BatchOptions& options, const Text& type_code) {
     if (!number) {
         return ReportUsageError("no tracking number given to --steps");
     }
-    std::vector<BatchAnswer> steps;
-    const Text message = QuerySteps(*number, type_code, steps);
-    const bool answered = TextsEqual(message, kOkMessage);
+    const ParcelSteps parcel = QuerySteps(*number, type_code);
+    const bool answered = TextsEqual(parcel.message, kOkMessage);
     if (!answered) {
         const StreamCharset charset = ErrorCharset(options);
-        WriteStream(StandardStream::kError, OutputBytes(JoinTexts(message, "!\n"), charset.utf8),
-                    charset);
+        WriteStream(StandardStream::kError,
+                    OutputBytes(JoinTexts(parcel.message, "!\n"), charset.utf8), charset);
     }
     const bool utf8 = OutputCharset(options).utf8;
     ByteArray bytes = HeaderBytes(options.format, true, utf8);
-    for (const BatchAnswer& step : steps) {
-        const ByteArray record = RecordBytes(options.format, step, utf8);
+    for (const BatchAnswer& step : parcel.steps) {
+        const ByteArray record = RecordBytes(options.format, step, parcel.state, utf8);
         bytes.insert(bytes.end(), record.begin(), record.end());
     }
     return DeliverOrReport(options, bytes, answered ? kAllAnswered : kSomeFailed);

@@ -5,6 +5,7 @@
 
 #include "batch/batch_formats.h"
 #include "batch/batch_output.h"
+#include "batch/csv_numbers.h"
 #include "batch/process_control.h"
 #include "catalogue/letter_groups.h"
 #include "runs/current_type_code.h"
@@ -66,23 +67,68 @@ TextList NumberLines(const ByteArray& list_bytes) {
     return kept;
 }
 
-std::optional<TextList> ReadNumberLines(const std::optional<std::string>& path) {
-    const std::optional<ByteArray> bytes =
-        path ? ReadWholeFile(ArgumentPath(*path)) : ReadStandardInput();
-    if (!bytes) {
-        return std::nullopt;
+namespace {
+
+// The header cells of a CSV file for a message, in the character set of standard error.
+std::string HeaderCellList(const TextList& header, bool utf8) {
+    if (header.empty()) {
+        return "none";
     }
-    return NumberLines(*bytes);
+    std::string list;
+    for (const Text& cell : header) {
+        const ByteArray bytes = OutputBytes(cell, utf8);
+        list += (list.empty() ? "" : ", ") + std::string(bytes.begin(), bytes.end());
+    }
+    return list;
 }
 
-Text QuerySteps(std::string_view number, std::string_view type_code,
-                std::vector<BatchAnswer>& steps) {
-    TrackingEventList events;
-    Text message = QueryTracking(QueriedNumber(number), type_code, events);
-    for (const TrackingEvent& event : events) {
-        steps.push_back({event.number, Text(kOkMessage), event});
+// An argument as a message on standard error shows it: on Windows, whose arguments come as UTF-8,
+// in the character set of standard error; elsewhere the bytes as typed.
+std::string ShownArgument(const std::string& argument, const BatchOptions& options) {
+    const std::optional<Text> gbk =
+        ArgumentsAreUtf8() ? ArgumentText(argument, true) : std::nullopt;
+    if (!gbk) {
+        return argument;
     }
-    return message;
+    const ByteArray bytes = OutputBytes(*gbk, ErrorCharset(options).utf8);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+std::variant<TextList, std::string> ReadNumbers(const BatchOptions& options) {
+    const std::optional<ByteArray> bytes =
+        options.input_path ? ReadWholeFile(ArgumentPath(*options.input_path)) : ReadStandardInput();
+    const std::string source = options.input_path.value_or("standard input");
+    if (!bytes) {
+        return "cannot read the number list " + source;
+    }
+    if (!options.column) {
+        return NumberLines(*bytes);
+    }
+    std::variant<TextList, CsvColumnProblem> column =
+        ColumnNumbers(*bytes, ShownArgument(*options.column, options),
+                      ArgumentReadings(*options.column, options.encoding, ArgumentsAreUtf8()));
+    if (const CsvColumnProblem* problem = std::get_if<CsvColumnProblem>(&column)) {
+        return source + ": " + problem->reason +
+               " (header cells: " + HeaderCellList(problem->header, ErrorCharset(options).utf8) +
+               ")";
+    }
+    return std::get<TextList>(std::move(column));
+}
+
+ParcelSteps QuerySteps(std::string_view number, std::string_view type_code) {
+    const Text queried = QueriedNumber(number);
+    const TrackingReply reply = QueryTrackingReply(queried, type_code);
+    BatchAnswer parcel = MakeBatchAnswer(queried, reply.message, reply.events);
+    parcel.state = reply.state;
+    ParcelSteps steps{reply.message, {}, ParcelStateOf(parcel)};
+    if (TextsEqual(reply.message, kOkMessage)) {
+        for (const TrackingEvent& event : reply.events) {
+            steps.steps.push_back({event.number, Text(kOkMessage), event, reply.state});
+        }
+    }
+    return steps;
 }
 
 namespace {
@@ -103,6 +149,7 @@ struct Progress {
 struct Tally {
     std::size_t queried = 0;
     std::size_t failed = 0;  // refused by the service or not answered at all
+    StateCounts states = {};
 };
 
 // Shows the line at most ten times a second unless always, and for the last number.
@@ -150,18 +197,18 @@ std::size_t CountNumbers(const TextList& lines) {
 }  // namespace
 
 int QueryNumberList(const BatchOptions& options, const Text& type_code) {
-    const std::optional<TextList> lines = ReadNumberLines(options.input_path);
-    if (!lines) {
-        return ReportUsageError("cannot read the number list " +
-                                options.input_path.value_or("from standard input"));
+    std::variant<TextList, std::string> numbers = ReadNumbers(options);
+    if (const std::string* problem = std::get_if<std::string>(&numbers)) {
+        return ReportUsageError(*problem);
     }
+    const TextList& lines = std::get<TextList>(numbers);
     const StreamCharset charset = OutputCharset(options);
     const StreamCharset error_charset = ErrorCharset(options);
     const bool to_file = options.output_path.has_value();
     const bool records_on_screen =
         !to_file && StreamTerminal(StandardStream::kOutput) != TerminalKind::kNone;
     Progress progress{StreamTerminal(StandardStream::kError) != TerminalKind::kNone,
-                      CountNumbers(*lines), Clock::now()};
+                      CountNumbers(lines), Clock::now()};
     ByteArray file_bytes;
     // Standard output gets each record as it comes; the output file gets them all at the end.
     const auto emit = [&](const ByteArray& bytes) {
@@ -184,13 +231,15 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
         .should_stop = [] { return false; },
         .take_answer =
             [&](const BatchAnswer& answer) {
+                const ParcelState state = ParcelStateOf(answer);
                 ++tally.queried;
                 tally.failed += TextsEqual(answer.message, kOkMessage) ? 0 : 1;
+                ++tally.states[static_cast<std::size_t>(state)];
                 if (answer.message.empty()) {
                     HideProgress(progress);
                     ReportNoAnswer(answer, error_charset);
                 }
-                output_failed = !emit(RecordBytes(options.format, answer, charset.utf8));
+                output_failed = !emit(RecordBytes(options.format, answer, state, charset.utf8));
                 if (progress.shown) {
                     ShowProgress(progress, tally, records_on_screen);
                 }
@@ -198,11 +247,19 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
             },
     };
     if (!output_failed) {
-        RunBatchLoop(*lines, hooks, options.jobs);
+        RunBatchLoop(lines, hooks, options.jobs);
     }
     if (output_failed) {
         return ReportWriteError("standard output");
     }
-    const int status = tally.failed == 0 ? kAllAnswered : kSomeFailed;
-    return to_file ? DeliverOrReport(options, file_bytes, status) : status;
+    int status = tally.failed == 0 ? kAllAnswered : kSomeFailed;
+    if (to_file) {
+        status = DeliverOrReport(options, file_bytes, status);
+    }
+    if (progress.shown && status != kBadUsage) {
+        WriteStream(StandardStream::kError,
+                    OutputBytes(JoinTexts(StateSummary(tally.states), "\n"), error_charset.utf8),
+                    error_charset);
+    }
+    return status;
 }

@@ -50,6 +50,22 @@ Text MakeNumberList(std::size_t lines) {
     return list;
 }
 
+std::string MakeOrderExport(std::size_t rows) {
+    const auto utf8 = [](std::u8string_view text) { return std::string(text.begin(), text.end()); };
+    std::string file =
+        "\xEF\xBB\xBF" + utf8(u8"订单号,下单时间,收件人,电话,收货地址,快递公司,运单号,备注\r\n");
+    file.reserve(rows * 150);
+    for (std::size_t i = 0; i < rows; ++i) {
+        const std::string n = std::to_string(i);
+        file += "DD" + n + ",2026-12-08 08:" + std::to_string(10 + i % 50) + ":00,\"" +
+                utf8(u8"张三") + n + "\",138" + std::to_string(10000000 + i) + ",\"" +
+                utf8(u8"浙江省杭州市西湖区文三路") + std::to_string(i % 500) + utf8(u8"号, ") +
+                std::to_string(i % 30) + utf8(u8"室\",EMS,") + std::to_string(200000000 + i) +
+                ",\"" + utf8(u8"请尽快发货,谢谢") + "\"\r\n";
+    }
+    return file;
+}
+
 std::vector<ResultRow> MakeResultRows(std::size_t rows) {
     std::vector<ResultRow> result;
     result.reserve(rows);

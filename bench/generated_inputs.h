@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "text/text_ops.h"
@@ -13,6 +14,10 @@ Text MakeReplyText(std::size_t approx_bytes);
 
 // Tracking numbers, one per line joined by CR LF, some with spaces around them.
 Text MakeNumberList(std::size_t lines);
+
+// A shop's order export in UTF-8 with a byte-order mark: a header row and rows of eight
+// columns, quoted cells holding commas, the tracking number in the column 运单号 (the seventh).
+std::string MakeOrderExport(std::size_t rows);
 
 using ResultRow = std::array<Text, 3>;
 std::vector<ResultRow> MakeResultRows(std::size_t rows);

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "batch/csv_numbers.h"
 #include "bench/generated_inputs.h"
 #include "runs/import_export_text.h"
 
@@ -18,6 +19,17 @@ void BM_ImportedNumberText(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file_bytes.size()));
 }
 BENCHMARK(BM_ImportedNumberText)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_ColumnNumbers(benchmark::State& state) {
+    const std::string export_text = MakeOrderExport(static_cast<std::size_t>(state.range(0)));
+    const ByteArray file_bytes(export_text.begin(), export_text.end());
+    for (auto _ : state) {
+        const auto numbers = ColumnNumbers(file_bytes, "运单号", {"运单号"});
+        benchmark::DoNotOptimize(numbers);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file_bytes.size()));
+}
+BENCHMARK(BM_ColumnNumbers)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_ExportedRowBytes(benchmark::State& state) {
     const RowCellsList rows = MakeResultRows(static_cast<std::size_t>(state.range(0)));

@@ -20,6 +20,8 @@ FIGURES = {
     "BM_RemoveAllSpaces": ("RemoveAllSpaces of a number list", ["throughput"]),
     "BM_ParseTrackingReply": ("ParseTrackingReply, {size} reply", ["time_ms", "throughput"]),
     "BM_ImportedNumberText": ("Import text of {size} lines", ["time_ms"]),
+    "BM_ColumnNumbers": ("Numbers from the column of an 8-column CSV export of {size} rows",
+                         ["time_ms"]),
     "BM_ExportedRowBytes": ("Export bytes of {size} rows", ["time_ms"]),
 }
 
@@ -51,6 +53,14 @@ for _label in ("service answering at once", "service answering after 20 ms"):
 RATIOS.append((
     "parcelio-batch --jobs 8 / (1000 x 20 ms / 8), service answering after 20 ms",
     "parcelio-batch, 1000 numbers, service answering after 20 ms, --jobs 8: start to end", 2.5))
+# Numbers from the column of an order export next to the same numbers as a plain list.
+for _figure, _name in (("start to end", "time"), ("peak resident memory", "peak memory")):
+    RATIOS.append((
+        f"parcelio-batch --jobs 8, 10000 numbers from a CSV export / from a plain list: {_name}",
+        "parcelio-batch, 10000 numbers from the column of an 8-column CSV export, service "
+        f"answering at once, --jobs 8: {_figure}",
+        "parcelio-batch, 10000 numbers from a plain list, service answering at once, --jobs 8: "
+        f"{_figure}"))
 
 
 def size_text(name, value):

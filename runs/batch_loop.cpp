@@ -18,19 +18,17 @@ bool IsBlank(std::string_view line) {
     return RemoveAllSpaces(line).empty();
 }
 
-// One request, for the line with its full-width letters and digits made ASCII. The event list is
-// the one of the run (or of the thread): a refusal leaves it as it was, and the answer of a
-// refusal does not read it.
-BatchAnswer QueryLine(const Text& line, const BatchHooks& hooks, TrackingEventList& events) {
+// One request, for the line with its full-width letters and digits made ASCII.
+BatchAnswer QueryLine(const Text& line, const BatchHooks& hooks) {
     const Text number = QueriedNumber(line);
-    const Text message = QueryTracking(number, hooks.type_code(), events);
-    BatchAnswer answer = MakeBatchAnswer(number, message, events);
+    const TrackingReply reply = QueryTrackingReply(number, hooks.type_code());
+    BatchAnswer answer = MakeBatchAnswer(number, reply.message, reply.events);
+    answer.state = reply.state;
     answer.failure = LastQueryFailure();
     return answer;
 }
 
 bool RunOneAfterTheOther(const TextList& lines, const BatchHooks& hooks) {
-    TrackingEventList events;
     for (const Text& line : lines) {
         if (hooks.should_stop()) {
             return false;
@@ -38,7 +36,7 @@ bool RunOneAfterTheOther(const TextList& lines, const BatchHooks& hooks) {
         if (IsBlank(line)) {
             continue;
         }
-        if (!hooks.take_answer(QueryLine(line, hooks, events))) {
+        if (!hooks.take_answer(QueryLine(line, hooks))) {
             return false;
         }
     }
@@ -58,7 +56,6 @@ struct SharedRun {
 
 // The body of one job's thread: takes the next line until none is left or the run stops.
 void TakeLines(SharedRun& run, const BatchHooks& hooks) {
-    TrackingEventList events;
     for (;;) {
         const bool stop = hooks.should_stop();
         std::size_t index = 0;
@@ -70,7 +67,7 @@ void TakeLines(SharedRun& run, const BatchHooks& hooks) {
             }
             index = run.next++;
         }
-        BatchAnswer answer = QueryLine(*run.numbers[index], hooks, events);
+        BatchAnswer answer = QueryLine(*run.numbers[index], hooks);
         {
             const std::lock_guard lock(run.mutex);
             run.answers[index] = std::move(answer);

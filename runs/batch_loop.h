@@ -16,6 +16,7 @@ struct BatchAnswer {
     Text line;                            // the line as queried (QueriedNumber), spaces kept
     Text message;                         // the status message, "ok" when the steps came
     std::optional<TrackingEvent> latest;  // for "ok": the last event, when there was one
+    std::optional<int> state = {};        // for "ok": the reply's own state number, if any
     Text failure = {};  // without a message: why none came (LastQueryFailure); else empty
 };
 
@@ -43,9 +44,10 @@ struct BatchHooks {
 };
 
 // Queries every line that is not blank once its spaces are removed, as QueriedNumber gives it,
-// through QueryTracking. With one job every request is made on the calling thread, each finished
-// before the next begins, with no pause between them; with jobs up to kMostBatchJobs, that many
-// threads take the lines in order, and the answers still reach take_answer in line order. A line
-// that occurs twice is queried twice. Returns true when every line was gone through, false when a
-// hook ended the run (the answers of requests still in flight then are dropped).
+// through QueryTrackingReply. With one job every request is made on the calling thread, each
+// finished before the next begins, with no pause between them; with jobs up to kMostBatchJobs,
+// that many threads take the lines in order, and the answers still reach take_answer in line
+// order. A line that occurs twice is queried twice. Returns true when every line was gone
+// through, false when a hook ended the run (the answers of requests still in flight then are
+// dropped).
 bool RunBatchLoop(const TextList& lines, const BatchHooks& hooks, int jobs = 1);

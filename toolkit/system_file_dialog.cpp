@@ -18,8 +18,6 @@ constexpr char kSaveTitle[] = "另存为";
 std::optional<std::filesystem::path> ShowSystemFileDialog(FileDialogKind kind, wxWindow& parent,
                                                           const std::filesystem::path& start) {
     const bool open = kind == FileDialogKind::Open;
-    // The open dialog takes any name, so that a name typed without extension can become the
-    // existing ".txt" file; a name that is still missing fails as an unreadable file.
     wxFileDialog dialog(&parent, GbkToWx(open ? kOpenTitle : kSaveTitle),
                         ToToolkitPath(start.parent_path()), ToToolkitPath(start.filename()),
                         GbkToWx(kTextFileFilter),

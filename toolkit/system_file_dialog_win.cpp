@@ -17,7 +17,6 @@ namespace {
 
 constexpr char kFilterName[] = "文本文档（txt）";
 constexpr wchar_t kFilterPattern[] = L"*.txt";
-constexpr wchar_t kDefaultExtension[] = L"txt";
 // The longest path the dialog may hand back, terminating zero included.
 constexpr std::size_t kPathCapacity = 32768;
 
@@ -44,9 +43,10 @@ std::optional<std::filesystem::path> ShowSystemFileDialog(FileDialogKind kind, w
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = kDefaultExtension;
+    // No default extension and no must-exist check: the caller gives a name typed without
+    // extension ".txt", and asks before replacing the file that makes, as on every platform.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                   (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+                   (open ? 0 : OFN_OVERWRITEPROMPT);
     const BOOL chosen = open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
     if (!chosen) {
         return std::nullopt;

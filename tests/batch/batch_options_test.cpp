@@ -19,6 +19,7 @@ struct AcceptedCase {
     Encoding encoding;
     OutputFormat format;
     int jobs;
+    std::optional<std::string> column = {};
 };
 
 constexpr Encoding kFollow = Encoding::kFollowTerminal;
@@ -41,6 +42,7 @@ TEST_P(AcceptedOptions, GiveTheirActionAndValues) {
     EXPECT_EQ(options.encoding, c.encoding);
     EXPECT_EQ(options.format, c.format);
     EXPECT_EQ(options.jobs, c.jobs);
+    EXPECT_EQ(options.column, c.column);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -211,6 +213,18 @@ INSTANTIATE_TEST_SUITE_P(
                                  kFollow,
                                  OutputFormat::kJsonl,
                                  1},
+                    AcceptedCase{"ColumnOfACsvFile",
+                                 {"--column", "运单号", "--courier", "ems", "orders.csv"},
+                                 BatchAction::kQueryNumbers,
+                                 "ems",
+                                 "orders.csv",
+                                 {},
+                                 "",
+                                 {},
+                                 kFollow,
+                                 kExport,
+                                 1,
+                                 "运单号"},
                     AcceptedCase{"HelpBeforeAnythingWrong",
                                  {"--courier", "ems", "--help", "--bogus"},
                                  BatchAction::kShowHelp,
@@ -271,7 +285,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"UnknownFormat", {"--courier", "ems", "--format", "xml"}, "'xml'"},
         RefusedCase{"FormatByCase", {"--courier", "ems", "--format", "CSV"}, "'CSV'"},
         RefusedCase{"JobsWithSteps", {"--courier", "ems", "--steps", "1", "--jobs", "2"}, "--jobs"},
-        RefusedCase{"FormatWithList", {"--list-couriers", "--format", "csv"}, "--format"}),
+        RefusedCase{"FormatWithList", {"--list-couriers", "--format", "csv"}, "--format"},
+        RefusedCase{"ColumnWithSteps",
+                    {"--courier", "ems", "--steps", "1", "--column", "2"},
+                    "--column is only for a batch run"},
+        RefusedCase{"EmptyColumn", {"--courier", "ems", "--column", ""}, "--column takes"},
+        RefusedCase{"MissingColumn", {"--courier", "ems", "--column"}, "'--column' needs"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

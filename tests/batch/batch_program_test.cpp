@@ -41,6 +41,13 @@ class BatchProgram : public testing::Test {
             "555", BodyReply(TrackingReplyJson(
                        "555", {{"2026-12-06 16:05:12", Utf8(u8"到达 北京,顺义\n集散中心 a\\b")}})));
         service_.SetReplyForNumber("666", BodyReply(MessageReplyJson(Utf8(u8"参数错误,请重试"))));
+        // A state number of the reply's own, and a step text alone.
+        service_.SetReplyForNumber(
+            "777", BodyReply(Utf8(u8R"({"message":"ok","state":"3","nu":"777","data":[)"
+                                  u8R"({"time":"t7","context":"快件已被 菜鸟驿站 代收"}]})")));
+        service_.SetReplyForNumber(
+            "888", BodyReply(TrackingReplyJson(
+                       "888", {{"t8", Utf8(u8"快件已被 菜鸟驿站 代收，请及时取件")}})));
         host_ = "PARCELIO_TRACKING_HOST=" + service_.HostAndPort();
     }
 
@@ -75,7 +82,7 @@ struct RowsCase {
     std::string list;    // the number list on standard input (GBK)
     std::string output;  // what --format export writes (GBK)
     Strings csv;         // the cells of each csv row after the header, joined by '|'
-    Strings jsonl;       // each object's number|ok|message|time|context
+    Strings jsonl;       // each object's number|ok|message|time|context|state|state_text
     int status;
 };
 
@@ -91,13 +98,13 @@ RowsCase ManyNumbers() {
         many.list += number + "\r\n";
         if (number == "222") {
             many.output += "222 -- 单号不存在\r\n";
-            many.csv.push_back("222|--|单号不存在");
-            many.jsonl.push_back("222|false|单号不存在|(null)|(null)");
+            many.csv.push_back("222|--|单号不存在|查询失败");
+            many.jsonl.push_back("222|false|单号不存在|(null)|(null)|failed|查询失败");
             continue;
         }
         many.output += number + " t2 " + number + " latest\r\n";
-        many.csv.push_back(number + "|t2 " + number + "|latest");
-        many.jsonl.push_back(number + "|true|ok|t2 " + number + "|latest");
+        many.csv.push_back(number + "|t2 " + number + "|latest|运输中");
+        many.jsonl.push_back(number + "|true|ok|t2 " + number + "|latest|in_transit|运输中");
     }
     return many;
 }
@@ -107,45 +114,58 @@ std::vector<RowsCase> RowsCases() {
         {"AllAnswered",
          "111\r\n444\r\n",
          "111 t2 111 latest\r\n444 t2 444 latest\r\n",
-         {"111|t2 111|latest", "444|t2 444|latest"},
-         {"111|true|ok|t2 111|latest", "444|true|ok|t2 444|latest"},
+         {"111|t2 111|latest|运输中", "444|t2 444|latest|运输中"},
+         {"111|true|ok|t2 111|latest|in_transit|运输中",
+          "444|true|ok|t2 444|latest|in_transit|运输中"},
          0},
         {"ARefusal",
          "111\r\n222\r\n444",
          "111 t2 111 latest\r\n222 -- 单号不存在\r\n444 t2 444 latest\r\n",
-         {"111|t2 111|latest", "222|--|单号不存在", "444|t2 444|latest"},
-         {"111|true|ok|t2 111|latest", "222|false|单号不存在|(null)|(null)",
-          "444|true|ok|t2 444|latest"},
+         {"111|t2 111|latest|运输中", "222|--|单号不存在|查询失败", "444|t2 444|latest|运输中"},
+         {"111|true|ok|t2 111|latest|in_transit|运输中",
+          "222|false|单号不存在|(null)|(null)|failed|查询失败",
+          "444|true|ok|t2 444|latest|in_transit|运输中"},
          1},
         {"OkWithoutSteps",
          "333",
          "333 -- 暂无跟踪记录\r\n",
-         {"333|--|暂无跟踪记录"},
-         {"333|true|ok|(null)|(null)"},
+         {"333|--|暂无跟踪记录|无记录"},
+         {"333|true|ok|(null)|(null)|no_record|无记录"},
          0},
         {"SpacesRemovedAndBlankLinesDropped",
          " 11 1 \r\n\r\n 　\r\n444",
          "111 t2 111 latest\r\n444 t2 444 latest\r\n",
-         {"111|t2 111|latest", "444|t2 444|latest"},
-         {"111|true|ok|t2 111|latest", "444|true|ok|t2 444|latest"},
+         {"111|t2 111|latest|运输中", "444|t2 444|latest|运输中"},
+         {"111|true|ok|t2 111|latest|in_transit|运输中",
+          "444|true|ok|t2 444|latest|in_transit|运输中"},
          0},
         {"EmptyList", "", "", {}, {}, 0},
         {"RefusalAfterAnAnswerKeepsItsOwnRow",
          "222\r\n111\r\n222",
          "222 -- 单号不存在\r\n111 t2 111 latest\r\n222 -- 单号不存在\r\n",
-         {"222|--|单号不存在", "111|t2 111|latest", "222|--|单号不存在"},
-         {"222|false|单号不存在|(null)|(null)", "111|true|ok|t2 111|latest",
-          "222|false|单号不存在|(null)|(null)"},
+         {"222|--|单号不存在|查询失败", "111|t2 111|latest|运输中", "222|--|单号不存在|查询失败"},
+         {"222|false|单号不存在|(null)|(null)|failed|查询失败",
+          "111|true|ok|t2 111|latest|in_transit|运输中",
+          "222|false|单号不存在|(null)|(null)|failed|查询失败"},
          1},
         {"CellsWithCommasLineBreaksAndBackslashes",
          "555\r\nSF,9\r\n666",
          "555 2026-12-06 16:05:12 到达 北京,顺义\n集散中心 a\\b\r\nSF,9 t2 SF,9 latest\r\n"
          "666 -- 参数错误,请重试\r\n",
-         {"555|2026-12-06 16:05:12|到达 北京,顺义\n集散中心 a\\b", "SF,9|t2 SF,9|latest",
-          "666|--|参数错误,请重试"},
-         {"555|true|ok|2026-12-06 16:05:12|到达 北京,顺义\n集散中心 a\\b",
-          "SF,9|true|ok|t2 SF,9|latest", "666|false|参数错误,请重试|(null)|(null)"},
+         {"555|2026-12-06 16:05:12|到达 北京,顺义\n集散中心 a\\b|运输中",
+          "SF,9|t2 SF,9|latest|运输中", "666|--|参数错误,请重试|查询失败"},
+         {"555|true|ok|2026-12-06 16:05:12|到达 北京,顺义\n集散中心 a\\b|in_transit|运输中",
+          "SF,9|true|ok|t2 SF,9|latest|in_transit|运输中",
+          "666|false|参数错误,请重试|(null)|(null)|failed|查询失败"},
          1},
+        {"StatesFromTheReplyOrTheStepText",
+         "777\r\n888\r\n",
+         "777 t7 快件已被 菜鸟驿站 代收\r\n888 t8 快件已被 菜鸟驿站 代收，请及时取件\r\n",
+         {"777|t7|快件已被 菜鸟驿站 代收|已签收",
+          "888|t8|快件已被 菜鸟驿站 代收，请及时取件|待取件"},
+         {"777|true|ok|t7|快件已被 菜鸟驿站 代收|delivered|已签收",
+          "888|true|ok|t8|快件已被 菜鸟驿站 代收，请及时取件|pickup|待取件"},
+         0},
     };
     cases.push_back(ManyNumbers());
     return cases;
@@ -177,7 +197,7 @@ TEST_P(BatchRows, OneRecordPerNumberInListOrderAndTheStatusOfTheWorstAnswer) {
     if (format == "export") {
         EXPECT_EQ(outcome.output, c.output);
     } else if (format == "csv") {
-        Strings rows = {"快件单号|操作时间|最近状态"};
+        Strings rows = {"快件单号|操作时间|最近状态|状态"};
         rows.insert(rows.end(), c.csv.begin(), c.csv.end());
         EXPECT_EQ(CsvRowsReadBack(outcome.output, false), rows) << outcome.output;
     } else {
@@ -259,9 +279,9 @@ TEST_P(NoAnswer, KeepsTheRowAndSaysWhyOnStandardError) {
     const BatchOutcome records = RunBatch({"--courier", "ems", "--format", "jsonl", "--jobs", "2"},
                                           "111\n444", environment, folder_.Path().string());
     EXPECT_EQ(records.status, 1);
-    EXPECT_EQ(
-        JsonlObjectsReadBack(records.output),
-        (Strings{"111|false||(null)|(null)|" + reason, "444|false||(null)|(null)|" + reason}));
+    EXPECT_EQ(JsonlObjectsReadBack(records.output),
+              (Strings{"111|false||(null)|(null)|failed|查询失败|" + reason,
+                       "444|false||(null)|(null)|failed|查询失败|" + reason}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -271,6 +291,39 @@ INSTANTIATE_TEST_SUITE_P(
                     // Each transfer gives up after 30 s below 1 byte/s; both at once.
                     NoAnswerCase{"SilentService", Unanswering::kSilentService, "timed out"}),
     [](const testing::TestParamInfo<NoAnswerCase>& info) { return std::string(info.param.name); });
+
+// An order export as a shop's back office writes it: quoted cells with commas and line breaks,
+// an order without a number yet.
+constexpr char8_t kOrderExport[] =
+    u8"订单号,收件人,快递公司,运单号\r\n"
+    u8"1001,\"张三,二楼\",圆通,111\r\n"
+    u8"1002,\"李四\r\n(前台)\",圆通,777\r\n"
+    u8"1003,王五,圆通,\r\n"
+    u8"1004,\"赵\"\"六\"\"\",圆通,\" 222\"\r\n";
+
+const Strings kOrderRows = {"快件单号|操作时间|最近状态|状态", "111|t2 111|latest|运输中",
+                            "777|t7|快件已被 菜鸟驿站 代收|已签收", "222|--|单号不存在|查询失败"};
+
+TEST_F(BatchProgram, TakesTheNumbersOfAColumnOfAnOrderExportByNameOrNumber) {
+    const fs::path orders = folder_.Path() / "orders.csv";
+    TempFolder::WriteFile(orders, "\xEF\xBB\xBF" + Utf8(kOrderExport));
+    const BatchOutcome by_name = Run({"--courier", "ems", "--column", Utf8(u8"运单号"), "--format",
+                                      "csv", "--jobs", "8", orders.string()});
+    EXPECT_EQ(by_name.status, 1) << by_name.errors;
+    EXPECT_EQ(CsvRowsReadBack(by_name.output, false), kOrderRows) << by_name.output;
+
+    // The same export from Excel: GBK, TABs, on standard input; the column by its number.
+    const std::string tabbed = JoinTexts(
+        "订单号\t收件人\t快递公司\t运单号\r\n1001\t\"张三,二楼\"\t圆通\t111\r\n",
+        "1002\t\"李四\r\n(前台)\"\t圆通\t777\r\n1003\t王五\t圆通\t\r\n1004\t赵六\t圆通\t 222\r\n");
+    const BatchOutcome by_number =
+        Run({"--courier", "ems", "--column", "4", "--format", "csv"}, tabbed);
+    EXPECT_EQ(by_number.status, 1) << by_number.errors;
+    EXPECT_EQ(CsvRowsReadBack(by_number.output, false), kOrderRows) << by_number.output;
+    Strings sent = SentValues("postid");
+    std::sort(sent.begin(), sent.begin() + 3);
+    EXPECT_EQ(sent, (Strings{"111", "222", "777", "111", "777", "222"}));
+}
 
 struct StepsCase {
     const char* format;
@@ -298,13 +351,17 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, Steps,
     testing::Values(
         StepsCase{"export", "111 t1 111 first\r\n111 t2 111 latest\r\n", ""},
-        StepsCase{"csv", "快件单号,操作时间,走件流程\r\n111,t1 111,first\r\n111,t2 111,latest\r\n",
-                  "快件单号,操作时间,走件流程\r\n"},
+        StepsCase{"csv",
+                  "快件单号,操作时间,走件流程,状态\r\n111,t1 111,first,运输中\r\n"
+                  "111,t2 111,latest,运输中\r\n",
+                  "快件单号,操作时间,走件流程,状态\r\n"},
         StepsCase{"jsonl",
-                  "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t1 111\","
-                  "\"context\":\"first\",\"error\":null}\n"
-                  "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2 111\","
-                  "\"context\":\"latest\",\"error\":null}\n",
+                  Utf8(u8"{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t1 111\","
+                       u8"\"context\":\"first\",\"state\":\"in_transit\",\"state_text\":\"运输中\","
+                       u8"\"error\":null}\n"
+                       u8"{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2 111\","
+                       u8"\"context\":\"latest\",\"state\":\"in_transit\",\"state_text\":"
+                       u8"\"运输中\",\"error\":null}\n"),
                   ""}),
     [](const testing::TestParamInfo<StepsCase>& info) { return std::string(info.param.format); });
 
@@ -341,7 +398,7 @@ TEST_P(OutputCharsets, ExportAndCsvFollowTheEncodingAndJsonlIsAlwaysUtf8) {
 
 const std::string kJsonRefusal = Utf8(
     u8"{\"number\":\"222\",\"ok\":false,\"message\":\"单号不存在\",\"time\":null,"
-    u8"\"context\":null,\"error\":null}\n");
+    u8"\"context\":null,\"state\":\"failed\",\"state_text\":\"查询失败\",\"error\":null}\n");
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, OutputCharsets,
@@ -350,10 +407,10 @@ INSTANTIATE_TEST_SUITE_P(
         CharsetCase{"ExportUtf8", {"--encoding", "utf-8"}, Utf8(u8"222 -- 单号不存在\r\n")},
         CharsetCase{"CsvToAFile",
                     {"--format", "csv"},
-                    "快件单号,操作时间,最近状态\r\n222,--,单号不存在\r\n"},
+                    "快件单号,操作时间,最近状态,状态\r\n222,--,单号不存在,查询失败\r\n"},
         CharsetCase{"CsvUtf8",
                     {"--format", "csv", "--encoding", "utf-8"},
-                    Utf8(u8"快件单号,操作时间,最近状态\r\n222,--,单号不存在\r\n")},
+                    Utf8(u8"快件单号,操作时间,最近状态,状态\r\n222,--,单号不存在,查询失败\r\n")},
         CharsetCase{"JsonlGbkNamed", {"--format", "jsonl", "--encoding", "gbk"}, kJsonRefusal},
         CharsetCase{"JsonlToAFile", {"--format", "jsonl"}, kJsonRefusal}),
     [](const testing::TestParamInfo<CharsetCase>& info) { return std::string(info.param.name); });
@@ -385,7 +442,7 @@ TEST_F(BatchProgram, WritesTheOutputFileWholeInPlaceOfTheOldOne) {
 
 struct UsageCase {
     const char* name;
-    Strings arguments;  // "OUT" stands for the output folder
+    Strings arguments;  // "OUT" stands for the output folder, "CSV" for a file with a bad quote
     const char* named;  // part of the message, which names the problem
 };
 
@@ -393,9 +450,13 @@ class BadUsage : public BatchProgram, public testing::WithParamInterface<UsageCa
 
 TEST_P(BadUsage, EndsWithStatus2AMessageAndNothingWritten) {
     const fs::path output_folder = OutputFolder();
+    const fs::path orders = folder_.Path() / "orders.csv";
+    TempFolder::WriteFile(orders, "订单号,运单号\r\n1,\"SF1\r\n");
     Strings arguments;
     for (const std::string& argument : GetParam().arguments) {
-        arguments.push_back(argument == "OUT" ? output_folder.string() : argument);
+        arguments.push_back(argument == "OUT"   ? output_folder.string()
+                            : argument == "CSV" ? orders.string()
+                                                : argument);
     }
     const BatchOutcome outcome = Run(arguments, "111\r\n");
     EXPECT_EQ(outcome.status, 2);
@@ -433,7 +494,19 @@ INSTANTIATE_TEST_SUITE_P(
                   "cannot read"},
         UsageCase{"Utf8NameNotConvertible",
                   {"--encoding", "utf-8", "--courier", "\xff"},
-                  "unknown courier"}),
+                  "unknown courier"},
+        UsageCase{"UnknownColumn",
+                  {"--courier", "ems", "--column", "运单", "-o", "out/r.txt", "CSV"},
+                  "orders.csv: no column '运单' (header cells: 订单号, 运单号)"},
+        UsageCase{"ColumnBeyondTheHeader",
+                  {"--courier", "ems", "--column", "3", "CSV"},
+                  "no column '3' (header cells: 订单号, 运单号)"},
+        UsageCase{"QuoteNeverClosed",
+                  {"--courier", "ems", "--column", "2", "CSV"},
+                  "a quote opened in row 2 is never closed (header cells: 订单号, 运单号)"},
+        UsageCase{"NumberListIsNoCsv",
+                  {"--courier", "ems", "--column", "运单号", "--format", "csv"},
+                  "standard input: no column '运单号' (header cells: 111)"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BatchProgram, HelpAndVersion) {
@@ -461,7 +534,8 @@ struct TerminalCase {
     const char* name;
     Strings environment;
     Strings options;
-    std::string shown;  // the record as the terminal shows it
+    std::string shown;    // the record as the terminal shows it
+    std::string summary;  // the last line on standard error
 };
 
 class OnATerminal : public BatchProgram, public testing::WithParamInterface<TerminalCase> {};
@@ -478,22 +552,43 @@ TEST_P(OnATerminal, RecordsFollowTheTerminalsCharacterSet) {
     const std::string shown = TerminalTranscript(arguments, environment);
     EXPECT_NE(shown.find(GetParam().shown), std::string::npos) << shown;
     EXPECT_NE(shown.find("1/1 numbers, 1 failed, "), std::string::npos) << shown;
+    EXPECT_NE(shown.find(GetParam().summary), std::string::npos) << shown;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, OnATerminal,
-    testing::Values(
-        TerminalCase{"Utf8Locale", {"LC_ALL=C.UTF-8"}, {}, Utf8(u8"222 -- 单号不存在")},
-        TerminalCase{
-            "Utf8Lang", {"LC_ALL=", "LC_CTYPE=", "LANG=C.UTF-8"}, {}, Utf8(u8"222 -- 单号不存在")},
-        TerminalCase{"CLocaleKeepsGbk", {"LC_ALL=C"}, {}, "222 -- 单号不存在"},
-        TerminalCase{"GbkNamed", {"LC_ALL=C.UTF-8"}, {"--encoding", "gbk"}, "222 -- 单号不存在"},
-        TerminalCase{"Csv", {"LC_ALL=C.UTF-8"}, {"--format", "csv"}, Utf8(u8"222,--,单号不存在")},
-        TerminalCase{"JsonlOnAGbkTerminal",
-                     {"LC_ALL=C"},
-                     {"--format", "jsonl"},
-                     Utf8(u8"\"message\":\"单号不存在\"")}),
-    [](const testing::TestParamInfo<TerminalCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, OnATerminal,
+                         testing::Values(TerminalCase{"Utf8Locale",
+                                                      {"LC_ALL=C.UTF-8"},
+                                                      {},
+                                                      Utf8(u8"222 -- 单号不存在"),
+                                                      Utf8(u8"1 个单号：查询失败 1")},
+                                         TerminalCase{"Utf8Lang",
+                                                      {"LC_ALL=", "LC_CTYPE=", "LANG=C.UTF-8"},
+                                                      {},
+                                                      Utf8(u8"222 -- 单号不存在"),
+                                                      Utf8(u8"1 个单号：查询失败 1")},
+                                         TerminalCase{"CLocaleKeepsGbk",
+                                                      {"LC_ALL=C"},
+                                                      {},
+                                                      "222 -- 单号不存在",
+                                                      "1 个单号：查询失败 1"},
+                                         TerminalCase{"GbkNamed",
+                                                      {"LC_ALL=C.UTF-8"},
+                                                      {"--encoding", "gbk"},
+                                                      "222 -- 单号不存在",
+                                                      "1 个单号：查询失败 1"},
+                                         TerminalCase{"Csv",
+                                                      {"LC_ALL=C.UTF-8"},
+                                                      {"--format", "csv"},
+                                                      Utf8(u8"222,--,单号不存在,查询失败"),
+                                                      Utf8(u8"1 个单号：查询失败 1")},
+                                         TerminalCase{"JsonlOnAGbkTerminal",
+                                                      {"LC_ALL=C"},
+                                                      {"--format", "jsonl"},
+                                                      Utf8(u8"\"message\":\"单号不存在\""),
+                                                      "1 个单号：查询失败 1"}),
+                         [](const testing::TestParamInfo<TerminalCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 class InterruptedRun : public BatchProgram, public testing::WithParamInterface<bool> {};
 

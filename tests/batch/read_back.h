@@ -11,8 +11,8 @@
 // from GBK. Nothing when the bytes are no csv in that character set.
 std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes, bool utf8);
 
-// Each jsonl object's values number|ok|message|time|context, then |error when error is not null,
-// strings as GBK texts, null as "(null)". Nothing when a line is no JSON object with exactly the
-// keys number, ok, message, time, context and error in that order, or the bytes are no UTF-8, or
-// the last line has no LF.
+// Each jsonl object's values number|ok|message|time|context|state|state_text, then |error when
+// error is not null, strings as GBK texts, null as "(null)". Nothing when a line is no JSON object
+// with exactly the keys number, ok, message, time, context, state, state_text and error in that
+// order, or the bytes are no UTF-8, or the last line has no LF.
 std::optional<std::vector<std::string>> JsonlObjectsReadBack(const std::string& bytes);

@@ -23,7 +23,8 @@ text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
 assert text == '' or text.endswith('\n')
 for line in text.split('\n')[:-1]:
     record = json.loads(line)
-    assert list(record) == ['number', 'ok', 'message', 'time', 'context', 'error'], list(record)
+    assert list(record) == ['number', 'ok', 'message', 'time', 'context', 'state',
+                            'state_text', 'error'], list(record)
     if record['error'] is None:
         del record['error']
     words = {None: 'null', True: 'true', False: 'false'}

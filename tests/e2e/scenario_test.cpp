@@ -92,12 +92,10 @@ void Export(const At& at, const ListPlace& list, Choice choice) {
     EXPECT_TRUE(at.program.ExportList(list, at.Out(), choice).has_value());
 }
 
-// Answers the replace question with keys once it shows and stays, on top of the windows of its
-// title below it; false when it did not show or did not go.
+// Answers the replace question with keys once it shows and stays; false when it did not show or
+// did not go.
 bool AnswerReplaceQuestion(const std::string& keys) {
-    const auto asked = [] {
-        return WindowsTitled(kReplaceQuestionTitle).size() > kWindowsBelowQuestion;
-    };
+    const auto asked = [] { return !WindowsTitled(kReplaceQuestionTitle).empty(); };
     if (!WaitFor(asked)) {
         return false;
     }
@@ -105,7 +103,7 @@ bool AnswerReplaceQuestion(const std::string& keys) {
         PauseBriefly();
     }
     const std::vector<std::string> windows = WindowsTitled(kReplaceQuestionTitle);
-    if (windows.size() <= kWindowsBelowQuestion) {
+    if (windows.empty()) {
         return false;
     }
     PressKeysIn(windows.back(), keys);
@@ -228,8 +226,9 @@ void QueryEveryListShape(const At& at, void (*put)(const At&, const ListShape&))
     }
 }
 
+// The file's name is short: the dialog is given the path key by key.
 void ImportShape(const At& at, const ListShape& shape) {
-    const fs::path file = at.folder / (std::string(shape.name) + ".txt");
+    const fs::path file = at.folder / (std::to_string(&shape - ListShapes().data()) + ".txt");
     std::ofstream(file, std::ios::binary) << ListFileBytes(shape);
     ASSERT_TRUE(at.program.ImportNumbers(file)) << shape.name;
 }
@@ -362,19 +361,23 @@ const Scenario kScenarios[] = {
      ListShapesRequests(), std::nullopt, std::nullopt},
     {"ListsOfOtherProgramsPasted", [](const At& at) { QueryEveryListShape(at, PasteShape); },
      ListShapesRequests(), std::nullopt, std::nullopt},
-    // A list file dragged from another program: nothing takes it on the single page; on the
-    // batch page two files fill the box one after the other.
+    // A list file dragged from another program: nothing takes it on the single page (the empty
+    // batch box then starts no run); on the batch page one file replaces the box, and two fill it
+    // one after the other.
     {"ListFilesDroppedOnTheBatchBox",
      [](const At& at) {
+         std::ofstream(at.folder / "all.txt", std::ios::binary) << "111\r\n222\n333";
          std::ofstream(at.folder / "first.txt", std::ios::binary) << "111\n";
          std::ofstream(at.folder / "second.txt", std::ios::binary) << "222\r\n333";
-         ASSERT_TRUE(at.program.DropFiles({at.folder / "first.txt"}));
+         ASSERT_TRUE(at.program.DropFiles({at.folder / "all.txt"}));
          at.program.Click(kModeButton);
          at.program.Click(kQueryButton);
+         ASSERT_TRUE(at.program.DropFiles({at.folder / "all.txt"}));
+         RunBatch(at);
          ASSERT_TRUE(at.program.DropFiles({at.folder / "first.txt", at.folder / "second.txt"}));
          RunBatch(at);
      },
-     kBatch, std::nullopt, std::nullopt},
+     Joined(kBatch, kBatch), std::nullopt, std::nullopt},
     // An export named without extension asks before replacing the ".txt" file: No keeps it and
     // shows the dialog again, which is cancelled; Yes replaces it.
     {"AnExportAsksBeforeReplacingAFile",

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Text reply_text = BytesToText(ByteArray(bytes + 1 + number_length, bytes + size));
 
     const TrackingReply reply = ParseTrackingReply(reply_text, number);
+    // The state number is read from any text, and only digits give one.
+    const std::optional<int> state = ReadReplyState(reply_text);
+    Require(!state || *state >= 0);
 
     const std::string_view message = Between(reply_text, "\"message\":\"", "\"");
     Require(reply.message == message);

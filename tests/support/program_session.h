@@ -61,18 +61,10 @@ inline const std::string kOpenDialogTitle = Utf8(u8"^打开$");
 inline const std::string kSaveDialogTitle = Utf8(u8"^另存为$");
 #endif
 
-// The question before an export replaces a file, the windows of its title below it, and the
-// keys that answer it.
-#ifdef PARCELIO_E2E_UNDER_WINE
-// The system's save dialog asks itself, in a box titled as the dialog, above it.
-inline const std::string kReplaceQuestionTitle = kSaveDialogTitle;
-inline constexpr std::size_t kWindowsBelowQuestion = 1;
-inline constexpr char kReplaceNo[] = "alt+n";
-#else
+// The program's question before an export replaces the ".txt" file that a name typed without
+// extension becomes, and the keys that answer it.
 inline const std::string kReplaceQuestionTitle = Utf8(u8"^确认另存为$");
-inline constexpr std::size_t kWindowsBelowQuestion = 0;
 inline constexpr char kReplaceNo[] = "Return";  // No is the default answer
-#endif
 inline constexpr char kReplaceYes[] = "alt+y";
 
 class ProgramSession {
