@@ -12,7 +12,7 @@
 
 namespace {
 
-// The menu opens this far right of and below the mouse pointer.
+// The menu opens this far right of and below the mouse pointer, or the selected row's left end.
 constexpr int kMenuOffset = 3;
 
 constexpr char kCopiedMessage[] = "已复制到剪切板";
@@ -40,12 +40,14 @@ bool PutOnClipboard(std::string_view text) {
 
 }  // namespace
 
-void ShowResultMenu(std::string_view list, std::string_view menu) {
+void ShowResultMenu(std::string_view list, std::string_view menu, bool by_keyboard) {
     if (ListRowCount(list) <= 0 || MenuOnItsWay() != nullptr) {
         return;
     }
     wxWindow& window = Control<wxWindow>(kMainWindow);
-    const wxPoint at = wxGetMousePosition() + wxPoint(kMenuOffset, kMenuOffset);
+    // From the keyboard the pointer may be anywhere: the menu opens at the selected row then.
+    const wxPoint at = (by_keyboard ? SelectedRowScreenPoint(list) : wxGetMousePosition()) +
+                       window.FromDIP(wxPoint(kMenuOffset, kMenuOffset));
     MenuOnItsWay() = &window;
     // Dropped with the window if it closes first.
     window.CallAfter([&window, at, menu = Text(menu)] {

@@ -6,7 +6,7 @@
 
 #include "runs/row_cells.h"
 
-void ShowResultMenu(std::string_view list, std::string_view menu);
+void ShowResultMenu(std::string_view list, std::string_view menu, bool by_keyboard);
 void CopySelectedRow(std::string_view list);
 void DeleteSelectedRow(std::string_view list);
 void ClearResultList(std::string_view list);

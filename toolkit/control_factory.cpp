@@ -19,7 +19,9 @@
 #include "toolkit/gbk_text.h"
 #include "toolkit/group_box.h"
 #include "toolkit/hypertext_box.h"
+#include "toolkit/layout_pixels.h"
 #include "toolkit/native_look.h"
+#include "toolkit/option_button.h"
 #include "toolkit/picture_box.h"
 
 namespace {
@@ -35,18 +37,33 @@ T* Made(Arguments&&... arguments) {
     return control;
 }
 
-wxPoint Position(const ControlRow& row) {
-    return {row.left, row.top};
+// The row's place and size in the pixels of the window the control goes into.
+wxPoint Position(const ControlRow& row, const wxWindow& parent) {
+    return WindowPixels(parent, wxPoint(row.left, row.top));
 }
-wxSize Size(const ControlRow& row) {
-    return {row.width, row.height};
+wxSize Size(const ControlRow& row, const wxWindow& parent) {
+    return WindowPixels(parent, wxSize(row.width, row.height));
 }
 wxString Name(const ControlRow& row) {
     return GbkToWx(row.name);
 }
 
-wxBitmap Picture(const ControlRow& row) {
-    return DecodePicture(row.picture.data(), row.picture.size());
+// The window icon in every size of the row, which the system picks from for its scale.
+wxIconBundle Icons(const ControlRow& row) {
+    wxIconBundle icons;
+    const auto add = [&icons](std::span<const unsigned char> bytes) {
+        const wxBitmap picture = DecodePicture(bytes.data(), bytes.size());
+        if (picture.IsOk()) {
+            wxIcon icon;
+            icon.CopyFromBitmap(picture);
+            icons.AddIcon(icon);
+        }
+    };
+    add(row.picture);
+    for (const std::span<const unsigned char> bytes : row.larger_pictures) {
+        add(bytes);
+    }
+    return icons;
 }
 
 wxWindow* MakePage(const ControlRow& row, wxWindow& parent) {
@@ -65,38 +82,39 @@ wxWindow* MakePage(const ControlRow& row, wxWindow& parent) {
 }
 
 wxWindow* MakeHypertext(const ControlRow& row, wxWindow& parent) {
-    auto* box = Made<wxHtmlWindow>(&parent, wxID_ANY, Position(row), Size(row),
-                                   wxHW_SCROLLBAR_NEVER | wxBORDER_NONE, Name(row));
+    // Takes Tab itself, to move from link to link (hypertext_box.h).
+    auto* box = Made<wxHtmlWindow>(&parent, wxID_ANY, Position(row, parent), Size(row, parent),
+                                   wxHW_SCROLLBAR_NEVER | wxBORDER_NONE | wxWANTS_CHARS, Name(row));
     if (box != nullptr) {
         ShowHypertext(*box, row.text);
     }
     return box;
 }
 
-// Option buttons of one parent form one group. Its first member stays hidden and takes the
-// check mark back after every click, so that a click on any option, even the one clicked
-// last, is a click again (a checked option raises no event of its own).
+// Option buttons of one parent form one group. Its first member stays hidden and holds the
+// check mark until the first click, so that no option shows a mark at start (a group of the
+// toolkit always has one member checked). A click checks the clicked option.
 wxWindow* MakeOption(const ControlRow& row, wxWindow& parent) {
     const bool first_of_group = std::none_of(
         parent.GetChildren().begin(), parent.GetChildren().end(),
         [](const wxWindow* sibling) { return dynamic_cast<const wxRadioButton*>(sibling); });
     if (first_of_group) {
-        auto* keeper = Made<wxRadioButton>(&parent, wxID_ANY, wxString(), wxPoint(0, 0),
-                                           wxSize(0, 0), wxRB_GROUP);
+        wxRadioButton* keeper = MakeOptionButton(parent, wxString(), wxPoint(0, 0), wxSize(0, 0),
+                                                 wxRB_GROUP, wxString());
         if (keeper == nullptr) {
             return nullptr;
         }
         keeper->Hide();
         keeper->SetValue(true);
     }
-    return Made<wxRadioButton>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), 0,
-                               wxDefaultValidator, Name(row));
+    return MakeOptionButton(parent, GbkToWx(row.text), Position(row, parent), Size(row, parent), 0,
+                            Name(row));
 }
 
 wxWindow* MakeTransparentLabel(const ControlRow& row, wxWindow& parent) {
     auto* label = new wxWindow;
     label->SetBackgroundStyle(wxBG_STYLE_PAINT);
-    if (!label->Create(&parent, wxID_ANY, Position(row), Size(row),
+    if (!label->Create(&parent, wxID_ANY, Position(row, parent), Size(row, parent),
                        wxTRANSPARENT_WINDOW | wxBORDER_NONE, Name(row))) {
         delete label;
         return nullptr;
@@ -107,8 +125,8 @@ wxWindow* MakeTransparentLabel(const ControlRow& row, wxWindow& parent) {
 }
 
 wxWindow* MakeList(const ControlRow& row, wxWindow& parent, const WindowLayout& layout) {
-    auto* list = Made<wxListCtrl>(&parent, wxID_ANY, Position(row), Size(row), wxLC_REPORT,
-                                  wxDefaultValidator, Name(row));
+    auto* list = Made<wxListCtrl>(&parent, wxID_ANY, Position(row, parent), Size(row, parent),
+                                  wxLC_REPORT, wxDefaultValidator, Name(row));
     if (list == nullptr) {
         return nullptr;
     }
@@ -117,15 +135,15 @@ wxWindow* MakeList(const ControlRow& row, wxWindow& parent, const WindowLayout& 
             list->AppendColumn(
                 GbkToWx(column.caption),
                 column.align == ColumnAlign::Centre ? wxLIST_FORMAT_CENTRE : wxLIST_FORMAT_LEFT,
-                column.width);
+                WindowPixels(parent, column.width));
         }
     }
     return list;
 }
 
 wxWindow* MakeComboBox(const ControlRow& row, wxWindow& parent, const WindowLayout& layout) {
-    auto* box = Made<wxChoice>(&parent, wxID_ANY, Position(row), Size(row), wxArrayString(), 0,
-                               wxDefaultValidator, Name(row));
+    auto* box = Made<wxChoice>(&parent, wxID_ANY, Position(row, parent), Size(row, parent),
+                               wxArrayString(), 0, wxDefaultValidator, Name(row));
     if (box == nullptr) {
         return nullptr;
     }
@@ -153,8 +171,8 @@ void OnMultiLineKey(wxKeyEvent& event) {
 wxWindow* MakeEditBox(const ControlRow& row, wxWindow& parent) {
     const bool multi_line = (row.style & kMultiLine) != 0;
     const long style = multi_line ? wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_BESTWRAP : 0;
-    auto* box = Made<wxTextCtrl>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row),
-                                 style, wxDefaultValidator, Name(row));
+    auto* box = Made<wxTextCtrl>(&parent, wxID_ANY, GbkToWx(row.text), Position(row, parent),
+                                 Size(row, parent), style, wxDefaultValidator, Name(row));
     if (box != nullptr && multi_line) {
         box->Bind(wxEVT_KEY_DOWN, OnMultiLineKey);
     }
@@ -162,15 +180,16 @@ wxWindow* MakeEditBox(const ControlRow& row, wxWindow& parent) {
 }
 
 wxWindow* MakeGroupBox(const ControlRow& row, wxWindow& parent) {
-    return Made<GroupBoxPanel>(&parent, GbkToWx(row.text), Position(row), Size(row),
+    return Made<GroupBoxPanel>(&parent, GbkToWx(row.text), Position(row, parent), Size(row, parent),
                                (row.style & kCentredCaption) != 0, Name(row));
 }
 
 wxWindow* MakePicture(const ControlRow& row, wxWindow& parent) {
-    auto* box = Made<wxGenericStaticBitmap>(&parent, wxID_ANY, Picture(row), Position(row),
-                                            Size(row), 0, Name(row));
+    auto* box = Made<wxGenericStaticBitmap>(&parent, wxID_ANY,
+                                            PictureForEveryScale(row.picture, row.larger_pictures),
+                                            Position(row, parent), Size(row, parent), 0, Name(row));
     if (box != nullptr) {
-        box->SetSize(Size(row));
+        box->SetSize(Size(row, parent));
     }
     return box;
 }
@@ -196,17 +215,18 @@ wxColour RgbColour(int rgb) {
 wxWindow* CreateControl(const ControlRow& row, wxWindow& parent, const WindowLayout& layout) {
     switch (row.kind) {
         case ControlKind::PageControl:
-            return Made<wxSimplebook>(&parent, wxID_ANY, Position(row), Size(row), 0, Name(row));
+            return Made<wxSimplebook>(&parent, wxID_ANY, Position(row, parent), Size(row, parent),
+                                      0, Name(row));
         case ControlKind::Page:
             return MakePage(row, parent);
         case ControlKind::Label:
-            return Made<wxStaticText>(&parent, wxID_ANY, GbkToWx(row.text), Position(row),
-                                      Size(row), wxST_NO_AUTORESIZE, Name(row));
+            return Made<wxStaticText>(&parent, wxID_ANY, GbkToWx(row.text), Position(row, parent),
+                                      Size(row, parent), wxST_NO_AUTORESIZE, Name(row));
         case ControlKind::PicBox:
             return MakePicture(row, parent);
         case ControlKind::Button:
-            return Made<wxButton>(&parent, wxID_ANY, GbkToWx(row.text), Position(row), Size(row), 0,
-                                  wxDefaultValidator, Name(row));
+            return Made<wxButton>(&parent, wxID_ANY, GbkToWx(row.text), Position(row, parent),
+                                  Size(row, parent), 0, wxDefaultValidator, Name(row));
         case ControlKind::SimpleHtml:
             return MakeHypertext(row, parent);
         case ControlKind::GroupBox:
@@ -230,16 +250,16 @@ wxWindow* CreateControl(const ControlRow& row, wxWindow& parent, const WindowLay
 }
 
 wxFrame* CreateFrame(const ControlRow& row) {
+    // On the primary monitor, whose scale the outer size takes; centred later.
     auto* frame =
-        Made<wxFrame>(nullptr, wxID_ANY, GbkToWx(row.text), Position(row), Size(row),
+        Made<wxFrame>(nullptr, wxID_ANY, GbkToWx(row.text), wxPoint(row.left, row.top),
+                      wxWindow::FromDIP(wxSize(row.width, row.height), nullptr),
                       wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, Name(row));
     if (frame != nullptr) {
         FitFrameColour(*frame);
-        const wxBitmap icon = Picture(row);
-        if (icon.IsOk()) {
-            wxIcon frame_icon;
-            frame_icon.CopyFromBitmap(icon);
-            frame->SetIcon(frame_icon);
+        const wxIconBundle icons = Icons(row);
+        if (!icons.IsEmpty()) {
+            frame->SetIcons(icons);
         }
     }
     return frame;
@@ -253,9 +273,10 @@ wxWindow* CreateStatusBar(const ControlRow& row, wxFrame& frame) {
         return nullptr;
     }
     frame.SetStatusBar(bar);
-    bar->SetMinHeight(row.height);
-    bar->SetMinSize(wxSize(-1, row.height));
-    bar->SetSize(wxSize(frame.GetClientSize().x, row.height));
+    const int height = WindowPixels(frame, row.height);
+    bar->SetMinHeight(height);
+    bar->SetMinSize(wxSize(-1, height));
+    bar->SetSize(wxSize(frame.GetClientSize().x, height));
     frame.SendSizeEvent();
     return bar;
 }

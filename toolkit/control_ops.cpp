@@ -10,15 +10,19 @@
 #include "toolkit/control_factory.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/gbk_text.h"
+#include "toolkit/layout_pixels.h"
 
 Placement ControlPlacement(std::string_view name) {
-    const wxRect rect = Control<wxWindow>(name).GetRect();
+    const wxWindow& control = Control<wxWindow>(name);
+    const wxRect rect = LayoutPixels(control, control.GetRect());
     return {rect.x, rect.y, rect.width, rect.height};
 }
 
 void PlaceControl(std::string_view name, const Placement& placement) {
-    Control<wxWindow>(name).SetSize(placement.left, placement.top, placement.width,
-                                    placement.height, wxSIZE_ALLOW_MINUS_ONE);
+    wxWindow& control = Control<wxWindow>(name);
+    const wxPoint place = WindowPixels(control, wxPoint(placement.left, placement.top));
+    const wxSize size = WindowPixels(control, wxSize(placement.width, placement.height));
+    control.SetSize(place.x, place.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
 }
 
 Text ControlText(std::string_view name) {
@@ -68,6 +72,11 @@ void ShowPage(std::string_view page_control, int page) {
     if (page >= 0 && page < static_cast<int>(pages.GetPageCount())) {
         pages.ChangeSelection(static_cast<std::size_t>(page));
     }
+}
+
+void FocusControl(std::string_view name) {
+    wxWindow& control = Control<wxWindow>(name);
+    control.CallAfter([&control] { control.SetFocus(); });
 }
 
 void RecoverKeyboardFocus(std::string_view name) {

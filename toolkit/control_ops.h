@@ -41,6 +41,9 @@ void SetControlBackground(std::string_view name, int rgb);
 void ShowPage(std::string_view page_control, int page);
 int ShownPage(std::string_view page_control);
 
+// Once the events under way are done (the window shown), gives the keyboard focus to the control.
+void FocusControl(std::string_view name);
+
 // Once the events under way are done (a menu closing), gives the keyboard focus to the control
 // when the window has none or it lies on a hidden control: GTK leaves the window without focus
 // when the focused control is hidden with its page, and then no key reaches the window (Esc

@@ -25,11 +25,8 @@ bool WireClick(const EventBinding& binding, wxWindow& control) {
         return true;
     }
     if (auto* option = dynamic_cast<wxRadioButton*>(&control)) {
-        option->Bind(wxEVT_RADIOBUTTON, [handler, context, option](wxCommandEvent&) {
-            // The group's hidden first member takes the check mark back (control_factory.cpp).
-            option->GetFirstInGroup()->SetValue(true);
-            handler(context);
-        });
+        // Raised by every click, also on the checked option (option_button.h).
+        option->Bind(wxEVT_RADIOBUTTON, [handler, context](wxCommandEvent&) { handler(context); });
         return true;
     }
     return false;
@@ -55,7 +52,11 @@ bool WireListRightClick(const EventBinding& binding, wxWindow& control) {
     }
     const EventContext context{binding.control, {}};
     const EventHandler handler = binding.handler;
-    BindListRightClick(*list, [handler, context] { handler(context); });
+    BindListRightClick(*list, [handler, context](bool by_keyboard) {
+        EventContext keyed = context;
+        keyed.by_keyboard = by_keyboard;
+        handler(keyed);
+    });
     return true;
 }
 

@@ -10,6 +10,8 @@ bool GroupBoxPanel::Create(wxWindow* parent, const wxString& caption, const wxPo
     if (!wxPanel::Create(parent, wxID_ANY, position, size, wxBORDER_NONE, name)) {
         return false;
     }
+    // The box is no stop of the Tab key, also when none of its controls is one.
+    m_container.DisableSelfFocus();
     // Made first, so every child made later lies above it (a child may lie on the caption).
     // Nameless: it is no control of the layout.
     frame_ = new wxStaticBox(this, wxID_ANY, caption, wxPoint(0, 0), size,

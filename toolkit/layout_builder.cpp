@@ -19,6 +19,8 @@
 #include "toolkit/event_wiring.h"
 #include "toolkit/gbk_text.h"
 #include "toolkit/hypertext_box.h"
+#include "toolkit/layout_pixels.h"
+#include "toolkit/native_look.h"
 #include "toolkit/status_bar.h"
 #include "toolkit/toolkit_style.h"
 
@@ -127,7 +129,8 @@ void ApplyFonts(const WindowLayout& layout) {
         // A drop-down list takes its font's height (on Windows, and kept there once items are
         // added): the layout's height again.
         if (auto* list = dynamic_cast<wxChoice*>(control)) {
-            list->SetSize(wxSize(row.width, row.height));
+            list->SetSize(WindowPixels(*list, wxSize(row.width, row.height)));
+            FitDropDownHeight(*list, WindowPixels(*list, row.height));
         }
         if (auto* label = dynamic_cast<wxStaticText*>(control)) {
             FitLabelLinesToBox(*label);
@@ -163,6 +166,29 @@ void HandleWindowKeys(wxFrame& frame) {
         } else {
             event.Skip();
         }
+    });
+}
+
+// Moved to a monitor of another scale, the window lays its controls out again for it: the
+// toolkit gives the window its new size and the controls their fonts (and the lists their
+// column widths), the places and sizes of the controls are the layout's. Only a toolkit that
+// counts in the screen's own pixels raises the event.
+void FollowTheScreensScale(wxFrame& frame, const WindowLayout& layout) {
+    frame.Bind(wxEVT_DPI_CHANGED, [&frame, layout](wxDPIChangedEvent& event) {
+        for (const ControlRow& row : layout.controls) {
+            wxWindow* control = FindControl(row.name);
+            if (control == nullptr || control == &frame || row.kind == ControlKind::StatusBar ||
+                row.kind == ControlKind::Page) {
+                continue;
+            }
+            const wxRect rect = control->GetRect();
+            const wxSize place = event.Scale(wxSize(rect.x, rect.y));
+            control->SetSize(wxRect(wxPoint(place.x, place.y), event.Scale(rect.GetSize())));
+            if (auto* list = dynamic_cast<wxChoice*>(control)) {
+                FitDropDownHeight(*list, WindowPixels(*list, row.height));
+            }
+        }
+        event.Skip();
     });
 }
 
@@ -228,6 +254,7 @@ wxFrame* BuildWindow(const WindowLayout& layout) {
         return nullptr;
     }
     HandleWindowKeys(*frame);
+    FollowTheScreensScale(*frame, layout);
     for (const EventBinding& binding : layout.bindings) {
         if (binding.event == EventKind::Created) {
             binding.handler({binding.control, {}});

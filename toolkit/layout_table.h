@@ -58,6 +58,9 @@ struct ControlRow {
     unsigned style = kPlainStyle;
     int background = kDefaultColour;              // 0xRRGGBB
     std::span<const unsigned char> picture = {};  // image file shown at start (PicBox, Window icon)
+    // The same picture made larger, for screens of a larger scale: a PicBox's at twice its size,
+    // the window icon's in the sizes the system takes at other scales.
+    std::span<const std::span<const unsigned char>> larger_pictures = {};
 };
 
 // One item of a drop-down list, in list order.
@@ -91,6 +94,7 @@ struct EventContext {
     std::string_view control;     // the control (or menu) that raised the event
     std::string_view link_event;  // LinkEvent: the event name of the link (GBK); else empty
     std::span<const std::filesystem::path> dropped_files = {};  // FilesDropped: in drop order
+    bool by_keyboard = false;  // RightClick: the menu key or Shift+F10, not the mouse
 };
 
 using EventHandler = void (*)(const EventContext&);

@@ -8,5 +8,6 @@
 
 class wxListCtrl;
 
-// Calls on_click after each right click on list, once its button is up.
-void BindListRightClick(wxListCtrl& list, std::function<void()> on_click);
+// Calls on_click after each right click on list, once its button is up, and after each press of
+// the menu key or Shift+F10 while the list has the keyboard focus; by_keyboard tells which.
+void BindListRightClick(wxListCtrl& list, std::function<void(bool by_keyboard)> on_click);

@@ -8,16 +8,18 @@
 
 #include "toolkit/list_right_click.h"
 
-void BindListRightClick(wxListCtrl& list, std::function<void()> on_click) {
+void BindListRightClick(wxListCtrl& list, std::function<void(bool by_keyboard)> on_click) {
     for (wxWindow* rows : list.GetChildren()) {
         if (!rows->AcceptsFocus()) {
             continue;
         }
         rows->Bind(wxEVT_KEY_DOWN, [on_click](wxKeyEvent& event) {
-            const bool menu_key = event.GetKeyCode() == WXK_WINDOWS_MENU ||
-                                  (event.GetKeyCode() == WXK_F10 && event.ShiftDown());
+            // The toolkit reports the menu key as WXK_MENU.
+            const int key = event.GetKeyCode();
+            const bool menu_key =
+                key == WXK_MENU || key == WXK_WINDOWS_MENU || (key == WXK_F10 && event.ShiftDown());
             if (menu_key) {
-                on_click();
+                on_click(true);
             } else {
                 event.Skip();
             }
@@ -25,7 +27,7 @@ void BindListRightClick(wxListCtrl& list, std::function<void()> on_click) {
         rows->Bind(wxEVT_RIGHT_UP, [on_click, rows](wxMouseEvent& event) {
             event.Skip();
             if (wxRect(rows->GetClientSize()).Contains(event.GetPosition())) {
-                on_click();
+                on_click(false);
             }
         });
     }

@@ -53,3 +53,17 @@ void DeleteAllListRows(std::string_view list) {
 long SelectedListRow(std::string_view list) {
     return List(list).GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
 }
+
+wxPoint SelectedRowScreenPoint(std::string_view list) {
+    wxListCtrl& control = List(list);
+    const long row = SelectedListRow(list);
+    wxRect rect;
+    if (row < 0) {
+        return control.ClientToScreen(wxPoint(0, 0));
+    }
+    control.EnsureVisible(row);
+    if (!control.GetItemRect(row, rect)) {
+        return control.ClientToScreen(wxPoint(0, 0));
+    }
+    return control.ClientToScreen(wxPoint(rect.x, rect.y + rect.height / 2));
+}

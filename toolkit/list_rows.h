@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include <wx/gdicmn.h>
+
 #include "text/text_ops.h"
 
 long ListRowCount(std::string_view list);
@@ -23,3 +25,7 @@ void DeleteAllListRows(std::string_view list);
 
 // The lowest selected index, or -1 when no row is selected.
 long SelectedListRow(std::string_view list);
+
+// Where a menu opened from the keyboard belongs: the left end of the selected row, at half its
+// height, scrolled into view first; the list's top-left corner when no row is selected.
+wxPoint SelectedRowScreenPoint(std::string_view list);

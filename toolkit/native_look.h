@@ -2,6 +2,7 @@
 // window's colour, a group box's centred caption, and a see-through label lying on a group box.
 #pragma once
 
+class wxChoice;
 class wxFrame;
 class wxStaticBox;
 class wxWindow;
@@ -10,6 +11,12 @@ class wxWindow;
 // blend into it. GTK reports the theme's colour already; the Windows toolkit reports the MDI
 // workspace colour, which a frame with controls on it does not show.
 void FitFrameColour(wxFrame& frame);
+
+// Makes a drop-down list's closed box height pixels high. GTK takes the size it is given; the
+// Windows box takes the height of its font and its edges, which at a larger scale of the screen
+// is less than the layout's height times the scale: its selection field is made higher or lower
+// by the difference.
+void FitDropDownHeight(wxChoice& box, int height);
 
 // Centres the caption of a group box's frame. GTK's frame takes the toolkit's centring style;
 // the Windows group box needs its own.

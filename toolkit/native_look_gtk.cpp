@@ -5,6 +5,8 @@
 
 void FitFrameColour(wxFrame&) {}
 
+void FitDropDownHeight(wxChoice&, int) {}
+
 void CentreFrameCaption(wxStaticBox&) {}
 
 void PaintSeeThroughLabel(wxWindow& label) {

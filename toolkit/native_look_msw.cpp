@@ -1,5 +1,9 @@
 // Windows: the dialog face colour for the frame, the native group box's centring style, and
 // the part of a see-through label that a group box below it leaves unpainted.
+#include <algorithm>
+#include <cstdlib>
+
+#include <wx/choice.h>
 #include <wx/dcclient.h>
 #include <wx/frame.h>
 #include <wx/msw/wrapwin.h>
@@ -12,6 +16,36 @@
 
 void FitFrameColour(wxFrame& frame) {
     frame.SetOwnBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+}
+
+void FitDropDownHeight(wxChoice& box, int height) {
+    const HWND list = static_cast<HWND>(box.GetHWND());
+    const auto shown_height = [list] {
+        RECT shown{};
+        ::GetWindowRect(list, &shown);
+        return static_cast<int>(shown.bottom - shown.top);
+    };
+    const auto set_field = [list](LRESULT field) {
+        ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    };
+    const LRESULT field = ::SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    const int before = shown_height();
+    if (field == CB_ERR || before == height) {
+        return;
+    }
+    // How much the box grows with its field (its edges may grow too, not always alike): one
+    // pixel tells, and a few steps close the gap to within a pixel.
+    LRESULT fitted = field + 1;
+    set_field(fitted);
+    const int growth = std::max(shown_height() - before, 1);
+    for (int step = 0; step < 3; ++step) {
+        const int gap = height - shown_height();
+        if (std::abs(gap) <= 1) {
+            return;
+        }
+        fitted += (gap + (gap > 0 ? growth / 2 : -growth / 2)) / growth;
+        set_field(fitted);
+    }
 }
 
 void CentreFrameCaption(wxStaticBox& frame) {

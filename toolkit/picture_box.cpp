@@ -1,5 +1,9 @@
 #include "toolkit/picture_box.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <wx/generic/statbmpg.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -26,6 +30,69 @@ wxBitmap DecodePicture(const void* bytes, std::size_t size) {
         }
     }
     return {};
+}
+
+namespace {
+
+// The pictures of one image at several sizes, one of them at the layout's size.
+class SmoothlyScaledPictures : public wxBitmapBundleImpl {
+  public:
+    SmoothlyScaledPictures(wxSize layout_size, std::vector<wxBitmap> pictures)
+        : layout_size_(layout_size), pictures_(std::move(pictures)) {
+        std::sort(pictures_.begin(), pictures_.end(),
+                  [](const wxBitmap& a, const wxBitmap& b) { return a.GetWidth() < b.GetWidth(); });
+    }
+
+    wxSize GetDefaultSize() const override { return layout_size_; }
+
+    wxSize GetPreferredBitmapSizeAtScale(double scale) const override {
+        const wxSize size = GetDefaultSize();
+        return {wxRound(size.x * scale), wxRound(size.y * scale)};
+    }
+
+    wxBitmap GetBitmap(const wxSize& size) override {
+        for (const wxBitmap& picture : pictures_) {
+            if (picture.GetSize() == size) {
+                return picture;
+            }
+        }
+        if (!scaled_.IsOk() || scaled_.GetSize() != size) {
+            const auto source =
+                std::find_if(pictures_.begin(), pictures_.end(), [&size](const wxBitmap& picture) {
+                    return picture.GetWidth() >= size.x && picture.GetHeight() >= size.y;
+                });
+            wxImage image =
+                (source == pictures_.end() ? pictures_.back() : *source).ConvertToImage();
+            image.Rescale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
+            scaled_ = wxBitmap(image);
+        }
+        return scaled_;
+    }
+
+  private:
+    wxSize layout_size_;
+    std::vector<wxBitmap> pictures_;
+    wxBitmap scaled_;
+};
+
+}  // namespace
+
+wxBitmapBundle PictureForEveryScale(std::span<const unsigned char> picture,
+                                    std::span<const std::span<const unsigned char>> larger) {
+    std::vector<wxBitmap> pictures;
+    for (const std::span<const unsigned char> bytes : larger) {
+        const wxBitmap decoded = DecodePicture(bytes.data(), bytes.size());
+        if (decoded.IsOk()) {
+            pictures.push_back(decoded);
+        }
+    }
+    const wxBitmap base = DecodePicture(picture.data(), picture.size());
+    if (!base.IsOk()) {
+        return {};
+    }
+    pictures.push_back(base);
+    return wxBitmapBundle::FromImpl(
+        new SmoothlyScaledPictures(base.GetSize(), std::move(pictures)));
 }
 
 void SetPictureBytes(std::string_view picbox, const ByteArray& bytes) {

@@ -9,6 +9,7 @@
 #include "toolkit/control_names.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/gbk_text.h"
+#include "toolkit/layout_pixels.h"
 
 namespace {
 
@@ -35,6 +36,16 @@ int PartUnder(const wxPoint& point) {
     return -1;
 }
 
+// The blank column at the left of each part's text, as the Windows status bar leaves it after
+// the divider before, so that neighbouring texts do not run into one (layout pixels).
+constexpr int kPartMargin = 1;
+
+// Where a part's text shows: after its margin, up to its divider on its last column.
+wxRect TextArea(const wxStatusBar& bar, const wxRect& part) {
+    const int margin = WindowPixels(bar, kPartMargin);
+    return {part.x + margin, part.y, part.width - margin - 1, part.height};
+}
+
 void DrawParts(wxStatusBar& bar) {
     wxPaintDC dc(&bar);
     dc.SetBackground(wxBrush(bar.GetBackgroundColour()));
@@ -49,8 +60,8 @@ void DrawParts(wxStatusBar& bar) {
         const wxString text = bar.GetStatusText(part);
         const int top = area.y + (area.height - dc.GetTextExtent(text).y) / 2;
         {
-            const wxDCClipper clip(dc, area);
-            dc.DrawText(text, area.x, top);
+            const wxDCClipper clip(dc, TextArea(bar, area));
+            dc.DrawText(text, area.x + WindowPixels(bar, kPartMargin), top);
         }
         if (part + 1 < StatusPartCount()) {
             // On the part's last column, which a Song character leaves blank.
@@ -74,6 +85,18 @@ void ShowTipUnder(wxStatusBar& bar, const wxPoint& point) {
 void TrackStatusTips(wxStatusBar& bar) {
     PartTips().clear();
     bar.Bind(wxEVT_PAINT, [&bar](wxPaintEvent&) { DrawParts(bar); });
+    // The parts keep their layout widths on a monitor of another scale.
+    bar.Bind(wxEVT_DPI_CHANGED, [&bar](wxDPIChangedEvent& event) {
+        std::vector<int> widths;
+        for (int part = 0; part < StatusPartCount(); ++part) {
+            const int width = bar.GetStatusWidth(part);
+            widths.push_back(width < 0 ? width : event.ScaleX(width));
+        }
+        if (!widths.empty()) {
+            bar.SetStatusWidths(static_cast<int>(widths.size()), widths.data());
+        }
+        event.Skip();
+    });
     bar.Bind(wxEVT_MOTION, [&bar](wxMouseEvent& event) {
         ShowTipUnder(bar, event.GetPosition());
         event.Skip();
@@ -86,7 +109,7 @@ void AppendStatusPart(std::string_view text, int width) {
     for (int part = 0; part < StatusPartCount(); ++part) {
         widths.push_back(bar.GetStatusWidth(part));
     }
-    widths.push_back(width);
+    widths.push_back(width < 0 ? width : WindowPixels(bar, width));
     bar.SetFieldsCount(static_cast<int>(widths.size()), widths.data());
     PartTips().emplace_back();
     bar.SetStatusText(GbkToWx(text), static_cast<int>(widths.size()) - 1);

@@ -10,19 +10,20 @@
 
 class wxStatusBar;
 
-// Makes bar draw its parts edge to edge, each text from the part's left edge without ellipsis
-// (the layout's widths leave no room for margins), and show the tooltip of the part under the
-// pointer; the bar starts without parts.
+// Makes bar draw its parts edge to edge, each text after a one-pixel margin and clipped at the
+// divider on the part's last column, without ellipsis, and show the tooltip of the part under
+// the pointer; the bar starts without parts.
 void TrackStatusTips(wxStatusBar& bar);
 
-// Adds a part at the right end with its text and width in pixels, without a tooltip; width -1
-// reaches to the right edge of the bar.
+// Adds a part at the right end with its text and width in the layout's pixels, without a
+// tooltip; width -1 reaches to the right edge of the bar.
 void AppendStatusPart(std::string_view text, int width);
 
 int StatusPartCount();
 
-// Where part lies in the bar's client coordinates, the full height of the bar; its text is
-// drawn from the left edge and clipped at the right edge. Empty for a part that does not exist.
+// Where part lies in the bar's client coordinates (the bar's pixels), the full height of the
+// bar; its text is
+// drawn after the margin and clipped at the divider. Empty for a part that does not exist.
 wxRect StatusPartArea(int part);
 
 // A part that does not exist is left alone (setting) or reads as the empty text.

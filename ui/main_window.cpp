@@ -80,6 +80,8 @@ wxFrame* OpenMainWindow() {
         CloseWorkersWithWindow(*window);
         window->Centre();
         window->Show();
+        // The keyboard starts where a person types the number, not on the first control.
+        FocusControl(kNumberBox);
         FetchPresencePicture();
     }
     return window;

@@ -20,6 +20,13 @@ using enum ControlKind;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kStripColour = 0x9CCBEA;  // the light blue at the foot of the banner
 
+// Larger pictures of the icon and the banner, for screens of a larger scale.
+const std::span<const unsigned char> kLargerIcons[] = {
+    kWindowIconPng16, kWindowIconPng24,  kWindowIconPng32,
+    kWindowIconPng64, kWindowIconPng128, kWindowIconPng256,
+};
+const std::span<const unsigned char> kLargerBanners[] = {kBannerJpeg2x};
+
 std::vector<ControlRow> MakeControlTable() {
     constexpr FontChoice kSimSun = FontChoice::SimSunHeight12;
     constexpr FontChoice kLarge = FontChoice::Gb2312Height21;
@@ -27,13 +34,13 @@ std::vector<ControlRow> MakeControlTable() {
     return {
         // name, kind, parent, left, top, width, height, text, focus, font, style, background
         {kMainWindow, Window, "", 50, 50, 623, 688, "Parceliov1.4", false, FontChoice::Default,
-         kPlainStyle, kDefaultColour, kWindowIconPng},
+         kPlainStyle, kDefaultColour, kWindowIconPng, kLargerIcons},
 
         {kResultPages, PageControl, kMainWindow, 0, 101, 623, 495, "", false, kSimSun},
         {kBannerStrip, Label, kMainWindow, 0, 88, 624, 13, "", false, FontChoice::Default,
          kPlainStyle, kStripColour},
         {kBannerPicture, PicBox, kMainWindow, 0, 0, 624, 88, "", false, FontChoice::Default,
-         kPlainStyle, kDefaultColour, kBannerJpeg},
+         kPlainStyle, kDefaultColour, kBannerJpeg, kLargerBanners},
         {kModeButton, Button, kMainWindow, 565, 106, 44, 32, "批量◢", true},
         {kFooterLinkBox, SimpleHtml, kMainWindow, 175, 602, 266, 26, FooterMarkup(), true},
         {kCommonCourierPanel, GroupBox, kMainWindow, 8, 146, 600, 88, "常用快递（双击关闭）",
@@ -106,6 +113,13 @@ void PickOption(const EventContext& context) {
     PickCommonCourier(context.control);
 }
 
+// 返回, pressed from the keyboard, is hidden with the help page: the keyboard goes on to the mode
+// button, or no key would reach the window.
+void ReturnFromHelpToTheModeButton(const EventContext&) {
+    ReturnFromHelp();
+    RecoverKeyboardFocus(kModeButton);
+}
+
 using enum EventKind;
 
 constexpr EventBinding kBindings[] = {
@@ -133,11 +147,15 @@ constexpr EventBinding kBindings[] = {
     {kBatchNumberBox, FilesDropped,
      [](const EventContext& c) { ImportNumberFiles(c.dropped_files); }},
     {kSingleResultList, RightClick,
-     [](const EventContext&) { ShowResultMenu(kSingleResultList, kSingleResultMenu); }},
+     [](const EventContext& c) {
+         ShowResultMenu(kSingleResultList, kSingleResultMenu, c.by_keyboard);
+     }},
     {kBatchResultList, RightClick,
-     [](const EventContext&) { ShowResultMenu(kBatchResultList, kBatchResultMenu); }},
+     [](const EventContext& c) {
+         ShowResultMenu(kBatchResultList, kBatchResultMenu, c.by_keyboard);
+     }},
     {kPresencePicture, LeftButtonUp, [](const EventContext&) { OpenChatPage(); }},
-    {kReturnButton, Clicked, [](const EventContext&) { ReturnFromHelp(); }},
+    {kReturnButton, Clicked, ReturnFromHelpToTheModeButton},
 };
 
 // "查看快件流程" shows the parcel's steps in single mode. The batch list it was chosen on, which

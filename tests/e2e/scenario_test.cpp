@@ -43,6 +43,9 @@ const char kBatchRows[] =
     "333 2026-11-05 18:30 已签收\r\n";
 const char kNumbersFile[] = "111\r\n\r\n 222 \r\n333\r\n";
 
+// The keys that choose the second item of a menu the keyboard opened.
+constexpr char kSecondItemKeys[] = "Down Down Return";
+
 // What a row's actions work with.
 struct At {
     ProgramSession& program;
@@ -105,6 +108,75 @@ bool AnswerReplaceQuestion(const std::string& keys) {
     }
     PressKeysIn(windows.back(), keys);
     return WaitFor([&] { return !asked(); });
+}
+
+// Where the help page shows white (its "作者的话" box) and the query row shows the window's
+// colour, in the window's coordinates.
+constexpr WindowPoint kOnTheHelpPage{290, 135};
+constexpr unsigned kWhite = 0xFFFFFF;
+
+// A person looks at the window a moment before the next key: a new window, or one a dialog has
+// just given the keyboard back to.
+void LookAMoment() {
+    for (int look = 0; look < 10; ++look) {
+        PauseBriefly();
+    }
+}
+
+bool HelpPageShows(const At& at) {
+    const std::optional<ScreenBox> window = WindowPlace(at.program.Window());
+    const WindowPoint spot = at.program.OnWindow(kOnTheHelpPage);
+    const std::optional<unsigned> pixel =
+        window ? ScreenPixel(window->x + spot.x, window->y + spot.y) : std::nullopt;
+    return pixel == kWhite;
+}
+
+// With the pointer away from the window, everything by keys: the tab order runs through the
+// layout's controls in table order, from NumberBox, where the keyboard starts. The list is
+// imported through the link "导入", the batch queried with 查询, the menu opened with the menu
+// key at the selected row, the list exported, and the help page opened through the footer's
+// link and left again with 返回.
+void EverythingFromTheKeyboard(const At& at) {
+    std::ofstream(at.folder / "numbers.txt", std::ios::binary) << kNumbersFile;
+    MovePointerTo(0, 0);
+    LookAMoment();
+    // NumberBox, 查询, the single list, then the mode button, pressed.
+    at.program.PressKeys("Tab Tab Tab space");
+    // Back into the batch page, from its last control to the link box's first link.
+    at.program.PressKeys("shift+Tab shift+Tab shift+Tab shift+Tab Return");
+    ASSERT_TRUE(at.program.ChooseInOpenDialog(at.folder / "numbers.txt"));
+    LookAMoment();
+    // Back from the link box's first link to 查询, the last control of the window.
+    at.program.PressKeys("shift+Tab space");
+    ASSERT_TRUE(WaitForRequests(at.service, 3, kRequestLimitSeconds));
+    // On to the batch list past the link box's two links and the batch box, its first row
+    // selected, and its menu.
+    at.program.PressKeys("Tab Tab Tab Tab");
+    PauseBriefly();
+    at.program.PressKeys("Home Menu");
+    const std::optional<ScreenBox> menu = PopupThatStays(10);
+    ASSERT_TRUE(menu.has_value());
+    const std::optional<ScreenBox> window = WindowPlace(at.program.Window());
+    ASSERT_TRUE(window.has_value());
+    // The first row's left end lies 210 pixels left of the point on it (the list's left edge).
+    const WindowPoint left_end = at.program.OnWindow(
+        {kBatchResultList.first_row.x - 210, kBatchResultList.first_row.y - kRowHeight});
+    const WindowPoint below_row = at.program.OnWindow(
+        {kBatchResultList.first_row.x - 170, kBatchResultList.first_row.y + kRowHeight});
+    EXPECT_GE(menu->x, window->x + left_end.x);
+    EXPECT_LE(menu->x, window->x + below_row.x);
+    EXPECT_GE(menu->y, window->y + left_end.y);
+    EXPECT_LE(menu->y, window->y + below_row.y);
+    PressKeys(kSecondItemKeys);
+    EXPECT_TRUE(at.program.ChooseInSaveDialog(at.Out()).has_value());
+    LookAMoment();
+    // Out of the list to the mode button, the footer's first link and its help link.
+    at.program.PressKeys("Tab Tab Tab Return");
+    ASSERT_TRUE(WaitFor([&] { return HelpPageShows(at); }));
+    // Back past the footer's first link and the mode button to 返回, the help page's last
+    // control.
+    at.program.PressKeys("shift+Tab shift+Tab shift+Tab space");
+    EXPECT_TRUE(WaitFor([&] { return !HelpPageShows(at); }));
 }
 
 struct Request {
@@ -324,6 +396,7 @@ const Scenario kScenarios[] = {
          EXPECT_TRUE(WaitFor([&] { return TempFolder::FileContent(at.Out()) == kSingleRows; }));
      },
      kSingle, std::nullopt, kSingleRows},
+    {"EverythingFromTheKeyboard", EverythingFromTheKeyboard, kBatch, std::nullopt, kBatchRows},
 #ifndef PARCELIO_E2E_UNDER_WINE
     // An export through a link replaces the file it leads to, which keeps its permissions. A
     // Linux concern: under Wine the Windows program sees the link as a file and renames its new

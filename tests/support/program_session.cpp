@@ -1,6 +1,7 @@
 #include "tests/support/program_session.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "tests/support/temp_folder.h"
@@ -15,6 +16,13 @@ constexpr int kDialogLimitSeconds = 10;
 constexpr int kConfirmAttempts = 10;
 constexpr int kLooksPerConfirm = 20;
 constexpr char kMainWindowTitle[] = "^Parceliov1\\.4$";
+// The X window's width at 96 dots per inch: the client area (Wine's frame has no caption or
+// border without a window manager, GTK's window is the client area).
+#ifdef PARCELIO_E2E_UNDER_WINE
+constexpr int kLayoutWindowWidth = 617;
+#else
+constexpr int kLayoutWindowWidth = 623;
+#endif
 
 bool FileDialogShows() {
     return WindowShows(kOpenDialogTitle) || WindowShows(kSaveDialogTitle);
@@ -75,6 +83,10 @@ ProgramSession::ProgramSession(const FixtureService& service)
         // standard error tells why, at once.
         window_ =
             FindWindow(kMainWindowTitle, kWindowLimitSeconds, [this] { return HasEnded(*child_); });
+        const std::optional<ScreenBox> place = WindowPlace(window_);
+        if (place) {
+            scale_ = static_cast<double>(place->width) / kLayoutWindowWidth;
+        }
     }
 }
 
@@ -85,11 +97,18 @@ ProgramSession::~ProgramSession() {
 }
 
 void ProgramSession::Click(WindowPoint point, int button) const {
-    ClickAt(window_, point.x, point.y, button);
+    const WindowPoint at = OnWindow(point);
+    ClickAt(window_, at.x, at.y, button);
 }
 
 void ProgramSession::DoubleClick(WindowPoint point) const {
-    DoubleClickAt(window_, point.x, point.y);
+    const WindowPoint at = OnWindow(point);
+    DoubleClickAt(window_, at.x, at.y);
+}
+
+WindowPoint ProgramSession::OnWindow(WindowPoint point) const {
+    return {static_cast<int>(std::lround(point.x * scale_)),
+            static_cast<int>(std::lround(point.y * scale_))};
 }
 
 void ProgramSession::Type(const std::string& text) const {
@@ -164,6 +183,10 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
     if (!ChooseFromMenu(list, 0, 1, choice)) {
         return std::nullopt;
     }
+    return ChooseInSaveDialog(file);
+}
+
+std::optional<std::string> ProgramSession::ChooseInSaveDialog(const fs::path& file) const {
     const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return std::nullopt;
@@ -180,6 +203,10 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
 
 bool ProgramSession::ImportNumbers(const fs::path& file) const {
     Click(kImportLink);
+    return ChooseInOpenDialog(file);
+}
+
+bool ProgramSession::ChooseInOpenDialog(const fs::path& file) const {
     const std::string dialog = WindowThatStays(kOpenDialogTitle, kDialogLimitSeconds);
     if (dialog.empty()) {
         return false;

@@ -79,6 +79,7 @@ class ProgramSession {
     // The X window id of the main window; empty when it did not show.
     const std::string& Window() const { return window_; }
 
+    // Points of the layout, at the window's scale (the screen's dots per inch under Wine).
     void Click(WindowPoint point, int button = 1) const;
     void DoubleClick(WindowPoint point) const;
     void Type(const std::string& text) const;
@@ -110,6 +111,13 @@ class ProgramSession {
     // False when the dialog did not show or did not close.
     bool ImportNumbers(const std::filesystem::path& file) const;
 
+    // Once the open dialog shows, types file into it and confirms it; false when the dialog did
+    // not show or did not close.
+    bool ChooseInOpenDialog(const std::filesystem::path& file) const;
+    // Once the save dialog shows, types file into it and confirms it: the file's content, or
+    // nothing when no dialog showed or no file arrived.
+    std::optional<std::string> ChooseInSaveDialog(const std::filesystem::path& file) const;
+
     // Drags files from a second program (an XDND source, as a file manager) and drops them on
     // BatchNumberBox. False when the other program's window did not show.
     bool DropFiles(const std::vector<std::filesystem::path>& files) const;
@@ -125,7 +133,12 @@ class ProgramSession {
     // What the program wrote to its standard error.
     std::string ErrorOutput() const;
 
+    // A point of the layout in the X window's pixels: times the window's scale, which the window's
+    // width tells.
+    WindowPoint OnWindow(WindowPoint point) const;
+
   private:
+    double scale_ = 1.0;
     std::string error_file_;
     std::optional<ChildProcess> child_;
     std::string window_;

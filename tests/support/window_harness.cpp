@@ -172,20 +172,29 @@ void TypeText(std::string_view text) {
     }
 }
 
-wxPoint LinkCentre(std::string_view box, std::string_view address) {
+wxRect LinkArea(std::string_view box, std::string_view address) {
     wxHtmlWindow& links = Control<wxHtmlWindow>(box);
     const wxString href = GbkToWx(address);
     // Every terminal cell in reading order, across the lines of the box.
     const wxHtmlContainerCell* root = links.GetInternalRepresentation();
+    wxRect area;
     for (wxHtmlTerminalCellsInterator cell(root->GetFirstTerminal(), root->GetLastTerminal()); cell;
          ++cell) {
         if (cell->GetLink() != nullptr && cell->GetLink()->GetHref() == href) {
-            const wxPoint at = cell->GetAbsPos() - links.GetViewStart();
-            return links.ClientToScreen(at + wxPoint(cell->GetWidth() / 2, cell->GetHeight() / 2));
+            const wxPoint at = links.ClientToScreen(cell->GetAbsPos() - links.GetViewStart());
+            const wxRect piece(at, wxSize(cell->GetWidth(), cell->GetHeight()));
+            area = area.IsEmpty() ? piece : area.Union(piece);
         }
     }
-    ADD_FAILURE() << "no link to " << address;
-    return {};
+    if (area.IsEmpty()) {
+        ADD_FAILURE() << "no link to " << address;
+    }
+    return area;
+}
+
+wxPoint LinkCentre(std::string_view box, std::string_view address) {
+    const wxRect area = LinkArea(box, address);
+    return area.GetPosition() + wxPoint(area.width / 2, area.height / 2);
 }
 
 void WhenItHolds(std::function<bool()> condition, std::function<void()> step) {
@@ -282,11 +291,16 @@ std::string OutputPath(std::string_view file_name) {
 bool SaveWindowScreenshot(const wxFrame& window, const std::string& path) {
     // What the X server shows, read by ImageMagick's import: the toolkit's own screen reads
     // can lag behind what has been drawn.
-    const wxRect area = window.GetScreenRect();
+    // The toolkit's coordinates are the screen's pixels divided by the screen's scale (GTK).
+    const double scale = window.GetContentScaleFactor();
+    const wxRect logical = window.GetScreenRect();
+    const wxRect area(wxRound(logical.x * scale), wxRound(logical.y * scale),
+                      wxRound(logical.width * scale), wxRound(logical.height * scale));
     const wxString command =
         wxString::Format(wxString(L"import -window root -crop %dx%d+%d+%d +repage %s"), area.width,
                          area.height, area.x, area.y, wxString::FromUTF8(path));
-    return wxExecute(command, wxEXEC_SYNC) == 0;
+    // The window stays enabled, so that the control with the focus shows it in the shot.
+    return wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE) == 0;
 }
 
 void MainWindowTest::SetUp() {

@@ -40,7 +40,8 @@ void TypeText(std::string_view text);
 // Handles events for milliseconds, as time goes by while a person looks.
 void PumpFor(int milliseconds);
 
-// The middle of the link to address (GBK) as it is laid out in box, on the screen.
+// Where the text of the link to address (GBK) is laid out in box, on the screen, and its middle.
+wxRect LinkArea(std::string_view box, std::string_view address);
 wxPoint LinkCentre(std::string_view box, std::string_view address);
 
 // Runs step once, as soon as condition holds, from whatever loop runs then: a pop-up menu or a
@@ -71,7 +72,8 @@ void ChooseInDropDown(std::string_view box, int index);
 // Where test output such as screenshots goes (the test's build folder).
 std::string OutputPath(std::string_view file_name);
 
-// Writes what the screen shows inside the window's outer rectangle as a PNG file.
+// Writes what the screen shows inside the window's outer rectangle as a PNG file, in the
+// screen's pixels.
 bool SaveWindowScreenshot(const wxFrame& window, const std::string& path);
 
 // Lets drawing settle, writes a screenshot of the window to OutputPath(file_name) and reads it

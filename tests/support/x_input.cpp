@@ -3,6 +3,7 @@
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <regex.h>
 
 #include <unistd.h>
@@ -278,6 +279,45 @@ void PressKeys(const std::string& keys) {
 
 bool PopupShows() {
     return TopPopup().has_value();
+}
+
+void MovePointerTo(int x, int y) {
+    RunXdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+}
+
+std::optional<ScreenBox> WindowPlace(const std::string& window) {
+    Display* const display = Connection();
+    if (display == nullptr || window.empty()) {
+        return std::nullopt;
+    }
+    const IgnoredXErrors ignored(display);
+    const Window id = std::stoul(window);
+    XWindowAttributes attributes{};
+    Window child = None;
+    int x = 0;
+    int y = 0;
+    if (XGetWindowAttributes(display, id, &attributes) == 0 ||
+        XTranslateCoordinates(display, id, DefaultRootWindow(display), 0, 0, &x, &y, &child) == 0) {
+        return std::nullopt;
+    }
+    return ScreenBox{x, y, attributes.width, attributes.height};
+}
+
+std::optional<unsigned> ScreenPixel(int x, int y) {
+    Display* const display = Connection();
+    if (display == nullptr) {
+        return std::nullopt;
+    }
+    const IgnoredXErrors ignored(display);
+    XImage* const image =
+        XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return std::nullopt;
+    }
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    // The virtual X server's 24-bit screen keeps red, green and blue in this order.
+    return static_cast<unsigned>(pixel & 0xFFFFFF);
 }
 
 std::optional<ScreenBox> PopupThatStays(int limit_seconds) {

@@ -70,6 +70,15 @@ struct ScreenBox {
 // would handle (a menu, an open drop-down list).
 bool PopupShows();
 
+// Moves the pointer to x, y of the screen.
+void MovePointerTo(int x, int y);
+
+// Where window (an X window id) is on the screen now; nothing when it is gone.
+std::optional<ScreenBox> WindowPlace(const std::string& window);
+
+// The colour of the screen at x, y as 0xRRGGBB; nothing when it cannot be read.
+std::optional<unsigned> ScreenPixel(int x, int y);
+
 // Waits up to limit_seconds for a pop-up to show and gives its place when it still shows a
 // moment (0.4 s) later, as a person sees it before choosing; nothing when none showed or it went
 // away again.

@@ -2,6 +2,9 @@
 // options put one courier into it.
 #include <algorithm>
 
+#include <wx/frame.h>
+#include <wx/radiobut.h>
+
 #include "tests/support/window_harness.h"
 #include "toolkit/control_names.h"
 #include "toolkit/control_ops.h"
@@ -19,6 +22,26 @@ TextList CourierItems() {
 
 Text SelectedCourier() {
     return ItemText(kCourierBox, SelectedItem(kCourierBox));
+}
+
+// The option's circle as the screen shows it: the square at the left end of its box, as high
+// as a 9-point character, before the caption begins.
+wxImage OptionCircle(const wxImage& shot, const wxFrame& window, std::string_view option) {
+    constexpr int kSide = 12;
+    const wxRect box = Control<wxWindow>(option).GetScreenRect();
+    const wxPoint at = box.GetPosition() - window.GetScreenPosition();
+    return shot.GetSubImage(wxRect(at.x, at.y + (box.height - kSide) / 2, kSide, kSide));
+}
+
+// A screenshot with the pointer away from the options, which are drawn lighter under it.
+wxImage ShotWithThePointerAway(wxFrame& window, std::string_view file_name) {
+    MoveMouseTo(ScreenCentre(Control<wxWindow>(kBannerPicture)));
+    return SettledScreenshot(window, file_name);
+}
+
+bool SamePixels(const wxImage& a, const wxImage& b) {
+    return a.GetSize() == b.GetSize() &&
+           std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
 }
 
 using CourierPicker = MainWindowTest;
@@ -101,6 +124,37 @@ TEST_F(CourierPicker, RealClicksOnAnOptionPickItEveryTime) {
     ChooseInDropDown(kLetterGroupBox, 1);
     MouseClickAt(ups);
     EXPECT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
+}
+
+// The clicked option shows its mark and the others none; picking a letter group leaves the
+// marks as they are, and a second click on the marked option still picks it.
+TEST_F(CourierPicker, TheClickedOptionShowsItsMarkOnScreen) {
+    const wxImage start = ShotWithThePointerAway(Window(), "options_at_start.png");
+    ASSERT_TRUE(start.IsOk());
+    EXPECT_TRUE(SamePixels(OptionCircle(start, Window(), kCommonCourierOption6),
+                           OptionCircle(start, Window(), kCommonCourierOption13)));
+
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kCommonCourierOption6)));
+    ASSERT_TRUE(PumpUntil([] { return CourierItems() == TextList{"顺丰速递"}; }));
+    const wxImage marked = ShotWithThePointerAway(Window(), "option_shunfeng_marked.png");
+    ASSERT_TRUE(marked.IsOk());
+    const wxImage shunfeng = OptionCircle(marked, Window(), kCommonCourierOption6);
+    EXPECT_FALSE(SamePixels(shunfeng, OptionCircle(start, Window(), kCommonCourierOption6)));
+    EXPECT_TRUE(SamePixels(OptionCircle(marked, Window(), kCommonCourierOption13),
+                           OptionCircle(start, Window(), kCommonCourierOption13)));
+
+    ChooseInDropDown(kLetterGroupBox, 1);
+    const wxImage after_group = ShotWithThePointerAway(Window(), "option_after_group.png");
+    EXPECT_TRUE(SamePixels(OptionCircle(after_group, Window(), kCommonCourierOption6), shunfeng));
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kCommonCourierOption6)));
+    EXPECT_TRUE(PumpUntil([] { return CourierItems() == TextList{"顺丰速递"}; }));
+
+    MouseClickAt(ScreenCentre(Control<wxWindow>(kCommonCourierOption13)));
+    ASSERT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
+    const wxImage moved = ShotWithThePointerAway(Window(), "option_ups_marked.png");
+    EXPECT_TRUE(SamePixels(OptionCircle(moved, Window(), kCommonCourierOption13), shunfeng));
+    EXPECT_TRUE(SamePixels(OptionCircle(moved, Window(), kCommonCourierOption6),
+                           OptionCircle(start, Window(), kCommonCourierOption6)));
 }
 
 }  // namespace

@@ -46,6 +46,28 @@ TEST(HypertextMarkup, StyleMakesTextBlackAndLinksBlue) {
     EXPECT_NE(shown.find("link=\"#0000FF\""), Text::npos);
 }
 
+TEST(HypertextMarkup, MarksStyleTheirLinksByPlace) {
+    const char* markup = "<a event=导入>导入</a>或<a href=\"http://a.example/\">站</a>";
+    EXPECT_EQ(DisplayMarkup(markup).find("style="), Text::npos);
+    const Text shown = DisplayMarkup(markup, {1, 0});
+    EXPECT_NE(shown.find("<a href=\"event:导入\" style=\"background-color:#CCE4FF;\">导入</a>"),
+              Text::npos);
+    EXPECT_NE(
+        shown.find("<a href=\"http://a.example/\" style=\"text-decoration:underline;\">站</a>"),
+        Text::npos);
+    EXPECT_NE(DisplayMarkup(markup, {0, 0})
+                  .find("style=\"text-decoration:underline;background-color:#CCE4FF;\">导入"),
+              Text::npos);
+}
+
+TEST(HypertextMarkup, LinkAddressesInOrderAsTheViewReadsThem) {
+    EXPECT_EQ(LinkAddresses(BatchLinkMarkup()), (TextList{"event:导入", "event:清空"}));
+    EXPECT_EQ(LinkAddresses("<a href=\"http://a.example/?a=1&amp;b=2\">站</a> <b>x</b>"),
+              TextList{"http://a.example/?a=1&b=2"});
+    EXPECT_EQ(LinkAddresses(FooterMarkup()),
+              (TextList{Text(kMakerSite), "event:帮助", ChatPageAddress()}));
+}
+
 TEST(HypertextMarkup, LinkEventNameOnlyForEventAddresses) {
     EXPECT_EQ(LinkEventName("event:帮助"), Text("帮助"));
     EXPECT_EQ(LinkEventName("event:"), Text());

@@ -237,6 +237,34 @@ TEST_F(StatusPartFit, PartsHaveTheirLayoutWidthsEdgeToEdge) {
     EXPECT_EQ(StatusPartArea(3), wxRect(left, 0, Window().GetClientSize().x - left, 20));
 }
 
+// Seen on screen: each divider is drawn on its part's last column, and the next part's text
+// starts after a blank column, so that neighbouring texts do not read as one.
+TEST_F(StatusPartFit, EachTextStartsAfterABlankColumnPastTheDivider) {
+    const wxImage shot = SettledScreenshot(Window(), "status_bar_parts.png");
+    ASSERT_TRUE(shot.IsOk());
+    wxStatusBar& bar = Control<wxStatusBar>(kMainStatusBar);
+    const wxPoint origin = bar.GetScreenPosition() - Window().GetScreenPosition();
+    const wxColour background = bar.GetBackgroundColour();
+    const auto is_background = [&](int x, int y) {
+        return shot.GetRed(origin.x + x, origin.y + y) == background.Red() &&
+               shot.GetGreen(origin.x + x, origin.y + y) == background.Green() &&
+               shot.GetBlue(origin.x + x, origin.y + y) == background.Blue();
+    };
+    for (int part = 1; part < StatusPartCount(); ++part) {
+        const wxRect area = StatusPartArea(part);
+        for (int y = area.y + 3; y < area.GetBottom(); ++y) {
+            EXPECT_FALSE(is_background(area.x - 1, y)) << "divider before part " << part;
+            EXPECT_TRUE(is_background(area.x, y)) << "margin of part " << part << " row " << y;
+        }
+        bool text_follows = false;
+        for (int y = area.y; y <= area.GetBottom(); ++y) {
+            text_follows =
+                text_follows || !is_background(area.x + 1, y) || !is_background(area.x + 2, y);
+        }
+        EXPECT_TRUE(text_follows) << "part " << part;
+    }
+}
+
 using ColumnCaptionFit = MainWindowTest;
 
 TEST_F(ColumnCaptionFit, EveryColumnCaptionFitsItsWidth) {

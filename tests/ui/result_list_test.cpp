@@ -1,9 +1,11 @@
 // The result lists' pop-up menus on the real window, opened with a held right click and chosen
 // in with the pointer and the keyboard: which menu opens and that it stays, and what copying,
 // deleting and clearing do to the lists and the clipboard.
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <wx/app.h>
@@ -178,6 +180,59 @@ TEST_F(ResultMenus, AHeldRightClickShowsTheListsMenuOnlyWhenTheListHasRowsAndItS
         EXPECT_EQ(opened->menus.front(), &Menu(menu));
         ASSERT_TRUE(PumpUntil([&] { return !MenuIsShown(Menu(menu)); }));
         *opened = OpenedMenus();
+    }
+}
+
+// Where the first item of each menu that opens over the window is on the screen, a moment after
+// it opened; each one is closed with Esc.
+std::shared_ptr<std::vector<wxRect>> WatchMenuPlaces(wxFrame& window) {
+    auto places = std::make_shared<std::vector<wxRect>>();
+    window.Bind(wxEVT_MENU_OPEN, [places](wxMenuEvent& event) {
+        wxMenu* menu = event.GetMenu();
+        wxTheApp->CallAfter([places, menu] {
+            PumpFor(300);
+            places->push_back(MenuItemScreenRect(*menu->FindItemByPosition(0)));
+            PressKey(WXK_ESCAPE);
+        });
+        event.Skip();
+    });
+    return places;
+}
+
+// Opened from the keyboard, with the pointer far away, a list's menu opens at its selected
+// row, for Shift+F10 and the menu key alike; an empty list opens none.
+TEST_F(ResultMenus, TheKeyboardOpensTheMenuAtTheSelectedRow) {
+    const auto places = WatchMenuPlaces(Window());
+    for (const auto& [list, menu] : kBothLists) {
+        SCOPED_TRACE(list);
+        ShowListPage(list);
+        AppendRows(list, {{"1001", "2014-05-01 08:00", "已签收"},
+                          {"1002", "2014-05-02 08:00", "派送中"},
+                          {"1003", "2014-05-03 08:00", "已收件"}});
+        PumpEvents();
+        MouseClickAt(OnRow(list, 2));
+        ASSERT_TRUE(PumpUntil([&] { return SelectedListRow(list) == 2; }));
+        MoveMouseTo(ScreenCentre(Control<wxWindow>(kBannerPicture)));
+        PumpFor(500);
+        wxRect row;
+        ASSERT_TRUE(List(list).GetItemRect(2, row));
+        const wxPoint row_left = List(list).ClientToScreen(row.GetPosition());
+        for (const auto& [key, modifiers] :
+             {std::pair{WXK_F10, wxMOD_SHIFT}, std::pair{WXK_MENU, wxMOD_NONE}}) {
+            places->clear();
+            PressKey(key, modifiers);
+            ASSERT_TRUE(PumpUntil([&] { return places->size() == 1; })) << key;
+            ASSERT_TRUE(PumpUntil([&] { return !MenuIsShown(Menu(menu)); }));
+            const wxRect first_item = places->front();
+            EXPECT_LE(std::abs(first_item.x - row_left.x), 16) << key;
+            EXPECT_GE(first_item.y, row_left.y) << key;
+            EXPECT_LE(first_item.y, row_left.y + row.height + 8) << key;
+        }
+        ClearResultList(list);
+        places->clear();
+        PressKey(WXK_MENU);
+        PumpFor(500);
+        EXPECT_TRUE(places->empty());
     }
 }
 

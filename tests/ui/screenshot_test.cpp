@@ -1,6 +1,9 @@
 // Screenshots of the started window and of its other pages, written to the build folder for
 // people to look at; a few pixels are checked against the layout.
+#include <span>
+
 #include <wx/frame.h>
+#include <wx/iconbndl.h>
 #include <wx/image.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -38,6 +41,39 @@ TEST_F(Screenshots, StartedWindowShowsItsLayout) {
         EXPECT_NEAR(shot.GetRed(on_screen.x, on_screen.y), stored.GetRed(at.x, at.y), 8);
         EXPECT_NEAR(shot.GetBlue(on_screen.x, on_screen.y), stored.GetBlue(at.x, at.y), 8);
     }
+}
+
+// On a screen of any scale (GDK_SCALE) the banner shows, pixel for pixel, its picture made for
+// that scale (the stored larger one at twice the layout's size), and the window offers its icon
+// in the sizes the scale asks for.
+TEST_F(Screenshots, TheBannerAndTheIconAreDrawnFromTheirPicturesForTheScale) {
+    const double scale = Window().GetContentScaleFactor();
+    const wxImage shot = SettledScreenshot(Window(), "window_banner_at_scale.png");
+    ASSERT_TRUE(shot.IsOk());
+    const wxPoint logical =
+        Control<wxWindow>(kBannerPicture).GetScreenPosition() - Window().GetScreenPosition();
+    const wxPoint at(wxRound(logical.x * scale), wxRound(logical.y * scale));
+    const wxSize size(wxRound(623 * scale), wxRound(88 * scale));
+    const std::span<const unsigned char> larger[] = {kBannerJpeg2x};
+    const wxImage expected =
+        PictureForEveryScale(kBannerJpeg, larger).GetBitmap(size).ConvertToImage();
+    ASSERT_EQ(expected.GetSize(), size);
+    int differing = 0;
+    for (int y = 0; y < size.y; ++y) {
+        for (int x = 0; x < size.x; ++x) {
+            differing += shot.GetRed(at.x + x, at.y + y) != expected.GetRed(x, y) ||
+                         shot.GetGreen(at.x + x, at.y + y) != expected.GetGreen(x, y) ||
+                         shot.GetBlue(at.x + x, at.y + y) != expected.GetBlue(x, y);
+        }
+    }
+    EXPECT_EQ(differing, 0) << "at scale " << scale;
+    // The icon the scale asks for is made from a picture at least as large, never blown up.
+    const int icon_side = wxRound(48 * scale);
+    EXPECT_GE(Window()
+                  .GetIcons()
+                  .GetIcon(wxSize(icon_side, icon_side), wxIconBundle::FALLBACK_NEAREST_LARGER)
+                  .GetWidth(),
+              icon_side);
 }
 
 TEST_F(Screenshots, BatchPage) {

@@ -85,8 +85,9 @@ TEST_F(StartUp, BannerAndIconComeBuiltIn) {
     ASSERT_TRUE(banner.IsOk());
     EXPECT_EQ(banner.GetSize(), wxSize(623, 88));
     EXPECT_EQ(ControlPlacement(kBannerPicture), (Placement{0, 0, 624, 88}));
-    ASSERT_EQ(Window().GetIcons().GetIconCount(), 1U);
-    const wxIcon icon = Window().GetIcons().GetIconByIndex(0);
+    // The 48-pixel icon, with the same picture in the sizes other scales of the screen ask for.
+    EXPECT_EQ(Window().GetIcons().GetIconCount(), 7U);
+    const wxIcon icon = Window().GetIcons().GetIcon(wxSize(48, 48), wxIconBundle::FALLBACK_NONE);
     ASSERT_TRUE(icon.IsOk());
     EXPECT_EQ(icon.GetSize(), wxSize(48, 48));
     EXPECT_TRUE(icon.ConvertToImage().HasAlpha());

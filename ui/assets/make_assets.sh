@@ -1,32 +1,43 @@
 #!/usr/bin/env bash
-# Makes the window's pictures with ImageMagick: banner.jpg (623 x 88), icon.png (48 x 48,
-# 32-bit) and the icon in the sizes of the installed theme (icons/). They are committed; the
-# build embeds or installs them and never runs this script.
+# Makes the window's pictures with ImageMagick: banner.jpg (623 x 88) and banner-2x.jpg
+# (1246 x 176), icon.png (48 x 48, 32-bit) and the icon in the sizes of the installed theme
+# (icons/), which the window takes on larger scales too. They are committed; the build embeds
+# or installs them and never runs this script.
 set -euo pipefail
 cd "$(dirname "$0")"
 title_font=/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf
 cjk_font=/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc
 
-# A closed band under the curve y = base + height * sin(x / period + phase), down to the foot.
+# A closed band under the curve y = base + height * sin(x / period + phase), down to the foot,
+# for a banner drawn at scale times the layout's pixels.
 wave() {
-    local base=$1 height=$2 period=$3 phase=$4
-    local points="0,88"
+    local base=$1 height=$2 period=$3 phase=$4 scale=$5
+    local points="0,$((88 * scale))"
     for x in $(seq 0 8 624); do
-        points+=" $x,$(awk -v x="$x" -v b="$base" -v h="$height" -v p="$period" -v f="$phase" \
-            'BEGIN { printf "%.1f", b + h * sin(x / p + f) }')"
+        points+=" $((x * scale)),$(awk -v x="$x" -v b="$base" -v h="$height" -v p="$period" \
+            -v f="$phase" -v s="$scale" 'BEGIN { printf "%.1f", (b + h * sin(x / p + f)) * s }')"
     done
-    echo "polygon $points 624,88"
+    echo "polygon $points $((624 * scale)),$((88 * scale))"
 }
 
-convert -size 623x88 gradient:'#d4ecfa'-'#e3f5dc' \
-    -fill '#b4dcf2c0' -draw "$(wave 52 9 70 0.0)" \
-    -fill '#a8dca0a0' -draw "$(wave 62 7 55 1.7)" \
-    -fill '#9ccbeaff' -draw "$(wave 76 5 45 3.1)" \
-    -font "$title_font" -pointsize 38 -fill '#0d2c6b' -annotate +24+50 'Parcelio' \
-    -font "$cjk_font" -pointsize 17 -fill '#143a80' \
-    -annotate +240+36 '快递查询 · 一键跟踪' \
-    -annotate +240+64 '覆盖148家国内外快递公司' \
-    -quality 90 -strip banner.jpg
+# The banner at scale times its layout size (623 x 88): banner.jpg at 1, banner-2x.jpg, for
+# screens at twice the layout's pixels and the scales between, at 2.
+banner() {
+    local scale=$1 output=$2
+    convert -size "$((623 * scale))x$((88 * scale))" gradient:'#d4ecfa'-'#e3f5dc' \
+        -fill '#b4dcf2c0' -draw "$(wave 52 9 70 0.0 "$scale")" \
+        -fill '#a8dca0a0' -draw "$(wave 62 7 55 1.7 "$scale")" \
+        -fill '#9ccbeaff' -draw "$(wave 76 5 45 3.1 "$scale")" \
+        -font "$title_font" -pointsize "$((38 * scale))" -fill '#0d2c6b' \
+        -annotate "+$((24 * scale))+$((50 * scale))" 'Parcelio' \
+        -font "$cjk_font" -pointsize "$((17 * scale))" -fill '#143a80' \
+        -annotate "+$((240 * scale))+$((36 * scale))" '快递查询 · 一键跟踪' \
+        -annotate "+$((240 * scale))+$((64 * scale))" '覆盖148家国内外快递公司' \
+        -quality 90 -strip "$output"
+}
+
+banner 1 banner.jpg
+banner 2 banner-2x.jpg
 
 # The icon, drawn on a 48-pixel grid scaled to size: icon.png for the window (48), and the
 # other sizes a desktop menu uses under icons/, for the installed hicolor theme.
