@@ -1,6 +1,7 @@
 // parcelio.exe under Wine on screens of 96, 120, 144 and 192 dots per inch (the prefix's
 // LogPixels): every control where the layout puts it, times the scale, as Windows reports it to
-// a program beside it; the window's client area likewise; and the banner drawn from a picture
+// a program beside it, and its text fitting it; the window's client area likewise; and the banner
+// drawn from a picture
 // made for the scale, not an enlargement of the stored one. Screenshots for people to look at.
 #include <gtest/gtest.h>
 
@@ -68,6 +69,8 @@ struct PlacedControl {
     int top = 0;
     int width = 0;
     int height = 0;
+    int need_width = 0;  // the room its text needs in its font at the scale; 0 without text
+    int need_height = 0;
 };
 
 struct WindowReport {
@@ -85,7 +88,7 @@ WindowReport ReportedPlaces() {
     lines >> first >> report.client_width >> report.client_height >> report.dpi;
     PlacedControl control;
     while (lines >> control.kind >> control.left >> control.top >> control.width >>
-           control.height) {
+           control.height >> control.need_width >> control.need_height) {
         report.controls.push_back(control);
     }
     return report;
@@ -147,6 +150,13 @@ TEST_P(WindowAtScreenScale, PlacesEveryControlAtTheLayoutsPlaceTimesTheScale) {
                                                    Near(control.height, Scaled(box.height, dpi));
                                         });
         EXPECT_TRUE(placed) << box.what << " at " << dpi << " dots per inch";
+    }
+    // Every caption, label and chosen list item fits its control at the scale.
+    for (const PlacedControl& control : report.controls) {
+        EXPECT_LE(control.need_width, control.width)
+            << control.kind << " at " << control.left << ", " << control.top;
+        EXPECT_LE(control.need_height, control.height)
+            << control.kind << " at " << control.left << ", " << control.top;
     }
 
     // The banner is drawn from the picture for the scale: nearer to the stored larger picture
