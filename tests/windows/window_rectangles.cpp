@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <string>
 
+#include "toolkit/control_names.h"
+
 namespace {
 
 HWND g_window = nullptr;
@@ -145,7 +147,8 @@ int main() {
     if (g_window == nullptr) {
         return 1;
     }
-    g_pages = FindWindowExW(g_window, nullptr, nullptr, L"ResultPages");
+    const std::wstring pages(kResultPages.begin(), kResultPages.end());
+    g_pages = FindWindowExW(g_window, nullptr, nullptr, pages.c_str());
     g_dpi = GetDpiForWindow(g_window);
     RECT client{};
     GetClientRect(g_window, &client);
