@@ -80,7 +80,7 @@ TEST(WriteWholeFile, FailsLeavingTheFolderAsItWas) {
         const Names names_before = TempFolder::Names(folder.Path());
         EXPECT_FALSE(WriteWholeFile(target, Bytes("abc"))) << what;
         EXPECT_EQ(TempFolder::Names(folder.Path()), names_before) << what;
-        for (const fs::path kept : {folder.Path() / "plain.txt", target / "inner.txt"}) {
+        for (const fs::path& kept : {folder.Path() / "plain.txt", target / "inner.txt"}) {
             if (fs::is_regular_file(kept)) {
                 EXPECT_EQ(TempFolder::FileContent(kept), "kept") << what;
             }
