@@ -34,15 +34,6 @@ TEST_F(TrackingServiceTest, FetchesTheReplyAsGbkText) {
         {"not UTF-8", BodyReply("{\"message\":\"\xB2\xE9\"}"), ""},
         {"empty body", BodyReply(""), ""},
         {"zero byte", BodyReply(std::string("before\0after", 12)), "before"},
-        {"lone continuation byte", BodyReply(ReplyHolding("\x80")), ""},
-        {"overlong encoding of a slash", BodyReply(ReplyHolding("\xC0\xAF")), ""},
-        {"character cut at the end", BodyReply(kReply + "\xE5\xB7"), ""},
-        {"lone surrogate", BodyReply(ReplyHolding("\xED\xA0\x80")), ""},
-        {"surrogate pair encoded separately", BodyReply(ReplyHolding("\xED\xA0\xBD\xED\xB8\x80")),
-         ""},
-        {"four-byte character in the head", BodyReply(Utf8(u8"\U00020000") + kReply), ""},
-        {"tag character", BodyReply(ReplyHolding(Utf8(u8"\U000E0001"))), ""},
-        {"byte order mark", BodyReply("\xEF\xBB\xBF" + kReply), ""},
     };
     for (const TextCase& c : cases) {
         service.SetDefaultReply(c.reply);
