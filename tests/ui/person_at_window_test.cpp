@@ -103,18 +103,6 @@ TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithTheKeyboardRestoresEveryCouri
     EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount(kCourierBox);
 }
 
-TEST_F(PersonAtWindow, ChoosingAnotherGroupWithTheKeyboardShowsThatGroup) {
-    LetterGroups().SetFocus();
-    ASSERT_TRUE(PumpUntil([] { return LetterGroups().HasFocus(); }));
-    PressKey(WXK_SPACE);
-    ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
-    PressKey(WXK_DOWN);
-    PressKey(WXK_RETURN);
-    EXPECT_TRUE(PumpUntil([] { return SelectedItem(kLetterGroupBox) == 1; }));
-    EXPECT_TRUE(PumpUntil([] { return ItemCount(kCourierBox) == 24; }));
-    EXPECT_EQ(SelectedItem(kCourierBox), 0);
-}
-
 TEST_F(PersonAtWindow, EscWithAnOpenDropDownClosesOnlyTheDropDown) {
     OpenLetterGroupsWithThePointer();
     PressKey(WXK_ESCAPE);
