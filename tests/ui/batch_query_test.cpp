@@ -47,8 +47,10 @@ class BatchQuery : public QueryWindowTest {
 // "查看快件流程" chosen on a row of BatchResultList, through the layout's own menu table (the
 // scenario table chooses it with the pointer).
 void ViewStepsOfRow(long row) {
-    Control<wxListCtrl>(kBatchResultList)
-        .SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    wxListCtrl& list = Control<wxListCtrl>(kBatchResultList);
+    for (long each = 0; each < list.GetItemCount(); ++each) {
+        list.SetItemState(each, each == row ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+    }
     for (const MenuItemRow& item : MainWindowLayout().menu_items) {
         if (item.menu == kBatchResultMenu && item.text == "查看快件流程") {
             item.handler({kBatchResultMenu, {}});
