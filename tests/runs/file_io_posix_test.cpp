@@ -1,6 +1,8 @@
-// POSIX only: a write cut short by the process's file size limit, which holds for every user,
-// root included, and the permission bits of a replaced file.
+// POSIX only: writes cut short by the process's file size limit (which holds for every user,
+// root included) or by a full file system, the permission bits of a replaced file, and
+// symbolic links.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 #include <algorithm>
 #include <string>
@@ -15,18 +17,54 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(WriteWholeFile, FailedWriteKeepsTheExistingFile) {
-    const TempFolder folder;
-    const fs::path target = folder.Path() / "export.txt";
-    TempFolder::WriteFile(target, "earlier export\r\n");
-    bool written = true;
-    {
-        const FileSizeLimit limit(4096);
-        written = WriteWholeFile(target, ByteArray(100000, 'x'));
+// A 64 KiB file system mounted on a fresh folder for as long as the object lives.
+class SmallFileSystem {
+  public:
+    SmallFileSystem() {
+        mounted_ = mount("parcelio-test", folder_.Path().c_str(), "tmpfs", 0, "size=64k") == 0;
     }
-    EXPECT_FALSE(written);
+    ~SmallFileSystem() {
+        if (mounted_) {
+            umount2(folder_.Path().c_str(), MNT_DETACH);
+        }
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    const fs::path& Path() const { return folder_.Path(); }
+
+  private:
+    TempFolder folder_;
+    bool mounted_ = false;
+};
+
+// Writes 100000 bytes over an earlier file in folder and checks that it failed and that the
+// earlier file is all the folder holds.
+void ExpectFailedWriteKeepsTheEarlierFile(const fs::path& folder) {
+    const fs::path target = folder / "export.txt";
+    TempFolder::WriteFile(target, "earlier export\r\n");
+    EXPECT_FALSE(WriteWholeFile(target, ByteArray(100000, 'x')));
     EXPECT_EQ(TempFolder::FileContent(target), "earlier export\r\n");
-    EXPECT_EQ(TempFolder::Names(folder.Path()), std::vector<std::string>{"export.txt"});
+    EXPECT_EQ(TempFolder::Names(folder), std::vector<std::string>{"export.txt"});
+}
+
+TEST(WriteWholeFile, AWriteCutByTheFileSizeLimitKeepsTheExistingFile) {
+    const TempFolder folder;
+    const FileSizeLimit limit(4096);
+    ExpectFailedWriteKeepsTheEarlierFile(folder.Path());
+}
+
+TEST(WriteWholeFile, AFullFileSystemKeepsTheExistingFile) {
+    const SmallFileSystem disk;
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "this process may not mount a file system";
+    }
+    ExpectFailedWriteKeepsTheEarlierFile(disk.Path());
+}
+
+TEST(WriteWholeFile, ADeviceThatIsAlwaysFullIsNoTarget) {
+    EXPECT_FALSE(WriteWholeFile("/dev/full", Bytes("abc")));
 }
 
 TEST(WriteWholeFile, ReplacedFileKeepsItsPermissions) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/literals.h"
@@ -55,30 +57,35 @@ TEST(WriteWholeFile, ReplacesALongerFileWhole) {
     EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"export.txt"});
 }
 
-TEST(WriteWholeFile, FailsInAMissingFolderLeavingNothing) {
-    const TempFolder folder;
-    EXPECT_FALSE(WriteWholeFile(folder.Path() / "missing" / "export.txt", Bytes("abc")));
-    EXPECT_EQ(TempFolder::Names(folder.Path()), Names{});
-}
-
-TEST(WriteWholeFile, FailsUnderAFileLeavingItIntact) {
-    const TempFolder folder;
-    const fs::path plain = folder.Path() / "plain.txt";
-    TempFolder::WriteFile(plain, "kept");
-    EXPECT_FALSE(WriteWholeFile(plain / "export.txt", Bytes("abc")));
-    EXPECT_EQ(TempFolder::FileContent(plain), "kept");
-    EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"plain.txt"});
-}
-
-TEST(WriteWholeFile, NeverReplacesAFolder) {
-    const TempFolder folder;
-    const fs::path target = folder.Path() / "export.txt";
-    fs::create_directory(target);
-    TempFolder::WriteFile(target / "inner.txt", "kept");
-    EXPECT_FALSE(WriteWholeFile(target, Bytes("abc")));
-    EXPECT_TRUE(fs::is_directory(target));
-    EXPECT_EQ(TempFolder::FileContent(target / "inner.txt"), "kept");
-    EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"export.txt"});
+// A target that cannot be written: the write fails and the folder is left as it was.
+TEST(WriteWholeFile, FailsLeavingTheFolderAsItWas) {
+    const std::vector<std::pair<const char*, std::function<fs::path(const fs::path&)>>> cases = {
+        {"missing folder",
+         [](const fs::path& folder) { return folder / "missing" / "export.txt"; }},
+        {"under a file",
+         [](const fs::path& folder) {
+             TempFolder::WriteFile(folder / "plain.txt", "kept");
+             return folder / "plain.txt" / "export.txt";
+         }},
+        {"a folder",
+         [](const fs::path& folder) {
+             fs::create_directory(folder / "export.txt");
+             TempFolder::WriteFile(folder / "export.txt" / "inner.txt", "kept");
+             return folder / "export.txt";
+         }},
+    };
+    for (const auto& [what, make] : cases) {
+        const TempFolder folder;
+        const fs::path target = make(folder.Path());
+        const Names names_before = TempFolder::Names(folder.Path());
+        EXPECT_FALSE(WriteWholeFile(target, Bytes("abc"))) << what;
+        EXPECT_EQ(TempFolder::Names(folder.Path()), names_before) << what;
+        for (const fs::path& kept : {folder.Path() / "plain.txt", target / "inner.txt"}) {
+            if (fs::is_regular_file(kept)) {
+                EXPECT_EQ(TempFolder::FileContent(kept), "kept") << what;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -159,13 +159,6 @@ TEST_F(ProbeWindow, UnboundEventsCallNothing) {
     EXPECT_TRUE(Seen().empty());
 }
 
-TEST_F(ProbeWindow, RealClickOnAnEventLinkCallsTheHandlerWithItsName) {
-    Seen().clear();
-    MouseClickAt(LinkCentre("ProbeLinks", "event:导入"));
-    EXPECT_TRUE(PumpUntil([] { return !Seen().empty(); }));
-    EXPECT_EQ(Seen(), std::vector<std::string>{"ProbeLinks|导入"});
-}
-
 TEST_F(ProbeWindow, EveryRealClickOnAnOptionIsAClickEvenOnTheOneClickedLast) {
     Seen().clear();
     const wxPoint a = ScreenCentre(Control<wxRadioButton>("ProbeOptionA"));
@@ -177,13 +170,6 @@ TEST_F(ProbeWindow, EveryRealClickOnAnOptionIsAClickEvenOnTheOneClickedLast) {
     }
     EXPECT_EQ(Seen(), (std::vector<std::string>{"ProbeOptionA|", "ProbeOptionA|", "ProbeOptionB|",
                                                 "ProbeOptionA|"}));
-}
-
-TEST_F(ProbeWindow, RealDoubleClickOnTheCaptionAreaReachesTheTransparentLabel) {
-    Seen().clear();
-    MouseDoubleClickAt(CentreOf("ProbeCaption"));
-    EXPECT_TRUE(PumpUntil([] { return !Seen().empty(); }));
-    EXPECT_EQ(Seen().front(), "ProbeCaption|");
 }
 
 // Tables that do not fit together.

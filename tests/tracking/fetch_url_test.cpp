@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/header_lines.h"
 #include "tests/support/service_test.h"
 
 namespace {
@@ -65,6 +66,13 @@ TEST_F(FetchUrlTest, ReadsWholeBodiesHoweverTheyAreFramed) {
         service.SetDefaultReply(c.reply);
         EXPECT_EQ(FetchUrl(service.Address("/query?postid=1")), Bytes(c.reply.body)) << c.what;
     }
+    // The service handed over every byte of each reply, as the tables of cut replies rely on.
+    service.Stop();
+    const std::vector<std::size_t> sent = service.SentByteCounts();
+    ASSERT_EQ(sent.size(), cases.size());
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(sent[i], ResponseBytes(cases[i].reply).size()) << cases[i].what;
+    }
 }
 
 TEST_F(FetchUrlTest, FollowsRedirects) {
@@ -76,12 +84,6 @@ TEST_F(FetchUrlTest, FollowsRedirects) {
     ASSERT_EQ(requests.size(), 3U);
     EXPECT_EQ(requests[1].target, "/moved");
     EXPECT_EQ(requests[2].target, "/final");
-}
-
-TEST_F(FetchUrlTest, GivesUpOnEndlessRedirects) {
-    service.SetDefaultReply(RedirectReply("/again"));
-    EXPECT_TRUE(FetchUrl(service.Address("/query")).empty());
-    EXPECT_LT(service.RequestCount(), 20U);
 }
 
 TEST_F(FetchUrlTest, RefusesAddressesThatAreNotWebAddresses) {
@@ -152,34 +154,8 @@ TEST_F(FetchUrlTest, EndsEmptyWhenNothingArrives) {
     }
 }
 
-TEST_F(FetchUrlTest, KeepsWhatArrivedBeforeAReadFailed) {
-    const std::string body = PatternBody(1000);
-    const auto cut = [&](ConnectionEnd end, BodyFraming framing) {
-        FixtureReply reply = BodyReply(body);
-        reply.framing = framing;
-        reply.send_limit = HeadLength(reply) + 300;
-        reply.end = end;
-        return reply;
-    };
-    FixtureReply short_length = BodyReply(body.substr(0, 300));
-    short_length.declared_length = 1000;
-    FixtureReply bad_chunk = BodyReply("");
-    bad_chunk.raw_response =
-        "HTTP/1.1 200 OK\r\nTransfer-Encoding: "
-        "chunked\r\n\r\n5\r\nfirst\r\nzz\r\nsecond\r\n0\r\n\r\n";
-    const std::vector<std::pair<FixtureReply, std::string>> cases = {
-        {cut(ConnectionEnd::kClose, BodyFraming::kContentLength), body.substr(0, 300)},
-        {cut(ConnectionEnd::kHold, BodyFraming::kContentLength), body.substr(0, 300)},
-        {short_length, body.substr(0, 300)},
-        {bad_chunk, "first"},
-    };
-    for (const auto& [reply, expected] : cases) {
-        service.SetDefaultReply(reply);
-        EXPECT_EQ(FetchUrl(service.Address("/query?postid=1")), Bytes(expected));
-    }
-}
-
 TEST_F(FetchUrlTest, RefusesABodyOverTheCap) {
+    EXPECT_EQ(FetchLimits().max_body_bytes, 32LL * 1024 * 1024);
     FetchLimits limits;
     limits.low_speed_seconds = 1;
     limits.max_body_bytes = 1000;
@@ -253,6 +229,218 @@ TEST_F(FetchUrlTest, GivesNothingForAFetchOverItsTotalTime) {
     ASSERT_EQ(sent.size(), 2U);
     // Cut before its end, and not by the speed limit: that cut would give the bytes received.
     EXPECT_LT(sent[0], HeadLength(trickle) + 100);
+}
+
+}  // namespace
+
+// Replies that break off or lie about their length: nothing before the body arrived gives the
+// empty array; a transfer that fails after part of the body arrived gives that part; a declared
+// length shorter than what is sent ends the body there.
+namespace {
+
+const std::string kCutBody = PatternBody(1000);
+
+FixtureReply CutReply(BodyFraming framing, std::size_t body_bytes_sent, ConnectionEnd end) {
+    FixtureReply reply = BodyReply(kCutBody);
+    reply.framing = framing;
+    reply.send_limit = HeadLength(reply) + body_bytes_sent;
+    reply.end = end;
+    return reply;
+}
+
+FixtureReply DeclaredLengthReply(std::string body, std::size_t declared, ConnectionEnd end) {
+    FixtureReply reply = BodyReply(std::move(body));
+    reply.declared_length = declared;
+    reply.end = end;
+    return reply;
+}
+
+// A chunked reply cut inside its second chunk of 100 bytes, 50 bytes into it.
+FixtureReply ResetInsideChunk() {
+    FixtureReply reply = BodyReply(kCutBody);
+    reply.framing = BodyFraming::kChunked;
+    reply.chunk_size = 100;
+    const std::size_t chunk_bytes = std::string("64\r\n").size() + 100 + 2;
+    reply.send_limit = HeadLength(reply) + chunk_bytes + std::string("64\r\n").size() + 50;
+    reply.end = ConnectionEnd::kReset;
+    return reply;
+}
+
+FixtureReply Chunked(const std::string& chunked_body, ConnectionEnd end = ConnectionEnd::kClose) {
+    FixtureReply reply =
+        RawReply("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunked_body);
+    reply.end = end;
+    return reply;
+}
+
+TEST_F(FetchUrlTest, KeepsWhatArrivedBeforeTheTransferBroke) {
+    const std::string first_300 = kCutBody.substr(0, 300);
+    const std::vector<FetchCase> cases = {
+        {"reset after 300 bytes of a sized body",
+         CutReply(BodyFraming::kContentLength, 300, ConnectionEnd::kReset), first_300},
+        {"reset after 300 bytes of an unsized body",
+         CutReply(BodyFraming::kCloseDelimited, 300, ConnectionEnd::kReset), first_300},
+        {"reset inside a chunk", ResetInsideChunk(), kCutBody.substr(0, 150)},
+        {"reset right after the head",
+         CutReply(BodyFraming::kContentLength, 0, ConnectionEnd::kReset), ""},
+        {"length longer than the body, then closed",
+         DeclaredLengthReply(first_300, 1000, ConnectionEnd::kClose), first_300},
+        {"length longer than the body, then silent",
+         DeclaredLengthReply(first_300, 1000, ConnectionEnd::kHold), first_300},
+        {"length shorter than the body", DeclaredLengthReply(kCutBody, 300, ConnectionEnd::kClose),
+         first_300},
+        {"length shorter than the body, kept open",
+         DeclaredLengthReply(kCutBody, 300, ConnectionEnd::kHold), first_300},
+        {"length zero", DeclaredLengthReply(kCutBody, 0, ConnectionEnd::kClose), ""},
+        {"bad chunk size after a good chunk", Chunked("5\r\nfirst\r\nzz\r\nsecond\r\n0\r\n\r\n"),
+         "first"},
+    };
+    ExpectFetchResults(cases);
+}
+
+// WinINet reads these replies otherwise; docs/windows.md lists what it gives for each.
+#ifdef _WIN32
+#define SKIP_WHERE_WININET_READS_OTHERWISE() \
+    GTEST_SKIP() << "WinINet reads this reply otherwise (docs/windows.md)"
+#else
+#define SKIP_WHERE_WININET_READS_OTHERWISE() static_cast<void>(0)
+#endif
+
+TEST_F(FetchUrlTest, InvalidChunkedEncoding) {
+    SKIP_WHERE_WININET_READS_OTHERWISE();
+    const std::vector<FetchCase> cases = {
+        {"size that is not hexadecimal", Chunked("zz\r\nfirst\r\n0\r\n\r\n"), ""},
+        {"size beyond 64 bits", Chunked("fffffffffffffffffff\r\nfirst\r\n0\r\n\r\n"), ""},
+        {"chunk longer than its size", Chunked("3\r\nfirst\r\n0\r\n\r\n"), "fir"},
+        {"chunk cut short, then closed", Chunked("a\r\nfirst"), "first"},
+        {"chunk cut short, then silent", Chunked("a\r\nfirst", ConnectionEnd::kHold), "first"},
+        {"no last chunk", Chunked("5\r\nfirst\r\n"), "first"},
+        {"negative size", Chunked("-5\r\nfirst\r\n0\r\n\r\n"), ""},
+        {"extension and trailer", Chunked("5;note=x\r\nfirst\r\n0\r\nX-Trail: 1\r\n\r\n"), "first"},
+    };
+    ExpectFetchResults(cases);
+}
+
+// Replies whose status line or headers are malformed, missing or oversized: a reply that is not
+// a well-formed HTTP/1.x response is a failure.
+const std::string kHeadBody = "<html>body</html>";
+
+FixtureReply WithHead(const std::string& status_line, const std::string& headers = "") {
+    return RawReply(status_line + "\r\n" + headers +
+                    "Content-Length: " + std::to_string(kHeadBody.size()) + "\r\n\r\n" + kHeadBody);
+}
+
+TEST_F(FetchUrlTest, MalformedStatusLines) {
+    SKIP_WHERE_WININET_READS_OTHERWISE();
+    const std::vector<FetchCase> cases = {
+        {"status that is not a number", WithHead("HTTP/1.1 abc OK"), ""},
+        {"status of two digits", WithHead("HTTP/1.1 20 OK"), ""},
+        {"unknown protocol name", WithHead("XTTP/1.1 200 OK"), ""},
+        {"empty status line", WithHead(""), ""},
+        {"binary garbage", RawReply(std::string("\x01\xFF\x00\x80garbage\r\n\r\n", 15)), ""},
+        {"head never ends", RawReply("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n"), ""},
+        {"no reason phrase", WithHead("HTTP/1.1 200"), kHeadBody},
+        {"bare line feeds", RawReply("HTTP/1.1 200 OK\nContent-Length: 4\n\nbody"), "body"},
+    };
+    ExpectFetchResults(cases);
+}
+
+TEST_F(FetchUrlTest, ReplyWithoutStatusLineOrHeaders) {
+    const std::vector<FetchCase> cases = {
+        {"body alone", RawReply("{\"message\":\"ok\",\"data\":[]}"), ""},
+        {"html alone", RawReply("<html><body>hello</body></html>\r\n"), ""},
+    };
+    ExpectFetchResults(cases);
+}
+
+TEST_F(FetchUrlTest, ManyAndLongHeaderLines) {
+    SKIP_WHERE_WININET_READS_OTHERWISE();
+    const std::vector<FetchCase> cases = {
+        {"10000 short header lines", WithHead("HTTP/1.1 200 OK", ManyHeaderLines(10000, 4)),
+         kHeadBody},
+        {"10000 header lines of 40 bytes", WithHead("HTTP/1.1 200 OK", ManyHeaderLines(10000, 40)),
+         ""},
+        {"one header line of 200 KiB", WithHead("HTTP/1.1 200 OK", ManyHeaderLines(1, 200 * 1024)),
+         ""},
+    };
+    ExpectFetchResults(cases);
+}
+
+TEST_F(FetchUrlTest, EndlessRedirectsEndEmptyAfterABoundedNumberOfRequests) {
+    const int unused_port = UnusedLoopbackPort();
+    const std::vector<std::pair<std::string, FixtureReply>> loops = {
+        {"/self", RedirectReply("/self")},
+        {"/a", RedirectReply("/b", 301)},
+        {"/temporary", RedirectReply("/temporary", 307)},
+        {"/away", RedirectReply("http://127.0.0.1:" + std::to_string(unused_port) + "/")},
+    };
+    service.SetReplyForPath("/b", RedirectReply("/a", 301));
+    for (const auto& [path, reply] : loops) {
+        service.SetReplyForPath(path, reply);
+        const std::size_t before = service.RequestCount();
+        EXPECT_TRUE(FetchUrl(service.Address(path)).empty()) << path;
+        // The first request and at most ten redirects.
+        EXPECT_LE(service.RequestCount() - before, 11U) << path;
+    }
+}
+
+// Replies dripped below the speed limit end within the limits: a stall keeps the part of the
+// body that arrived, nothing when the head never completed.
+TEST_F(FetchUrlTest, BodyDrippedBelowTheSpeedLimitKeepsWhatArrived) {
+    const std::string body = PatternBody(100);
+    constexpr std::size_t kAtOnce = 10;
+    FixtureReply reply = BodyReply(body);
+    reply.drip_after = HeadLength(reply) + kAtOnce;
+    reply.drip_bytes = 1;
+    reply.drip_interval_ms = 2000;
+
+    const ByteArray fetched = FetchRouted("1", reply);
+    // How many dripped bytes came before the cut-off depends on the clock; the result is always
+    // the body's beginning, never all of it.
+    const std::string text(fetched.begin(), fetched.end());
+    EXPECT_GE(text.size(), kAtOnce);
+    EXPECT_LT(text.size(), body.size());
+    EXPECT_EQ(text, body.substr(0, text.size()));
+}
+
+TEST_F(FetchUrlTest, HeadDrippedBelowTheSpeedLimitGivesNothing) {
+    FixtureReply reply = BodyReply(PatternBody(100));
+    reply.drip_bytes = 1;
+    reply.drip_interval_ms = 2000;
+    EXPECT_TRUE(FetchRouted("1", reply).empty());
+}
+
+// With a cap far below the body, what the service could hand over before the client hung up
+// (the cap, plus what the two ends' socket buffers hold) stays far below the whole body, so a
+// client that kept reading would show. A body sized by its head is refused before it is read.
+// The service takes a moment to lay out 40 MiB, longer under a sanitizer; the HTTP library
+// samples the speed once a second, so a longer cut-off keeps a slow start from looking like a
+// stall in mid-body.
+TEST_F(FetchUrlTest, BodyOverTheCapIsNotReadToItsEnd) {
+    SKIP_WHERE_WININET_READS_OTHERWISE();
+    constexpr std::size_t kMiB = 1024 * 1024;
+    FetchLimits limits = ShortLimits();
+    limits.low_speed_seconds = 10;
+    limits.max_body_bytes = static_cast<long long>(kMiB);
+    SetFetchLimits(limits);
+    std::vector<FixtureReply> replies;
+    for (const BodyFraming framing :
+         {BodyFraming::kContentLength, BodyFraming::kCloseDelimited, BodyFraming::kChunked}) {
+        FixtureReply reply = BodyReply(PatternBody(40 * kMiB));
+        reply.framing = framing;
+        reply.chunk_size = 64 * 1024;
+        replies.push_back(reply);
+    }
+    for (std::size_t i = 0; i < replies.size(); ++i) {
+        EXPECT_EQ(FetchRouted(std::to_string(i), replies[i]).size(), 0U) << i;
+    }
+
+    service.Stop();
+    const std::vector<std::size_t> sent = service.SentByteCounts();
+    ASSERT_EQ(sent.size(), replies.size());
+    for (std::size_t i = 0; i < replies.size(); ++i) {
+        EXPECT_LT(sent[i], ResponseBytes(replies[i]).size() / 2) << i;
+    }
 }
 
 }  // namespace

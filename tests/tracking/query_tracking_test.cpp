@@ -1,5 +1,6 @@
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/service_test.h"
@@ -8,6 +9,14 @@
 namespace {
 
 using TrackingServiceTest = FixtureServiceTest;
+
+const std::string kReply = TrackingReplyJson(
+    "1", {{"2026-01-02 10:00", Utf8(u8"已签收")}, {"2026-01-01 09:00", Utf8(u8"已揽收")}});
+
+// A reply with one of its contexts replaced by these bytes.
+std::string ReplyHolding(const std::string& bytes) {
+    return TrackingReplyJson("1", {{"2026-01-02 10:00", bytes}, {"2026-01-01 09:00", "x"}});
+}
 
 struct TextCase {
     const char* what;
@@ -104,42 +113,99 @@ TEST_F(TrackingServiceTest, GivesTheStepsLatestFirstWithTheNumber) {
     EXPECT_EQ(events[1].context, "到达上海");
 }
 
-// "N0", "N1", ...: appended to a string that already holds the prefix. (Prepending the prefix to
-// a temporary, as "N" + std::to_string(i) does, makes GCC 12's optimiser see a false overlap in
-// the copy and warn under -Wrestrict.)
-std::vector<std::string> NumberedQueries(int count) {
-    std::vector<std::string> numbers;
-    for (int i = 0; i < count; ++i) {
-        std::string number = "N";
-        number += std::to_string(i);
-        numbers.push_back(std::move(number));
-    }
-    return numbers;
+// The reply sent up to and including the first occurrence of a marker, then reset.
+FixtureReply ReplyResetAfter(const std::string& body, const std::string& marker) {
+    FixtureReply reply = BodyReply(body);
+    reply.send_limit = HeadLength(reply) + body.find(marker) + marker.size();
+    reply.end = ConnectionEnd::kReset;
+    return reply;
 }
 
-TEST_F(TrackingServiceTest, ConcurrentQueriesEachGetTheirOwnReply) {
-    const std::vector<std::string> numbers = NumberedQueries(8);
-    for (const std::string& number : numbers) {
-        std::string step = "step of ";
-        step += number;
-        service.SetReplyForNumber(number, BodyReply(TrackingReplyJson(number, {{"t", step}})));
+// Bodies cut off midway or holding what GBK cannot: the message and the caller's list follow
+// from the converted text alone.
+TEST_F(TrackingServiceTest, QueryOutcomeFollowsFromTheText) {
+    const std::string kept = "kept";
+    const std::vector<std::tuple<std::string, FixtureReply, std::string>> cases = {
+        {"lone surrogate", BodyReply(ReplyHolding("\xED\xA0\x80")), ""},
+        {"four-byte character", BodyReply(ReplyHolding(Utf8(u8"\U0001F4E6"))), ""},
+        {"invalid byte", BodyReply(ReplyHolding("\xFE")), ""},
+        {"cut inside a character", ReplyResetAfter(kReply, "\xE5\xB7"), ""},
+        {"cut before the message ends", ReplyResetAfter(kReply, "\"o"), ""},
+        {"error page with quotes", BodyReply(R"(<html lang="zh"><body>busy</body></html>)", 503),
+         "g="},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const auto& [what, reply, message] = cases[i];
+        const std::string number = std::to_string(i);
+        service.SetReplyForNumber(number, reply);
+        TrackingEventList events = PreparedList();
+        EXPECT_EQ(QueryTracking(number, "ems", events), message) << what;
+        ASSERT_EQ(events.size(), 1U) << what;
+        EXPECT_EQ(events[0].context, kept) << what;
     }
-    std::vector<TrackingEventList> results(numbers.size());
-    std::vector<std::string> messages(numbers.size());
+    // Cut after the first record: "ok" arrived, the records did not.
+    service.SetReplyForNumber("cut", ReplyResetAfter(kReply, "},"));
+    TrackingEventList events = PreparedList();
+    EXPECT_EQ(QueryTracking("cut", "ems", events), "ok");
+    EXPECT_TRUE(events.empty());
+}
+
+// Several queries at once, as query workers make them, each against its own hostile reply:
+// every one ends in its own outcome, and a stalled or broken transfer disturbs no other.
+TEST_F(TrackingServiceTest, ConcurrentQueriesEachGetTheirOwnOutcome) {
+    // Nine transfers at once may start slowly on a busy machine; a longer cut-off keeps a slow
+    // start from ending a good transfer.
+    FetchLimits limits = ShortLimits();
+    limits.low_speed_seconds = 3;
+    SetFetchLimits(limits);
+    const std::string reply = TrackingReplyJson("n", {{"t1", "a"}, {"t2", "b"}, {"t3", "c"}});
+    const std::size_t second_record = reply.find("},{") + 3;
+    const auto cut = [&](ConnectionEnd end) {
+        FixtureReply cut_reply = BodyReply(reply);
+        cut_reply.send_limit = HeadLength(cut_reply) + second_record;
+        cut_reply.end = end;
+        return cut_reply;
+    };
+    FixtureReply dripped = BodyReply(reply);
+    dripped.drip_after = HeadLength(dripped) + second_record;
+    dripped.drip_bytes = 1;
+    dripped.drip_interval_ms = 2000;
+    FixtureReply chunked = BodyReply(reply);
+    chunked.framing = BodyFraming::kChunked;
+    chunked.chunk_size = 7;
+
+    const std::vector<std::tuple<std::string, FixtureReply, std::string, std::size_t>> cases = {
+        {"whole reply", BodyReply(reply), "ok", 3},
+        {"chunked in small pieces", chunked, "ok", 3},
+        {"reset after the first record", cut(ConnectionEnd::kReset), "ok", 0},
+        {"silent after the first record", cut(ConnectionEnd::kHold), "ok", 0},
+        {"dripped after the first record", dripped, "ok", 0},
+        {"no status line", RawReply(reply), "", 1},
+        {"lone surrogate", BodyReply(MessageReplyJson("\xED\xA0\x80")), "", 1},
+        {"service message", BodyReply(MessageReplyJson("busy")), "busy", 1},
+        {"never answers", SilentReply(), "", 1},
+    };
+    std::vector<std::string> messages(cases.size());
+    std::vector<TrackingEventList> events(cases.size(), PreparedList());
     std::vector<std::thread> workers;
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        service.SetReplyForNumber(std::to_string(i), std::get<1>(cases[i]));
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
         workers.emplace_back(
-            [&, i] { messages[i] = QueryTracking(numbers[i], "ems", results[i]); });
+            [&, i] { messages[i] = QueryTracking(std::to_string(i), "ems", events[i]); });
     }
     for (std::thread& worker : workers) {
         worker.join();
     }
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const std::string& number = numbers[i];
-        EXPECT_EQ(messages[i], kOkMessage) << number;
-        ASSERT_EQ(results[i].size(), 1U) << number;
-        EXPECT_EQ(results[i][0].number, number);
-        EXPECT_EQ(results[i][0].context, "step of " + number);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const auto& [what, reply_sent, message, event_count] = cases[i];
+        EXPECT_EQ(messages[i], message) << what;
+        ASSERT_EQ(events[i].size(), event_count) << what;
+        // Each worker's steps carry its own number, not another's.
+        for (const TrackingEvent& event : events[i]) {
+            EXPECT_EQ(event.number, event_count == 1 ? "old" : std::to_string(i)) << what;
+        }
     }
 }
 

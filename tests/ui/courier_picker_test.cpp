@@ -108,24 +108,6 @@ TEST_F(CourierPicker, EachOptionLeavesItsOneCourierAndShowsAllGroups) {
     }
 }
 
-TEST_F(CourierPicker, AllGroupsAfterAnOptionRestoresEveryCourier) {
-    ClickControl(kCommonCourierOption6);
-    ASSERT_TRUE(PumpUntil([] { return ItemCount(kCourierBox) == 1; }));
-    ASSERT_EQ(ItemCount(kCourierBox), 1);
-    ChooseInDropDown(kLetterGroupBox, 0);
-    EXPECT_EQ(ItemCount(kCourierBox), 148);
-    EXPECT_EQ(SelectedCourier(), "澳大利亚邮政");
-}
-
-TEST_F(CourierPicker, RealClicksOnAnOptionPickItEveryTime) {
-    const wxPoint ups = ScreenCentre(Control<wxWindow>(kCommonCourierOption13));
-    MouseClickAt(ups);
-    ASSERT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
-    ChooseInDropDown(kLetterGroupBox, 1);
-    MouseClickAt(ups);
-    EXPECT_TRUE(PumpUntil([] { return CourierItems() == TextList{"UPS"}; }));
-}
-
 // The clicked option shows its mark and the others none; picking a letter group leaves the
 // marks as they are, and a second click on the marked option still picks it.
 TEST_F(CourierPicker, TheClickedOptionShowsItsMarkOnScreen) {

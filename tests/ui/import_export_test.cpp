@@ -5,6 +5,7 @@
 #include <wx/textctrl.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,34 +69,75 @@ INSTANTIATE_TEST_SUITE_P(
                                "\r\n111\r\n222\r\n快递333"},
                     ImportCase{"Empty", "", ""},
                     ImportCase{"LineFeedsOnly", "111\n 222\n", "111\r\n222"},
-                    ImportCase{"ZeroByteEndsTheText", std::string("111\r\n\0 222\r\n", 12), "111"}),
+                    ImportCase{"ZeroByteEndsTheText", std::string("111\r\n\0 222\r\n", 12), "111"},
+                    ImportCase{"ZeroBytesUpToTheLimit", std::string(4 * 1024 * 1024, '\0'), ""},
+                    // No GBK character: shown as U+FFFD, read back as "?".
+                    ImportCase{"ByteThatIsNoGbkCharacter",
+                               "1\xFF"
+                               "2\r\n3",
+                               "1?2\r\n3"}),
     [](const testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
 struct KeptBoxCase {
     const char* name;
-    std::optional<std::string> file;  // the chosen file's name in the folder; nothing: cancelled
+    // Makes the chosen file in the folder; nothing: the dialog was cancelled.
+    std::function<std::optional<fs::path>(const fs::path& folder)> make;
+    const char* status;  // status part 0 afterwards
 };
 
 class ImportKeepsTheBox : public ImportExport, public testing::WithParamInterface<KeptBoxCase> {};
 
-TEST_P(ImportKeepsTheBox, WhenNothingCouldBeRead) {
-    std::optional<fs::path> chosen;
-    if (GetParam().file) {
-        chosen = folder_.Path() / *GetParam().file;
-    }
-    fs::create_directory(folder_.Path() / "folder.txt");
+TEST_P(ImportKeepsTheBox, WhenNothingCouldBeReadAndSaysWhy) {
+    const std::optional<fs::path> chosen = GetParam().make(folder_.Path());
     SetControlText(kBatchNumberBox, "111\r\n222");
+    SetStatusPartText(0, "earlier message");
     ImportNumbersWith(Picks(chosen, FileDialogKind::Open));
     EXPECT_EQ(ControlText(kBatchNumberBox), "111\r\n222");
+    EXPECT_EQ(StatusPartText(0), GetParam().status);
 }
 
-INSTANTIATE_TEST_SUITE_P(Failures, ImportKeepsTheBox,
-                         testing::Values(KeptBoxCase{"Cancelled", std::nullopt},
-                                         KeptBoxCase{"MissingFile", "missing.txt"},
-                                         KeptBoxCase{"AFolder", "folder.txt"}),
-                         [](const testing::TestParamInfo<KeptBoxCase>& info) {
-                             return std::string(info.param.name);
-                         });
+// A file that holds no data blocks: it reads as zero bytes, whatever its size.
+fs::path SparseFile(const fs::path& path, std::uintmax_t size) {
+    TempFolder::WriteFile(path, "");
+    fs::resize_file(path, size);
+    return path;
+}
+
+constexpr std::uintmax_t kMiB = 1024 * 1024;
+constexpr char kUnreadable[] = "无法读取文件，未导入";
+constexpr char kTooLarge[] = "文件过大，未导入（上限4MB）";
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, ImportKeepsTheBox,
+    testing::Values(
+        KeptBoxCase{"Cancelled", [](const fs::path&) { return std::optional<fs::path>(); },
+                    "earlier message"},
+        KeptBoxCase{"MissingFile",
+                    [](const fs::path& folder) { return std::optional(folder / "missing.txt"); },
+                    kUnreadable},
+        KeptBoxCase{"AFolder",
+                    [](const fs::path& folder) {
+                        fs::create_directory(folder / "folder.txt");
+                        return std::optional(folder / "folder.txt");
+                    },
+                    kUnreadable},
+        KeptBoxCase{"UnderARegularFile",
+                    [](const fs::path& folder) {
+                        TempFolder::WriteFile(folder / "file", "111\r\n");
+                        return std::optional(folder / "file" / "numbers.txt");
+                    },
+                    kUnreadable},
+        KeptBoxCase{"OneByteOverTheLimit",
+                    [](const fs::path& folder) {
+                        return std::optional(SparseFile(folder / "big.txt", 4 * kMiB + 1));
+                    },
+                    kTooLarge},
+        KeptBoxCase{"HundredMebibytes",
+                    [](const fs::path& folder) {
+                        return std::optional(SparseFile(folder / "big.txt", 100 * kMiB));
+                    },
+                    kTooLarge}),
+    [](const testing::TestParamInfo<KeptBoxCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ImportExport, TheClearLinkEmptiesTheBoxAndOtherLinksDoNothing) {
     SetControlText(kBatchNumberBox, "111\r\n222");
@@ -149,6 +191,7 @@ TEST_P(ExportOfList, AFileThatCannotBeWrittenShowsTheFailure) {
     EXPECT_EQ(StatusPartText(0), "导出失败");
     EXPECT_EQ(StatusPartTip(0), "tip");
     EXPECT_TRUE(TempFolder::Names(folder_.Path()).empty());
+    EXPECT_EQ(ResultRows(GetParam()), (RowCellsList{{"a", "b", "c"}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLists, ExportOfList,

@@ -1,8 +1,7 @@
-// The window as a person uses it: real pointer and key input through the X server on the panel
-// caption, the letter group list, Esc and the status bar.
+// The window as a person uses it: real pointer and key input through the X server on the letter
+// group list, Esc, the status bar and the links.
 #include <wx/choice.h>
 #include <wx/frame.h>
-#include <wx/statbox.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
@@ -14,25 +13,12 @@
 #include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/gbk_text.h"
-#include "toolkit/group_box.h"
 #include "toolkit/hypertext_markup.h"
 #include "toolkit/status_bar.h"
 
 namespace {
 
 constexpr int kAllCouriers = 148;
-
-int PanelHeight() {
-    return ControlPlacement(kCommonCourierPanel).height;
-}
-
-// The middle of the panel's caption text, where a person aims a double-click.
-wxPoint CaptionTextCentre() {
-    const wxStaticBox& frame = Control<GroupBoxPanel>(kCommonCourierPanel).Frame();
-    const wxSize text = frame.GetTextExtent(frame.GetLabel());
-    const wxRect panel = Control<wxWindow>(kCommonCourierPanel).GetScreenRect();
-    return {panel.x + panel.width / 2, panel.y + text.y / 2};
-}
 
 wxChoice& LetterGroups() {
     return Control<wxChoice>(kLetterGroupBox);
@@ -98,29 +84,6 @@ bool HasFocus(std::string_view name) {
 
 using PersonAtWindow = MainWindowTest;
 
-TEST_F(PersonAtWindow, ADoubleClickOnTheCaptionTextFoldsAndUnfoldsThePanel) {
-    const wxPoint caption = CaptionTextCentre();
-    MouseDoubleClickAt(caption);
-    ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 16; }));
-    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击展开）");
-    // The folded caption lies where it was: a second double-click there unfolds the panel.
-    EXPECT_EQ(CaptionTextCentre(), caption);
-    MouseDoubleClickAt(caption);
-    ASSERT_TRUE(PumpUntil([] { return PanelHeight() == 88; }));
-    EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击关闭）");
-    EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 244, 610, 352}));
-}
-
-TEST_F(PersonAtWindow, TheToggleAreaCoversTheCentredCaptionText) {
-    const wxRect toggle = Control<wxWindow>(kPanelToggleLabel).GetScreenRect();
-    const wxStaticBox& frame = Control<GroupBoxPanel>(kCommonCourierPanel).Frame();
-    const wxSize text = frame.GetTextExtent(frame.GetLabel());
-    const wxPoint centre = CaptionTextCentre();
-    const wxRect caption(centre.x - text.x / 2, centre.y - text.y / 2, text.x, text.y);
-    EXPECT_TRUE(toggle.Contains(caption))
-        << caption.x << "," << caption.y << " " << caption.width << "x" << caption.height;
-}
-
 TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithThePointerRestoresEveryCourier) {
     PickShunfengWithThePointer();
     OpenLetterGroupsWithThePointer();
@@ -138,18 +101,6 @@ TEST_F(PersonAtWindow, ChoosingTheShownAllGroupWithTheKeyboardRestoresEveryCouri
     ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
     PressKey(WXK_RETURN);
     EXPECT_TRUE(PumpUntil(AllCouriersShownWithTheFirstSelected)) << ItemCount(kCourierBox);
-}
-
-TEST_F(PersonAtWindow, ChoosingAnotherGroupWithTheKeyboardShowsThatGroup) {
-    LetterGroups().SetFocus();
-    ASSERT_TRUE(PumpUntil([] { return LetterGroups().HasFocus(); }));
-    PressKey(WXK_SPACE);
-    ASSERT_TRUE(PumpUntil([] { return DropDownIsOpen(LetterGroups()); }));
-    PressKey(WXK_DOWN);
-    PressKey(WXK_RETURN);
-    EXPECT_TRUE(PumpUntil([] { return SelectedItem(kLetterGroupBox) == 1; }));
-    EXPECT_TRUE(PumpUntil([] { return ItemCount(kCourierBox) == 24; }));
-    EXPECT_EQ(SelectedItem(kCourierBox), 0);
 }
 
 TEST_F(PersonAtWindow, EscWithAnOpenDropDownClosesOnlyTheDropDown) {

@@ -1,6 +1,6 @@
-// The result lists' pop-up menus on the real window, opened with a held right click and chosen
-// in with the pointer and the keyboard: which menu opens and that it stays, and what copying,
-// deleting and clearing do to the lists and the clipboard.
+// The result lists' pop-up menus on the real window: opened with a held right click and from the
+// keyboard, which menu opens, where, and that it stays; and what copying, deleting, clearing and
+// exporting, chosen through the layout's table, do to the lists, the clipboard and the file.
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -24,6 +24,7 @@
 #include "toolkit/gbk_text.h"
 #include "toolkit/list_rows.h"
 #include "toolkit/status_bar.h"
+#include "ui/window_layout.h"
 
 namespace {
 
@@ -90,11 +91,6 @@ wxPoint OnRow(std::string_view list, long row) {
     return List(list).ClientToScreen(rect.GetPosition() + wxPoint(40, 4));
 }
 
-// A point on the screen over the list below its rows.
-wxPoint BelowTheRows(std::string_view list) {
-    return List(list).ClientToScreen(wxPoint(40, List(list).GetClientSize().y - 20));
-}
-
 // The list's page shown, as the menus of the list are used there.
 void ShowListPage(std::string_view list) {
     ShowPage(kResultPages, list == kSingleResultList ? kSinglePageNumber : kBatchPageNumber);
@@ -109,10 +105,15 @@ struct ListAndMenu {
 constexpr ListAndMenu kBothLists[] = {{kSingleResultList, kSingleResultMenu},
                                       {kBatchResultList, kBatchResultMenu}};
 
-constexpr ChooseBy kBothWays[] = {ChooseBy::kPointer, ChooseBy::kKeyboard};
-
-const char* WayName(ChooseBy by) {
-    return by == ChooseBy::kPointer ? "pointer" : "keyboard";
+// The choice of item (GBK) in the named menu, through the layout's own table: the toolkit's
+// event probe and the scenario table choose with the pointer and the keyboard.
+void ChooseMenuItem(std::string_view menu, std::string_view item) {
+    for (const MenuItemRow& row : MainWindowLayout().menu_items) {
+        if (row.menu == menu && row.text == item) {
+            row.handler({menu, {}});
+        }
+    }
+    PumpEvents();
 }
 
 using ResultMenus = MainWindowTest;
@@ -243,12 +244,6 @@ struct CopyCase {
     Text copied;
 };
 
-// The right click goes to a selected row (which keeps the selection as it is), or below the
-// rows when none is selected.
-wxPoint ClickPointFor(std::string_view list, const std::vector<long>& selected) {
-    return selected.empty() ? BelowTheRows(list) : OnRow(list, selected.front());
-}
-
 TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
     const Text long_step(600, 'x');
     const CopyCase cases[] = {
@@ -263,16 +258,14 @@ TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
     };
     for (const auto& [list, menu] : kBothLists) {
         ShowListPage(list);
-        int index = 0;
         for (const CopyCase& c : cases) {
-            const ChooseBy by = kBothWays[index++ % 2];
-            SCOPED_TRACE(JoinTexts(list, ": ", c.what, " by ", WayName(by)));
+            SCOPED_TRACE(JoinTexts(list, ": ", c.what));
             DeleteAllListRows(list);
             AppendRows(list, c.rows);
             SelectRows(list, c.selected);
             PutOnClipboard("before");
             SetStatusPartText(0, "");
-            ASSERT_TRUE(ChooseInPopupMenu(ClickPointFor(list, c.selected), menu, "复制本条", by));
+            ChooseMenuItem(menu, "复制本条");
             EXPECT_TRUE(PumpUntil([&c] { return ClipboardText() == c.copied; })) << ClipboardText();
             EXPECT_EQ(StatusPartText(0), "已复制到剪切板");
         }
@@ -280,54 +273,40 @@ TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
 }
 
 TEST_F(ResultMenus, DeleteRemovesTheLowestSelectedRowOrNothing) {
-    struct Case {
-        std::vector<long> selected;
-        std::vector<Text> left;
-        ChooseBy by;
-    };
-    const Case cases[] = {
-        {{}, {"A1", "A2", "A3"}, ChooseBy::kPointer},
-        {{1}, {"A1", "A3"}, ChooseBy::kKeyboard},
-        {{2, 0}, {"A2", "A3"}, ChooseBy::kPointer},
-        {{0}, {"A2", "A3"}, ChooseBy::kKeyboard},
+    const std::vector<std::pair<std::vector<long>, std::vector<Text>>> cases = {
+        {{}, {"A1", "A2", "A3"}},
+        {{1}, {"A1", "A3"}},
+        {{2, 0}, {"A2", "A3"}},
+        {{0}, {"A2", "A3"}},
     };
     ShowListPage(kBatchResultList);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(WayName(c.by));
+    for (const auto& [selected, expected] : cases) {
         DeleteAllListRows(kBatchResultList);
         AppendRows(kBatchResultList, {{"A1", "t", "s"}, {"A2", "t", "s"}, {"A3", "t", "s"}});
-        SelectRows(kBatchResultList, c.selected);
-        ASSERT_TRUE(ChooseInPopupMenu(ClickPointFor(kBatchResultList, c.selected), kBatchResultMenu,
-                                      "删除本条结果", c.by));
-        PumpEvents();
+        SelectRows(kBatchResultList, selected);
+        ChooseMenuItem(kBatchResultMenu, "删除本条结果");
         std::vector<Text> left;
         for (const RowCells& row : ResultRows(kBatchResultList)) {
             left.push_back(row[0]);
         }
-        EXPECT_EQ(left, c.left);
+        EXPECT_EQ(left, expected) << selected.size();
     }
 }
 
 TEST_F(ResultMenus, EachClearEmptiesOnlyItsOwnList) {
     const RowCellsList rows = {{"A1", "t", "s"}, {"A2", "t", "s"}};
-    for (const ChooseBy by : kBothWays) {
-        SCOPED_TRACE(WayName(by));
-        DeleteAllListRows(kSingleResultList);
-        DeleteAllListRows(kBatchResultList);
-        AppendRows(kSingleResultList, rows);
-        AppendRows(kBatchResultList, rows);
-        ShowListPage(kSingleResultList);
-        ASSERT_TRUE(ChooseInPopupMenu(OnRow(kSingleResultList, 1), kSingleResultMenu, "清空", by));
-        EXPECT_TRUE(PumpUntil([] { return ListRowCount(kSingleResultList) == 0; }));
-        EXPECT_EQ(ResultRows(kBatchResultList), rows);
+    AppendRows(kSingleResultList, rows);
+    AppendRows(kBatchResultList, rows);
+    ShowListPage(kSingleResultList);
+    ChooseMenuItem(kSingleResultMenu, "清空");
+    EXPECT_EQ(ListRowCount(kSingleResultList), 0);
+    EXPECT_EQ(ResultRows(kBatchResultList), rows);
 
-        AppendRows(kSingleResultList, rows);
-        ShowListPage(kBatchResultList);
-        ASSERT_TRUE(
-            ChooseInPopupMenu(OnRow(kBatchResultList, 0), kBatchResultMenu, "清空查询结果", by));
-        EXPECT_TRUE(PumpUntil([] { return ListRowCount(kBatchResultList) == 0; }));
-        EXPECT_EQ(ResultRows(kSingleResultList), rows);
-    }
+    AppendRows(kSingleResultList, rows);
+    ShowListPage(kBatchResultList);
+    ChooseMenuItem(kBatchResultMenu, "清空查询结果");
+    EXPECT_EQ(ListRowCount(kBatchResultList), 0);
+    EXPECT_EQ(ResultRows(kSingleResultList), rows);
 }
 
 // Export from each list's menu: the save dialog opens and stays, the path is typed into its
@@ -336,36 +315,33 @@ TEST_F(ResultMenus, ExportFromEitherMenuWritesTheFileTypedIntoTheSaveDialog) {
     const TempFolder folder;
     bool first = true;
     for (const auto& [list, menu] : kBothLists) {
-        for (const ChooseBy by : kBothWays) {
-            SCOPED_TRACE(JoinTexts(list, " by ", WayName(by)));
-            const std::filesystem::path file =
-                folder.Path() / (std::string(WayName(by)) + "-" + std::string(list) + ".txt");
-            DeleteAllListRows(list);
-            AppendRows(list, {{"a", "b", "c"}, {"单号", "", "已签收"}});
-            ShowListPage(list);
-            auto stayed = std::make_shared<bool>(false);
-            // The first dialog starts in the program's folder: the whole path is typed. Later
-            // ones start in the folder last chosen, where the file name is enough.
-            const std::string typed = first ? file.string() : file.filename().string();
-            first = false;
-            WhenItHolds(FileDialogIsShown, [stayed, typed] {
-                PumpFor(500);
-                *stayed = FileDialogIsShown();
-                if (!*stayed) {
-                    return;
-                }
-                GiveFileDialogTheKeyboard();
-                PumpFor(200);
-                PressKey('a', wxMOD_CONTROL);
-                TypeText(typed);
-                PressKey(WXK_RETURN);
-            });
-            ASSERT_TRUE(ChooseInPopupMenu(OnRow(list, 0), menu, "导出查询结果", by));
-            EXPECT_TRUE(PumpUntil([&file] { return std::filesystem::exists(file); }));
-            PumpUntil([] { return !FileDialogIsShown(); });
-            EXPECT_TRUE(*stayed);
-            EXPECT_EQ(TempFolder::FileContent(file), "a b c\r\n单号  已签收\r\n");
-        }
+        SCOPED_TRACE(list);
+        const std::filesystem::path file = folder.Path() / (std::string(list) + ".txt");
+        DeleteAllListRows(list);
+        AppendRows(list, {{"a", "b", "c"}, {"单号", "", "已签收"}});
+        ShowListPage(list);
+        auto stayed = std::make_shared<bool>(false);
+        // The first dialog starts in the program's folder: the whole path is typed. Later
+        // ones start in the folder last chosen, where the file name is enough.
+        const std::string typed = first ? file.string() : file.filename().string();
+        first = false;
+        WhenItHolds(FileDialogIsShown, [stayed, typed] {
+            PumpFor(500);
+            *stayed = FileDialogIsShown();
+            if (!*stayed) {
+                return;
+            }
+            GiveFileDialogTheKeyboard();
+            PumpFor(200);
+            PressKey('a', wxMOD_CONTROL);
+            TypeText(typed);
+            PressKey(WXK_RETURN);
+        });
+        ChooseMenuItem(menu, "导出查询结果");
+        EXPECT_TRUE(PumpUntil([&file] { return std::filesystem::exists(file); }));
+        PumpUntil([] { return !FileDialogIsShown(); });
+        EXPECT_TRUE(*stayed);
+        EXPECT_EQ(TempFolder::FileContent(file), "a b c\r\n单号  已签收\r\n");
     }
 }
 

@@ -16,27 +16,6 @@ using Strings = std::vector<std::string>;
 
 class SingleQuery : public QueryWindowTest {};
 
-struct ResolutionCase {
-    const char* courier;  // display name in CourierBox (GBK)
-    const char* code;     // the type code the request carries
-};
-
-class CourierResolution : public QueryWindowTest,
-                          public testing::WithParamInterface<ResolutionCase> {};
-
-TEST_P(CourierResolution, TheLastCatalogueRowWithTheChosenNameGivesTheCode) {
-    SelectCourier(GetParam().courier);
-    TypeInto(kNumberBox, "SF1");
-    QueryAndWait();
-    EXPECT_EQ(SentValues("type"), Strings{GetParam().code});
-}
-
-INSTANTIATE_TEST_SUITE_P(DuplicatedNames, CourierResolution,
-                         testing::Values(ResolutionCase{"UPS", "upsen"},
-                                         ResolutionCase{"TNT", "tnten"},
-                                         ResolutionCase{"联邦快递", "lianbangkuaidien"},
-                                         ResolutionCase{"加拿大邮政Canada Post", "canpostfr"}));
-
 TEST_F(SingleQuery, WithoutAChosenCourierThePreviousCodeIsKept) {
     SetControlText(kNumberBox, "SF1");
     SelectCourier("UPS");

@@ -48,38 +48,6 @@ TEST(WindowLayout, PagesBelongToThePageControlAndNothingElseDoes) {
     }
 }
 
-// Which kind of control can raise which event.
-bool EventFits(EventKind event, ControlKind kind) {
-    switch (event) {
-        case EventKind::Created:
-            return kind == ControlKind::Window;
-        case EventKind::Clicked:
-            return kind == ControlKind::Button || kind == ControlKind::RadioBox;
-        case EventKind::ItemChosen:
-            return kind == ControlKind::ComboBox;
-        case EventKind::LeftDoubleClick:
-            return kind == ControlKind::TransLabel;
-        case EventKind::LinkEvent:
-            return kind == ControlKind::SimpleHtml;
-        case EventKind::RightClick:
-            return kind == ControlKind::ListView;
-        case EventKind::LeftButtonUp:
-            return kind == ControlKind::PicBox;
-        case EventKind::FilesDropped:
-            return kind == ControlKind::EditBox;
-    }
-    return false;
-}
-
-TEST(WindowLayout, EveryBindingNamesAControlThatCanRaiseItsEvent) {
-    for (const EventBinding& binding : Layout().bindings) {
-        EXPECT_NE(binding.handler, nullptr) << binding.control;
-        const ControlRow* control = Find(binding.control);
-        ASSERT_NE(control, nullptr) << binding.control;
-        EXPECT_TRUE(EventFits(binding.event, control->kind)) << binding.control;
-    }
-}
-
 TEST(WindowLayout, EveryMenuItemAndEveryOptionHasExactlyOneHandler) {
     std::map<std::string, int> items;
     for (const MenuItemRow& item : Layout().menu_items) {

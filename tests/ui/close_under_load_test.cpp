@@ -1,6 +1,8 @@
-// Closing the built program's window, fifty times over, while eight single runs and a batch run
-// are receiving slow answers: every time the program ends by itself with status 0 and without
-// any sanitizer report. The exit times are printed, not judged.
+// Closing the built program's window while eight single runs and a batch run are receiving
+// answers that drip in (the scenario table closes it while runs wait on a silent service): every
+// time the program ends by itself with status 0 and without any sanitizer report. A few rounds,
+// for an order of the workers' ends that shows only now and then. The exit times are printed,
+// not judged.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +14,7 @@
 
 namespace {
 
-constexpr int kRounds = 50;
+constexpr int kRounds = 5;
 constexpr int kSingleRuns = 8;
 constexpr int kRequestLimitSeconds = 60;
 // Far below the hour the slow answers would take; far above the program's own 1.5 s wait for its

@@ -1,20 +1,26 @@
-// A long batch run through the real window against a flaky service: ten thousand numbers, of
-// which a tenth see the connection reset, a tenth get an HTML error page with status 500 and a
-// tenth are answered after a short wait. Every number gets its row, in line order, and the
-// process's resident memory does not keep growing along the run.
+// A long batch run through the real window against a flaky service: ten thousand GBK numbers,
+// imported from a file, of which a tenth see the connection reset, a tenth get an HTML error page
+// with status 500 and a tenth are answered after a short wait. Every number gets its row, in line
+// order, the export gives them back whole, and the process's resident memory does not keep
+// growing along the run.
 #include <wx/listctrl.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 
+#include "runs/import_export.h"
 #include "runs/row_cells.h"
 #include "tests/support/query_window.h"
+#include "tests/support/temp_folder.h"
 #include "toolkit/control_names.h"
 #include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/status_bar.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -77,19 +83,24 @@ Behaviour BehaviourOf(int index) {
     }
 }
 
+// GBK: a Chinese prefix, then the index with leading zeros.
 std::string NumberAt(int index) {
-    char number[16];
-    std::snprintf(number, sizeof number, "SF%05d", index);
-    return number;
+    const std::string digits = std::to_string(index);
+    return "单号" + std::string(5 - digits.size(), '0') + digits;
 }
 
-int IndexOf(const std::string& number) {
-    return number.size() > 2 ? std::stoi(number.substr(2)) : 0;
+// The ASCII tail of a number, which the service echoes in its step's time.
+std::string DigitsOf(const std::string& number) {
+    const std::size_t digits = number.find_first_of("0123456789");
+    return digits == std::string::npos ? "" : number.substr(digits);
 }
 
+// The reply's text is UTF-8: the number, which is GBK, appears in it only as its digits.
 FixtureReply FlakyReply(const std::string& number) {
-    const FixtureReply good = StepsReply(number, {{"t2 " + number, "latest"}, {"t1", "first"}});
-    switch (BehaviourOf(IndexOf(number))) {
+    const std::string digits = DigitsOf(number);
+    const FixtureReply good =
+        StepsReply("", {{"t2 " + digits, Utf8(u8"已签收，签收人：本人")}, {"t1", "first"}});
+    switch (BehaviourOf(digits.empty() ? 0 : std::stoi(digits))) {
         case Behaviour::kReset: {
             FixtureReply reset = good;
             reset.send_limit = 0;
@@ -120,7 +131,7 @@ RowCells ExpectedRow(int index) {
         case Behaviour::kGood:
             break;
     }
-    return {number, "t2 " + number, "latest"};
+    return {number, "t2 " + DigitsOf(number), "已签收，签收人：本人"};
 }
 
 using BatchSoak = QueryWindowTest;
@@ -129,13 +140,17 @@ TEST_F(BatchSoak, TenThousandNumbersAgainstAFlakyService) {
     service_.SetReplyMaker([](const RecordedRequest& request) {
         return FlakyReply(QueryValue(request.target, "postid").value_or(""));
     });
-    ClickControl(kModeButton);
-    std::string box;
+    const TempFolder folder;
+    const fs::path numbers = folder.Path() / "numbers.txt";
+    const fs::path exported = folder.Path() / "results.txt";
+    std::string file_text;
     for (int index = 0; index < kNumbers; ++index) {
-        box += NumberAt(index);
-        box += index % 7 == 3 ? "\r\n \r\n" : "\r\n";  // blank lines give no row
+        file_text += NumberAt(index);
+        file_text += index % 7 == 3 ? "\r\n \r\n" : "\r\n";  // blank lines, which the import drops
     }
-    SetControlText(kBatchNumberBox, box);
+    TempFolder::WriteFile(numbers, file_text);
+    ClickControl(kModeButton);
+    ImportNumbersWith([&](FileDialogKind) { return std::optional<fs::path>(numbers); });
 
     PressQuery();
     const wxListCtrl& list = Control<wxListCtrl>(kBatchResultList);
@@ -151,6 +166,16 @@ TEST_F(BatchSoak, TenThousandNumbersAgainstAFlakyService) {
     }
     EXPECT_EQ(StatusPartText(0), kDone);
     EXPECT_EQ(service_.RequestCount(), static_cast<std::size_t>(kNumbers));
+    // The export gives the numbers back whole.
+    ExportResultListWith(kBatchResultList,
+                         [&](FileDialogKind) { return std::optional<fs::path>(exported); });
+    std::string expected_export;
+    for (int index = 0; index < kNumbers; ++index) {
+        const RowCells row = ExpectedRow(index);
+        expected_export += row[0] + " " + row[1] + " " + row[2] + "\r\n";
+    }
+    EXPECT_TRUE(TempFolder::FileContent(exported) == expected_export)
+        << "the export differs from the rows";
 
     if (early_kib && final_kib) {
         RecordProperty("resident_kib_after_1000", std::to_string(*early_kib));

@@ -1,6 +1,6 @@
-// What the window shows, read back from the toolkit after layout: every control of the layout
-// table on screen at its place in its parent (a group box counts from its outer top-left
-// corner), inside its parent's visible area, and every text within its box.
+// The window's layout as the toolkit shows it: every control of the layout table inside its
+// parent, on screen at its place (a group box counts from its outer top-left corner) within its
+// parent's visible area, the client area and the tab order, and every text within its box.
 #include <set>
 #include <string>
 
@@ -8,6 +8,7 @@
 #include <wx/html/htmlcell.h>
 #include <wx/html/htmlwin.h>
 #include <wx/listctrl.h>
+#include <wx/panel.h>
 #include <wx/simplebook.h>
 #include <wx/statbox.h>
 #include <wx/statusbr.h>
@@ -22,7 +23,10 @@
 #include "toolkit/status_bar.h"
 #include "ui/window_layout.h"
 
-void PrintTo(const ControlRow& row, std::ostream* out);
+// Test names and failure messages show a control by its name.
+void PrintTo(const ControlRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 namespace {
 
@@ -79,19 +83,17 @@ wxRect VisibleAreaOf(std::string_view parent) {
     return control.GetScreenRect();
 }
 
-bool IsPlacedControl(const ControlRow& row) {
-    return row.kind != ControlKind::Window && row.kind != ControlKind::StatusBar &&
-           row.kind != ControlKind::CommonDlg && row.kind != ControlKind::Page;
-}
-
-std::vector<ControlRow> PlacedRows() {
-    std::vector<ControlRow> rows;
-    for (const ControlRow& row : MainWindowLayout().controls) {
-        if (IsPlacedControl(row)) {
-            rows.push_back(row);
-        }
+// The window whose client area the control's coordinates are relative to.
+wxWindow* ClientOf(const ControlRow& row) {
+    wxWindow* parent = FindControl(row.parent);
+    if (row.parent == kMainWindow) {
+        // The frame's client area is one panel filling it above the status bar.
+        wxWindow* control = FindControl(row.name);
+        return control != nullptr && control->GetParent()->GetParent() == parent
+                   ? control->GetParent()
+                   : nullptr;
     }
-    return rows;
+    return parent;
 }
 
 // The layout makes the banner 624 pixels wide in a window whose client area is 623 wide (and
@@ -99,13 +101,41 @@ std::vector<ControlRow> PlacedRows() {
 // cut away.
 const std::set<std::string_view> kWiderThanTheWindow = {kBannerStrip, kBannerPicture};
 
-class OnScreenGeometry : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
+class EveryControl : public MainWindowTest, public ::testing::WithParamInterface<ControlRow> {};
 
-TEST_P(OnScreenGeometry, ControlLiesAtItsPlaceInsideItsParent) {
+TEST_P(EveryControl, LiesInItsParentAtItsPlace) {
     const ControlRow& row = GetParam();
+    wxWindow* control = FindControl(row.name);
+    if (row.kind == ControlKind::CommonDlg) {
+        EXPECT_EQ(control, nullptr);  // made only while it is shown
+        return;
+    }
+    ASSERT_NE(control, nullptr);
+    if (row.kind == ControlKind::Window) {
+        EXPECT_EQ(control, &Window());
+        return;
+    }
+    if (row.kind == ControlKind::StatusBar) {
+        EXPECT_EQ(Window().GetStatusBar(), control);
+        const wxRect window = Window().GetScreenRect();
+        EXPECT_EQ(control->GetScreenRect(),
+                  wxRect(window.x, window.GetBottom() + 1 - row.height, window.width, row.height));
+        return;
+    }
     ShowWhereRowIs(row);
+    if (row.kind == ControlKind::Page) {
+        // A page fills the page area once it is shown; the toolkit lays a page shown anew out a
+        // few rounds later on a busy machine.
+        EXPECT_EQ(control->GetParent(), &Control<wxSimplebook>(row.parent));
+        const auto fills = [control] {
+            return control->GetScreenRect() == Control<wxWindow>(kResultPages).GetScreenRect();
+        };
+        EXPECT_TRUE(PumpUntil(fills));
+        return;
+    }
+    EXPECT_EQ(control->GetParent(), ClientOf(row));
     const wxRect parent = VisibleAreaOf(row.parent);
-    const wxRect on_screen = Control<wxWindow>(row.name).GetScreenRect();
+    const wxRect on_screen = control->GetScreenRect();
     EXPECT_EQ(on_screen, wxRect(parent.GetTopLeft() + wxPoint(row.left, row.top),
                                 wxSize(row.width, row.height)));
     if (!kWiderThanTheWindow.contains(row.name)) {
@@ -116,31 +146,36 @@ TEST_P(OnScreenGeometry, ControlLiesAtItsPlaceInsideItsParent) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryControl, OnScreenGeometry, ::testing::ValuesIn(PlacedRows()),
+INSTANTIATE_TEST_SUITE_P(Layout, EveryControl,
+                         ::testing::ValuesIn(MainWindowLayout().controls.begin(),
+                                             MainWindowLayout().controls.end()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-using OnScreenPlaces = MainWindowTest;
+using WindowClientArea = MainWindowTest;
 
-TEST_F(OnScreenPlaces, EveryPageFillsThePageArea) {
-    for (const std::string_view page : {kSinglePage, kBatchPage, kHelpPage}) {
-        ShowWhereRowIs(RowNamed(page));
-        // The toolkit lays a page shown anew out a few rounds later on a busy machine.
-        const auto fills = [page] {
-            return Control<wxWindow>(page).GetScreenRect() ==
-                   Control<wxWindow>(kResultPages).GetScreenRect();
-        };
-        PumpUntil(fills);
-        EXPECT_EQ(Control<wxWindow>(page).GetScreenRect(),
-                  Control<wxWindow>(kResultPages).GetScreenRect())
-            << page;
-    }
+TEST_F(WindowClientArea, FillsTheWindowAboveTheStatusBar) {
+    wxWindow* client = Control<wxWindow>(kModeButton).GetParent();
+    EXPECT_EQ(client->GetPosition(), wxPoint(0, 0));
+    EXPECT_EQ(client->GetSize(), Window().GetClientSize());
+    const wxRect bar = Window().GetStatusBar()->GetRect();
+    EXPECT_EQ(bar.GetTop(), client->GetRect().GetBottom() + 1);
 }
 
-TEST_F(OnScreenPlaces, TheStatusBarLiesAlongTheBottomOfTheWindow) {
-    const wxRect bar = Control<wxWindow>(kMainStatusBar).GetScreenRect();
-    const wxRect window = Window().GetScreenRect();
-    EXPECT_EQ(bar, wxRect(window.x, window.GetBottom() + 1 - RowNamed(kMainStatusBar).height,
-                          window.width, RowNamed(kMainStatusBar).height));
+TEST_F(WindowClientArea, TabOrderFollowsTheTable) {
+    // Tab visits the siblings in table order (topmost first), whatever order they were made in.
+    const wxWindowList& siblings = Control<wxWindow>(kCommonCourierPanel).GetChildren();
+    std::vector<std::string> order;
+    for (const wxWindow* sibling : siblings) {
+        if (!sibling->GetName().empty() && sibling->IsShown()) {
+            order.push_back(WxToGbk(sibling->GetName()));
+        }
+    }
+    std::vector<std::string> expected = {std::string(kPanelToggleLabel)};
+    for (auto option = kCommonCourierOptions.rbegin(); option != kCommonCourierOptions.rend();
+         ++option) {
+        expected.emplace_back(*option);
+    }
+    EXPECT_EQ(order, expected);
 }
 
 // Every text of the window within its box, in the window's fonts.
