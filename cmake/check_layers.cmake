@@ -6,7 +6,8 @@
 # batch/ stands beside them without a window: it may include headers of text/, catalogue/,
 # tracking/ and runs/ whose own includes never reach toolkit/ or ui/.
 # Within a folder the includes go one way: no file reaches itself again through the headers of
-# its folder, where a header, its .cpp and their platform files (name_gtk.cpp, ...) count as one.
+# its folder, where a header and its .cpp count as one. A platform file (name_gtk.cpp, ...) joins
+# the portable pieces and counts as a file of its own.
 # Fails with the list of offending includes.
 
 cmake_policy(VERSION 3.25)
@@ -99,12 +100,10 @@ foreach(source IN LISTS batch_sources)
   endforeach()
 endforeach()
 
-# The unit of a file: its path without extension and platform suffix.
+# The unit of a file: its path without extension.
 function(unit_of path result)
-  get_filename_component(directory ${path} DIRECTORY)
-  get_filename_component(name ${path} NAME_WE)
-  string(REGEX REPLACE "_(posix|win|gtk|msw|curl|wininet|iconv|winnls)$" "" name "${name}")
-  set(${result} "${directory}/${name}" PARENT_SCOPE)
+  string(REGEX REPLACE "\\.[^./]+$" "" unit "${path}")
+  set(${result} "${unit}" PARENT_SCOPE)
 endfunction()
 
 # The units each unit of folder includes within folder, as variables edges_<unit>.
