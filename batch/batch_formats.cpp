@@ -4,8 +4,8 @@
 
 #include "batch/batch_output.h"
 #include "runs/import_export_text.h"
+#include "tracking/convert_charset.h"
 #include "tracking/tracking_reply.h"
-#include "tracking/tracking_request.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "batch/process_control.h"
 #include "runs/file_io.h"
-#include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
 
 namespace fs = std::filesystem;
 
@@ -123,24 +123,8 @@ int ReportWriteError(const std::string& target) {
     return kBadUsage;
 }
 
-StreamCharset OutputCharset(const BatchOptions& options) {
-    return ChooseCharset(options.encoding, options.output_path
-                                               ? TerminalKind::kNone
-                                               : StreamTerminal(StandardStream::kOutput));
-}
-
 StreamCharset ErrorCharset(const BatchOptions& options) {
     return ChooseCharset(options.encoding, StreamTerminal(StandardStream::kError));
-}
-
-int DeliverOrReport(const BatchOptions& options, const ByteArray& bytes, int status) {
-    const bool delivered =
-        options.output_path ? WriteOutputFile(*options.output_path, bytes)
-                            : WriteStream(StandardStream::kOutput, bytes, OutputCharset(options));
-    if (!delivered) {
-        return ReportWriteError(options.output_path.value_or("standard output"));
-    }
-    return status;
 }
 
 namespace {

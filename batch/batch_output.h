@@ -1,7 +1,7 @@
 // How parcelio-batch writes: the character set of its output and of the texts given on its
-// command line, standard output as the records come or one output file put in place whole at
-// the end, its exit statuses and complaints, and the progress line and the summary it shows on
-// a terminal.
+// command line, a standard stream at once or an output file put in place whole (as a run's
+// output does, run_output.h), its exit statuses and complaints, and the progress line and the
+// summary it shows on a terminal.
 #pragma once
 
 #include <array>
@@ -68,14 +68,8 @@ bool WriteOutputFile(const std::string& path, const ByteArray& bytes);
 int ReportUsageError(const std::string& message);
 int ReportWriteError(const std::string& target);
 
-// The character set of the output (the output file's, or standard output's) and of messages
-// on standard error.
-StreamCharset OutputCharset(const BatchOptions& options);
+// The character set of messages on standard error.
 StreamCharset ErrorCharset(const BatchOptions& options);
-
-// Writes the whole output at once, to the output file or standard output, in its character
-// set. Returns status, or kBadUsage when it could not be written.
-int DeliverOrReport(const BatchOptions& options, const ByteArray& gbk_or_utf8, int status);
 
 // "done/total numbers, F failed, R/s, M:SS left" for a run that has queried done of total
 // numbers in elapsed_ms; rate and time left read "--" until the first number is answered.

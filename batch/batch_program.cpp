@@ -6,11 +6,11 @@
 #include <variant>
 #include <vector>
 
-#include "batch/batch_formats.h"
 #include "batch/batch_options.h"
 #include "batch/batch_output.h"
 #include "batch/batch_runs.h"
 #include "batch/process_control.h"
+#include "batch/run_output.h"
 #include "catalogue/courier_catalogue.h"
 #include "catalogue/letter_groups.h"
 #include "tracking/tracking_reply.h"
@@ -44,9 +44,9 @@ int ListCouriers(const BatchOptions& options) {
         }
         group = *given;
     }
-    const Text listing = CourierListing(CourierCatalogue, group);
-    return DeliverOrReport(options, OutputBytes(listing, OutputCharset(options).utf8),
-                           kAllAnswered);
+    RunOutput output(options);
+    output.WriteText(CourierListing(CourierCatalogue, group));
+    return output.Deliver(kAllAnswered);
 }
 
 std::optional<Text> TypeCodeFor(const BatchOptions& options) {
@@ -67,24 +67,23 @@ int ShowSteps(const BatchOptions& options, const Text& type_code) {
     }
     const ParcelSteps parcel = QuerySteps(*number, type_code);
     const bool answered = TextsEqual(parcel.message, kOkMessage);
+    RunOutput output(options);
     if (!answered) {
-        const StreamCharset charset = ErrorCharset(options);
-        WriteStream(StandardStream::kError,
-                    OutputBytes(JoinTexts(parcel.message, "!\n"), charset.utf8), charset);
+        output.WriteError(JoinTexts(parcel.message, "!\n"));
     }
-    const bool utf8 = OutputCharset(options).utf8;
-    ByteArray bytes = HeaderBytes(options.format, true, utf8);
+    output.WriteHeader(true);
     for (const BatchAnswer& step : parcel.steps) {
-        const ByteArray record = RecordBytes(options.format, step, parcel.state, utf8);
-        bytes.insert(bytes.end(), record.begin(), record.end());
+        output.WriteRecord(step, parcel.state);
     }
-    return DeliverOrReport(options, bytes, answered ? kAllAnswered : kSomeFailed);
+    return output.Deliver(answered ? kAllAnswered : kSomeFailed);
 }
 
+// The help and the version go to standard output in its own character set, whatever the
+// options say.
 int DeliverText(std::string_view gbk_text) {
-    const BatchOptions standard_output;
-    return DeliverOrReport(
-        standard_output, OutputBytes(gbk_text, OutputCharset(standard_output).utf8), kAllAnswered);
+    RunOutput output{BatchOptions()};
+    output.WriteText(gbk_text);
+    return output.Deliver(kAllAnswered);
 }
 
 int RunWithOptions(const BatchOptions& options) {

@@ -1,17 +1,17 @@
 #include "batch/batch_runs.h"
 
 #include <cstdio>
-#include <thread>  // also brings std::chrono's clocks (<chrono> itself needs a UTF-8 build)
 
-#include "batch/batch_formats.h"
 #include "batch/batch_output.h"
 #include "batch/csv_numbers.h"
 #include "batch/process_control.h"
+#include "batch/run_output.h"
 #include "catalogue/letter_groups.h"
 #include "runs/current_type_code.h"
 #include "runs/file_io.h"
 #include "runs/import_export_text.h"
 #include "runs/number_list.h"
+#include "text/chrono_shim.h"
 #include "tracking/tracking_reply.h"
 
 std::optional<Text> ChooseTypeCode(const CourierTable& catalogue, std::string_view name_or_code) {
@@ -86,11 +86,11 @@ std::string HeaderCellList(const TextList& header, bool utf8) {
 // file's own texts: its last reading (the UTF-8 one, when it is UTF-8), or the bytes as given
 // when it has none.
 std::string ShownArgument(const std::vector<Text>& readings, const std::string& argument,
-                          const BatchOptions& options) {
+                          bool utf8) {
     if (readings.empty()) {
         return argument;
     }
-    const ByteArray bytes = OutputBytes(readings.back(), ErrorCharset(options).utf8);
+    const ByteArray bytes = OutputBytes(readings.back(), utf8);
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -108,12 +108,12 @@ std::variant<TextList, std::string> ReadNumbers(const BatchOptions& options) {
     }
     const std::vector<Text> readings =
         ArgumentReadings(*options.column, options.encoding, ArgumentsAreUtf8());
+    const bool error_utf8 = ErrorCharset(options).utf8;
     std::variant<TextList, CsvColumnProblem> column =
-        ColumnNumbers(*bytes, ShownArgument(readings, *options.column, options), readings);
+        ColumnNumbers(*bytes, ShownArgument(readings, *options.column, error_utf8), readings);
     if (const CsvColumnProblem* problem = std::get_if<CsvColumnProblem>(&column)) {
         return source + ": " + problem->reason +
-               " (header cells: " + HeaderCellList(problem->header, ErrorCharset(options).utf8) +
-               ")";
+               " (header cells: " + HeaderCellList(problem->header, error_utf8) + ")";
     }
     return std::get<TextList>(std::move(column));
 }
@@ -181,10 +181,9 @@ void HideProgress(Progress& progress) {
 }
 
 // One line on standard error for a number that got no answer, saying why.
-void ReportNoAnswer(const BatchAnswer& answer, const StreamCharset& charset) {
-    const Text line =
-        JoinTexts("parcelio-batch: ", answer.line, ": no answer (", answer.failure, ")\n");
-    WriteStream(StandardStream::kError, OutputBytes(line, charset.utf8), charset);
+void ReportNoAnswer(const BatchAnswer& answer, const RunOutput& output) {
+    output.WriteError(
+        JoinTexts("parcelio-batch: ", answer.line, ": no answer (", answer.failure, ")\n"));
 }
 
 std::size_t CountNumbers(const TextList& lines) {
@@ -203,29 +202,10 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
         return ReportUsageError(*problem);
     }
     const TextList& lines = std::get<TextList>(numbers);
-    const StreamCharset charset = OutputCharset(options);
-    const StreamCharset error_charset = ErrorCharset(options);
-    const bool to_file = options.output_path.has_value();
-    const bool records_on_screen =
-        !to_file && StreamTerminal(StandardStream::kOutput) != TerminalKind::kNone;
+    RunOutput output(options);
     Progress progress{StreamTerminal(StandardStream::kError) != TerminalKind::kNone,
                       CountNumbers(lines), Clock::now()};
-    ByteArray file_bytes;
-    // Standard output gets each record as it comes; the output file gets them all at the end.
-    const auto emit = [&](const ByteArray& bytes) {
-        if (to_file) {
-            file_bytes.insert(file_bytes.end(), bytes.begin(), bytes.end());
-            return true;
-        }
-        if (bytes.empty()) {
-            return true;
-        }
-        if (records_on_screen) {
-            HideProgress(progress);
-        }
-        return WriteStream(StandardStream::kOutput, bytes, charset);
-    };
-    bool output_failed = !emit(HeaderBytes(options.format, false, charset.utf8));
+    bool output_failed = !output.WriteHeader(false);
     Tally tally;
     const BatchHooks hooks{
         .type_code = [&type_code] { return type_code; },
@@ -238,11 +218,14 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
                 ++tally.states[static_cast<std::size_t>(state)];
                 if (answer.message.empty()) {
                     HideProgress(progress);
-                    ReportNoAnswer(answer, error_charset);
+                    ReportNoAnswer(answer, output);
                 }
-                output_failed = !emit(RecordBytes(options.format, answer, state, charset.utf8));
+                if (output.OnScreen()) {
+                    HideProgress(progress);
+                }
+                output_failed = !output.WriteRecord(answer, state);
                 if (progress.shown) {
-                    ShowProgress(progress, tally, records_on_screen);
+                    ShowProgress(progress, tally, output.OnScreen());
                 }
                 return !output_failed;
             },
@@ -250,17 +233,9 @@ int QueryNumberList(const BatchOptions& options, const Text& type_code) {
     if (!output_failed) {
         RunBatchLoop(lines, hooks, options.jobs);
     }
-    if (output_failed) {
-        return ReportWriteError("standard output");
-    }
-    int status = tally.failed == 0 ? kAllAnswered : kSomeFailed;
-    if (to_file) {
-        status = DeliverOrReport(options, file_bytes, status);
-    }
+    const int status = output.Deliver(tally.failed == 0 ? kAllAnswered : kSomeFailed);
     if (progress.shown && status != kBadUsage) {
-        WriteStream(StandardStream::kError,
-                    OutputBytes(JoinTexts(StateSummary(tally.states), "\n"), error_charset.utf8),
-                    error_charset);
+        output.WriteError(JoinTexts(StateSummary(tally.states), "\n"));
     }
     return status;
 }

@@ -21,13 +21,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <thread>  // also brings std::chrono's clocks (<chrono> needs a UTF-8 build)
 
 #include "bench/command_line.h"
 #include "bench/generated_inputs.h"
 #include "catalogue/courier_catalogue.h"
 #include "runs/file_io.h"
 #include "runs/import_export.h"
+#include "text/chrono_shim.h"
 #include "toolkit/control_names.h"
 #include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"

@@ -17,11 +17,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>  // also brings std::chrono's clocks (<chrono> needs a UTF-8 build)
+#include <thread>
 #include <vector>
 
 #include "bench/command_line.h"
 #include "bench/posix/raw_get.h"
+#include "text/chrono_shim.h"
 #include "tracking/tracking_reply.h"
 #include "tracking/tracking_request.h"
 

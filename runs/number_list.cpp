@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
 
 namespace {
 

@@ -3,8 +3,6 @@
 #include <wx/app.h>
 #include <wx/thread.h>
 
-// <condition_variable> brings the std::chrono durations; <chrono> itself does not compile with
-// a GBK execution character set (its micro-second suffix has no GBK form).
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -13,7 +11,8 @@
 #include <thread>
 #include <utility>
 
-#include "tracking/tracking_request.h"
+#include "text/chrono_shim.h"
+#include "tracking/fetch_url.h"
 
 namespace {
 

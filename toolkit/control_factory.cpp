@@ -4,7 +4,6 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
-#include <wx/fontenum.h>
 #include <wx/frame.h>
 #include <wx/generic/statbmpg.h>
 #include <wx/html/htmlwin.h>
@@ -20,8 +19,7 @@
 #include "toolkit/group_box.h"
 #include "toolkit/hypertext_box.h"
 #include "toolkit/layout_pixels.h"
-#include "toolkit/native_look.h"
-#include "toolkit/option_button.h"
+#include "toolkit/native_toolkit.h"
 #include "toolkit/picture_box.h"
 
 namespace {
@@ -120,7 +118,10 @@ wxWindow* MakeTransparentLabel(const ControlRow& row, wxWindow& parent) {
         return nullptr;
     }
     // The caption below stays visible.
-    label->Bind(wxEVT_PAINT, [label](wxPaintEvent&) { PaintSeeThroughLabel(*label); });
+    label->Bind(wxEVT_PAINT, [label](wxPaintEvent&) {
+        const auto* box = dynamic_cast<const GroupBoxPanel*>(label->GetParent());
+        PaintSeeThroughLabel(*label, box != nullptr ? &box->Frame() : nullptr);
+    });
     return label;
 }
 
@@ -196,18 +197,6 @@ wxWindow* MakePicture(const ControlRow& row, wxWindow& parent) {
 
 }  // namespace
 
-wxString SongFaceName() {
-    static const wxString face = [] {
-        for (const wchar_t* candidate : {L"SimSun", L"AR PL UMing CN"}) {
-            if (wxFontEnumerator::IsValidFacename(candidate)) {
-                return wxString(candidate);
-            }
-        }
-        return wxString();
-    }();
-    return face;
-}
-
 wxColour RgbColour(int rgb) {
     return wxColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
@@ -279,20 +268,4 @@ wxWindow* CreateStatusBar(const ControlRow& row, wxFrame& frame) {
     bar->SetSize(wxSize(frame.GetClientSize().x, height));
     frame.SendSizeEvent();
     return bar;
-}
-
-wxFont MakeFont(FontChoice font) {
-    // Character heights in pixels at 96 dots per inch, as points: 12 pixels are 9 points.
-    constexpr double kPointsPerPixel = 72.0 / 96.0;
-    switch (font) {
-        case FontChoice::SimSunHeight12:
-            return wxFont(wxFontInfo(12 * kPointsPerPixel)
-                              .FaceName(SongFaceName())
-                              .Encoding(wxFONTENCODING_CP936));
-        case FontChoice::Gb2312Height21:
-            return wxFont(wxFontInfo(21 * kPointsPerPixel).Encoding(wxFONTENCODING_CP936));
-        case FontChoice::Default:
-            break;
-    }
-    return wxNullFont;
 }

@@ -2,11 +2,9 @@
 #pragma once
 
 #include <wx/colour.h>
-#include <wx/string.h>
 
 #include "toolkit/layout_table.h"
 
-class wxFont;
 class wxFrame;
 class wxWindow;
 
@@ -21,13 +19,6 @@ wxFrame* CreateFrame(const ControlRow& row);
 // The status bar a StatusBar row describes, docked along the bottom edge of frame, without
 // parts.
 wxWindow* CreateStatusBar(const ControlRow& row, wxFrame& frame);
-
-wxFont MakeFont(FontChoice font);
-
-// The Song (Ming) face the layout's pixel sizes were made for: 12 pixels high at 9 point,
-// Chinese characters 12 pixels wide and ASCII characters 6. "SimSun" where it is installed
-// (Windows), otherwise AR PL UMing, which has the same metrics.
-wxString SongFaceName();
 
 // A colour as the layout writes it, 0xRRGGBB.
 wxColour RgbColour(int rgb);

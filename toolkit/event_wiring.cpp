@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "toolkit/control_registry.h"
-#include "toolkit/every_pick.h"
 #include "toolkit/gbk_text.h"
-#include "toolkit/list_right_click.h"
+#include "toolkit/native_toolkit.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ bool WireClick(const EventBinding& binding, wxWindow& control) {
         return true;
     }
     if (auto* option = dynamic_cast<wxRadioButton*>(&control)) {
-        // Raised by every click, also on the checked option (option_button.h).
+        // Raised by every click, also on the checked option (native_toolkit.h).
         option->Bind(wxEVT_RADIOBUTTON, [handler, context](wxCommandEvent&) { handler(context); });
         return true;
     }

@@ -3,7 +3,7 @@
 #include <wx/dcclient.h>
 #include <wx/statbox.h>
 
-#include "toolkit/native_look.h"
+#include "toolkit/native_toolkit.h"
 
 bool GroupBoxPanel::Create(wxWindow* parent, const wxString& caption, const wxPoint& position,
                            const wxSize& size, bool centred_caption, const wxString& name) {

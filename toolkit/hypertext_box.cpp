@@ -8,7 +8,7 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
-#include "toolkit/control_factory.h"
+#include "toolkit/fonts.h"
 #include "toolkit/gbk_text.h"
 #include "toolkit/hypertext_markup.h"
 

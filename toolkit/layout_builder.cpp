@@ -17,12 +17,12 @@
 #include "toolkit/control_factory.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/event_wiring.h"
+#include "toolkit/fonts.h"
 #include "toolkit/gbk_text.h"
 #include "toolkit/hypertext_box.h"
 #include "toolkit/layout_pixels.h"
-#include "toolkit/native_look.h"
+#include "toolkit/native_toolkit.h"
 #include "toolkit/status_bar.h"
-#include "toolkit/toolkit_style.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <type_traits>
 
 #include "tracking/charset_names.h"
-#include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
 
 namespace {
 

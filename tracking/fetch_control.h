@@ -2,7 +2,7 @@
 // the flag that ends every fetch.
 #pragma once
 
-#include "tracking/tracking_request.h"
+#include "tracking/fetch_url.h"
 
 FetchLimits CurrentFetchLimits();
 

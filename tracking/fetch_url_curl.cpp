@@ -10,12 +10,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
 #include <memory>
 #include <mutex>
 
+#include "text/chrono_shim.h"
 #include "tracking/fetch_control.h"
-#include "tracking/tracking_request.h"
+#include "tracking/fetch_url.h"
 #include "tracking/wire_address.h"
 
 namespace {

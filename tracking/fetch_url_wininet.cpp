@@ -14,15 +14,15 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
-#include <condition_variable>  // the steady clock (<chrono> itself needs a UTF-8 build)
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 
+#include "text/chrono_shim.h"
 #include "tracking/fetch_control.h"
+#include "tracking/fetch_url.h"
 #include "tracking/response_head.h"
-#include "tracking/tracking_request.h"
 #include "tracking/wire_address.h"
 
 namespace {

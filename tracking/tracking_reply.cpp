@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "tracking/fetch_url.h"
 #include "tracking/tracking_request.h"
 
 namespace {

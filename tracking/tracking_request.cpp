@@ -1,4 +1,6 @@
 #include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
+#include "tracking/fetch_url.h"
 
 #include <cstdlib>
 #include <mutex>

@@ -11,12 +11,10 @@
 #include "toolkit/control_names.h"
 #include "toolkit/control_ops.h"
 #include "toolkit/layout_builder.h"
+#include "toolkit/native_toolkit.h"
 #include "toolkit/picture_box.h"
-#include "toolkit/status_bar.h"
 #include "toolkit/toolkit_reports.h"
-#include "toolkit/toolkit_style.h"
-#include "tracking/tracking_request.h"
-#include "ui/result_pages_placements.h"
+#include "tracking/fetch_url.h"
 #include "ui/window_layout.h"
 #include "ui/window_texts.h"
 
@@ -89,21 +87,6 @@ wxFrame* OpenMainWindow() {
 
 void EndUserInterface() {
     wxEntryCleanup();
-}
-
-void InitMainWindow() {
-    PlaceControl(kResultPages, kPagesBelowUnfoldedPanel);
-    ShowPage(kResultPages, kSinglePageNumber);
-    SelectItem(kLetterGroupBox, 0);
-    ClearItems(kCourierBox);
-    for (const CourierEntry& entry : CourierCatalogue) {
-        AppendItem(kCourierBox, entry.name);
-    }
-    SelectItem(kCourierBox, 0);
-    AppendStatusPart("请输入快递单号", 250);
-    AppendStatusPart("欢迎使用Parcelio", 130);
-    AppendStatusPart("精品软件，来自Vorlan", 120);
-    AppendStatusPart("Vorlan Home Group.", -1);
 }
 
 void FreeProgramValues() {

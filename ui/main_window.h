@@ -8,10 +8,6 @@
 
 class wxFrame;
 
-// Runs once when MainWindow and all its controls exist, before it takes user input: places the
-// pages, fills the courier lists and builds the status bar.
-void InitMainWindow();
-
 // The exit routine: releases the courier catalogue and CurrentTypeCode. Running it again does
 // nothing more.
 void FreeProgramValues();

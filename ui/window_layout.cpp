@@ -2,15 +2,17 @@
 
 #include <vector>
 
+#include "catalogue/courier_catalogue.h"
 #include "catalogue/courier_picker.h"
 #include "runs/import_export.h"
 #include "runs/query_runs.h"
 #include "runs/result_list.h"
 #include "toolkit/control_names.h"
 #include "toolkit/control_ops.h"
+#include "toolkit/status_bar.h"
 #include "ui/embedded_assets.h"
-#include "ui/main_window.h"
 #include "ui/modes_panels.h"
+#include "ui/result_pages_placements.h"
 #include "ui/window_texts.h"
 
 namespace {
@@ -188,4 +190,19 @@ const WindowLayout& MainWindowLayout() {
     static const std::vector<ControlRow> controls = MakeControlTable();
     static const WindowLayout layout{controls, kItems, kColumns, kMenuItems, kBindings};
     return layout;
+}
+
+void InitMainWindow() {
+    PlaceControl(kResultPages, kPagesBelowUnfoldedPanel);
+    ShowPage(kResultPages, kSinglePageNumber);
+    SelectItem(kLetterGroupBox, 0);
+    ClearItems(kCourierBox);
+    for (const CourierEntry& entry : CourierCatalogue) {
+        AppendItem(kCourierBox, entry.name);
+    }
+    SelectItem(kCourierBox, 0);
+    AppendStatusPart("请输入快递单号", 250);
+    AppendStatusPart("欢迎使用Parcelio", 130);
+    AppendStatusPart("精品软件，来自Vorlan", 120);
+    AppendStatusPart("Vorlan Home Group.", -1);
 }

@@ -19,7 +19,9 @@
 #include <charconv>
 #include <cstdio>
 #include <string_view>
-#include <thread>  // also brings std::chrono's clocks (<chrono> needs a UTF-8 build)
+#include <thread>
+
+#include "text/chrono_shim.h"
 
 extern char** environ;
 

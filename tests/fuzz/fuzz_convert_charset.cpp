@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "tests/support/fuzz_checks.h"
-#include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "runs/worker_bridge.h"
 #include "tests/support/fixture_service.h"
-#include "tracking/tracking_request.h"
+#include "tracking/fetch_url.h"
 
 namespace {
 

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-// The std::chrono durations come with <condition_variable>: <chrono> itself does not compile
-// with a GBK execution character set (its micro-second suffix has no GBK form).
-#include <condition_variable>
+#include "text/chrono_shim.h"
 
 namespace {
 

@@ -12,11 +12,12 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <thread>  // also brings the std::chrono durations (<chrono> needs a UTF-8 build)
+#include <thread>
 
 #include "tests/support/fixture_routes.h"
 #include "tests/support/fixture_service.h"
 #include "tests/support/literals.h"
+#include "text/chrono_shim.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 #include "tests/support/fixture_service.h"
 #include "tests/support/literals.h"
+#include "tracking/fetch_url.h"
 #include "tracking/tracking_request.h"
 
 // One case of a table: the service's reply and what the fetch must give.

@@ -13,6 +13,7 @@
 #include "toolkit/gbk_text.h"
 #include "toolkit/status_bar.h"
 #include "ui/main_window.h"
+#include "ui/window_layout.h"
 #include "ui/window_texts.h"
 
 namespace {

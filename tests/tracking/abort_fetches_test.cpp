@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "tests/support/fixture_service.h"
-#include "tracking/tracking_request.h"
+#include "tracking/fetch_url.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/support/literals.h"
-#include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/support/fixture_service.h"
-#include "tracking/tracking_request.h"
+#include "tracking/fetch_url.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/support/fixture_service.h"
-#include "tracking/tracking_request.h"
+#include "tracking/fetch_url.h"
 
 namespace {
 

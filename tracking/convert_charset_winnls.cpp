@@ -7,7 +7,7 @@
 #include <climits>
 
 #include "tracking/charset_names.h"
-#include "tracking/tracking_request.h"
+#include "tracking/convert_charset.h"
 
 namespace {
 

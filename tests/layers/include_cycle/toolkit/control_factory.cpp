@@ -1,0 +1,3 @@
+#include "toolkit/control_factory.h"
+
+#include "toolkit/hypertext_box.h"

@@ -1,0 +1,3 @@
+#include "toolkit/hypertext_box.h"
+
+#include "toolkit/control_factory.h"
