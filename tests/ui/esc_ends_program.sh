@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts the built program under the X server of xvfb-run, with its presence picture's host
+# Starts the built program under the virtual X server it is given, with its presence picture's host
 # silent (a proxy on this machine that never answers), waits for its window, presses Esc in it
 # and expects the program to end with status 0.
 set -euo pipefail
