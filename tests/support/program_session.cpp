@@ -1,5 +1,7 @@
 #include "tests/support/program_session.h"
 
+#include <signal.h>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -76,8 +78,9 @@ bool ConfirmDialog(const std::string& dialog, const std::function<bool()>& done)
 
 ProgramSession::ProgramSession(const FixtureService& service)
     : error_file_(OutputFolder("stderr") / ("program-" + std::to_string(service.Port()))) {
-    child_ = StartProgram(PARCELIO_PROGRAM, {"PARCELIO_TRACKING_HOST=" + service.HostAndPort()},
-                          error_file_);
+    child_ = StartProgram(PARCELIO_PROGRAM,
+                          {.extra_environment = {"PARCELIO_TRACKING_HOST=" + service.HostAndPort()},
+                           .error_file = error_file_});
     if (child_) {
         // A program that ended (its window system refused it, say) shows no window: its
         // standard error tells why, at once.
@@ -92,7 +95,8 @@ ProgramSession::ProgramSession(const FixtureService& service)
 
 ProgramSession::~ProgramSession() {
     if (child_) {
-        KillProgram(*child_);
+        SignalProgram(*child_, SIGKILL);
+        WaitForEnd(*child_, kDialogLimitSeconds);
     }
 }
 
@@ -230,8 +234,9 @@ bool ProgramSession::DropFiles(const std::vector<fs::path>& files) const {
     for (const fs::path& file : files) {
         paths.push_back(file.string());
     }
-    std::optional<ChildProcess> source = StartProgram(
-        PARCELIO_DRAG_SOURCE, {}, (OutputFolder("stderr") / "drag-source").string(), paths);
+    std::optional<ChildProcess> source =
+        StartProgram(PARCELIO_DRAG_SOURCE,
+                     {.arguments = paths, .error_file = OutputFolder("stderr") / "drag-source"});
     if (!source) {
         return false;
     }
@@ -240,7 +245,7 @@ bool ProgramSession::DropFiles(const std::vector<fs::path>& files) const {
         DragBetween(from, 60, 60, window_, kBatchNumberBox.x, kBatchNumberBox.y);
     }
     // The other program ends once the target has taken the files or refused them.
-    return WaitForExit(*source, kDialogLimitSeconds) == 0 && !from.empty();
+    return WaitForEnd(*source, kDialogLimitSeconds).status == 0 && !from.empty();
 }
 
 void ProgramSession::PasteNumbers(const std::string& utf8_text) const {
@@ -251,7 +256,7 @@ void ProgramSession::PasteNumbers(const std::string& utf8_text) const {
 
 std::optional<int> ProgramSession::CloseAndWait(int limit_seconds) {
     PressKeysIn(window_, "Escape");
-    std::optional<int> status = WaitForExit(*child_, limit_seconds);
+    std::optional<int> status = WaitForEnd(*child_, limit_seconds).status;
     child_.reset();
     return status;
 }
