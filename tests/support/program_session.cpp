@@ -132,8 +132,9 @@ bool ProgramSession::ChooseFromMenu(const ListPlace& list, int row, int item, Ch
         return false;
     }
     if (choice == Choice::Pointer) {
-        const ScreenPoint centre = ItemCentre(*menu, item, list.menu_items);
-        ClickOnScreen(centre.x, centre.y);
+        // The items are of equal height.
+        ClickOnScreen(menu->x + menu->width / 2,
+                      menu->y + menu->height * (2 * item + 1) / (2 * list.menu_items));
     } else {
         std::string keys;
         for (int step = 0; step <= item; ++step) {
@@ -171,12 +172,9 @@ std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& n
     if (!ChooseFromMenu(list, 0, 1, Choice::Keyboard)) {
         return {};
     }
-    const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
     dialog_folder_.clear();
+    const std::string dialog = TypeIntoSaveDialog(name);
     if (!dialog.empty()) {
-        PressKeysIn(dialog, "ctrl+a");
-        ClearDialogName(dialog);
-        TypeName(dialog, name);
         PressKeysIn(dialog, "Return");
     }
     return dialog;
@@ -190,15 +188,20 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
     return ChooseInSaveDialog(file);
 }
 
-std::optional<std::string> ProgramSession::ChooseInSaveDialog(const fs::path& file) const {
+std::string ProgramSession::TypeIntoSaveDialog(const fs::path& file) const {
     const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
-    if (dialog.empty()) {
-        return std::nullopt;
+    if (!dialog.empty()) {
+        PressKeysIn(dialog, "ctrl+a");
+        ClearDialogName(dialog);
+        TypeName(dialog, file);
     }
-    PressKeysIn(dialog, "ctrl+a");
-    ClearDialogName(dialog);
-    TypeName(dialog, file);
-    if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
+    return dialog;
+}
+
+std::optional<std::string> ProgramSession::ChooseInSaveDialog(const fs::path& file) const {
+    const std::string dialog = TypeIntoSaveDialog(file);
+    if (dialog.empty() ||
+        !ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
     }
     dialog_folder_ = file.parent_path();
@@ -281,11 +284,6 @@ fs::path OutputFolder(const std::string& name) {
     const fs::path folder = fs::path(PARCELIO_E2E_OUTPUT_DIR) / name;
     fs::create_directories(folder);
     return folder;
-}
-
-fs::path FreshOutputFolder(const std::string& name) {
-    fs::remove_all(fs::path(PARCELIO_E2E_OUTPUT_DIR) / name);
-    return OutputFolder(name);
 }
 
 bool WaitFor(const std::function<bool()>& condition, int limit_seconds) {

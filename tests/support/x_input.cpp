@@ -4,33 +4,32 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <regex.h>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
-// A person's timing, in seconds as xdotool's sleep takes them.
-constexpr char kButtonHold[] = "0.1";
-constexpr char kDoubleClickGap[] = "0.1";
-constexpr char kKeyHold[] = "0.05";
-constexpr char kKeyGap[] = "0.04";
+// A person's timing, in milliseconds.
+constexpr int kButtonHold = 100;
+constexpr int kDoubleClickGap = 100;
+constexpr int kKeyHold = 50;
+constexpr int kKeyGap = 40;
 constexpr int kPopupSettleLooks = 4;
 
-void RunXdotool(const std::string& arguments) {
-    CommandOutput("xdotool " + arguments);
+void Wait(int milliseconds) {
+    const timespec time{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
+    nanosleep(&time, nullptr);
 }
 
 // One connection to the X server for every look at its windows, kept for the test program's
@@ -123,48 +122,75 @@ std::optional<ScreenBox> TopPopup() {
     return ScreenBox{attributes.x, attributes.y, attributes.width, attributes.height};
 }
 
-// The xdotool key name of a printable ASCII character, with shift when the keyboard gives it
-// only on its second level.
-std::string KeyFor(char character) {
-    Display* const display = Connection();
-    const KeySym symbol = static_cast<unsigned char>(character);
-    const KeyCode code = display == nullptr ? 0 : XKeysymToKeycode(display, symbol);
-    const char* const name = XKeysymToString(symbol);
-    if (code == 0 || name == nullptr) {
-        throw std::invalid_argument("no key types " + std::string(1, character));
-    }
-    const bool shifted = XkbKeycodeToKeysym(display, code, 0, 0) != symbol;
-    return shifted ? "shift+" + std::string(name) : std::string(name);
+// Sends the events queued on the connection and waits until the server has handled them.
+void Flush() {
+    XSync(Connection(), False);
 }
 
-// The xdotool commands that hold each key briefly and pause before the next.
-std::string HeldKeys(const std::vector<std::string>& keys) {
-    std::string commands;
-    for (const std::string& key : keys) {
-        commands +=
-            " keydown " + key + " sleep " + kKeyHold + " keyup " + key + " sleep " + kKeyGap;
-    }
-    return commands;
-}
-
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
     std::istringstream stream(text);
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
+    for (std::string part; std::getline(stream, part, separator);) {
+        if (!part.empty()) {
+            parts.push_back(part);
+        }
     }
-    return words;
+    return parts;
 }
 
-// The xdotool commands of one held click of button where the pointer is.
-std::string HeldClick(int button) {
-    const std::string name = std::to_string(button);
-    return " mousedown " + name + " sleep " + kButtonHold + " mouseup " + name;
+KeyCode CodeOf(const std::string& name) {
+    static const std::pair<const char*, const char*> kModifiers[] = {
+        {"ctrl", "Control_L"}, {"shift", "Shift_L"}, {"alt", "Alt_L"}};
+    std::string key = name;
+    for (const auto& [modifier, symbol] : kModifiers) {
+        key = name == modifier ? symbol : key;
+    }
+    const KeySym symbol = XStringToKeysym(key.c_str());
+    const KeyCode code = symbol == NoSymbol ? 0 : XKeysymToKeycode(Connection(), symbol);
+    if (code == 0) {
+        throw std::invalid_argument("no key " + name);
+    }
+    return code;
 }
 
-std::string MoveInWindow(const std::string& window, int x, int y) {
-    return "mousemove --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
-           " sleep " + kKeyGap;
+// The window's place on the screen, moving the pointer to x, y in it.
+void MoveInWindow(const std::string& window, int x, int y) {
+    const std::optional<ScreenBox> place = WindowPlace(window);
+    if (place) {
+        MovePointerTo(place->x + x, place->y + y);
+    }
+    Wait(kKeyGap);
+}
+
+void HeldClick(int button) {
+    SendButton(button, true);
+    Wait(kButtonHold);
+    SendButton(button, false);
+}
+
+void HeldKeys(const std::vector<std::string>& keys) {
+    for (const std::string& key : keys) {
+        SendKeys(key, true);
+        Wait(kKeyHold);
+        SendKeys(key, false);
+        Wait(kKeyGap);
+    }
+}
+
+// Gives window the keyboard focus and waits until it has it.
+void Focus(const std::string& window) {
+    const IgnoredXErrors ignored(Connection());
+    const Window id = std::stoul(window);
+    XSetInputFocus(Connection(), id, RevertToParent, CurrentTime);
+    for (int look = 0; look < 20; ++look) {
+        Window focus = None;
+        int revert = 0;
+        XGetInputFocus(Connection(), &focus, &revert);
+        if (focus == id) {
+            return;
+        }
+        Wait(kKeyGap);
+    }
 }
 
 // The viewable windows under parent whose titles the compiled pattern matches, in stacking order
@@ -181,6 +207,95 @@ void AddViewableWindowsMatching(Display* display, Window parent, const regex_t& 
 }
 
 }  // namespace
+
+void MovePointerTo(int x, int y) {
+    XTestFakeMotionEvent(Connection(), -1, x, y, CurrentTime);
+    Flush();
+}
+
+void SendButton(int button, bool down) {
+    XTestFakeButtonEvent(Connection(), static_cast<unsigned>(button), down ? True : False,
+                         CurrentTime);
+    Flush();
+}
+
+void SendKeys(const std::string& keys, bool down) {
+    std::vector<std::string> names = Split(keys, '+');
+    if (!down) {
+        std::reverse(names.begin(), names.end());
+    }
+    for (const std::string& name : names) {
+        XTestFakeKeyEvent(Connection(), CodeOf(name), down ? True : False, CurrentTime);
+    }
+    Flush();
+}
+
+std::string KeysFor(char character) {
+    const KeySym symbol = static_cast<unsigned char>(character);
+    const KeyCode code = XKeysymToKeycode(Connection(), symbol);
+    const char* const name = XKeysymToString(symbol);
+    if (code == 0 || name == nullptr) {
+        throw std::invalid_argument("no key types " + std::string(1, character));
+    }
+    const bool shifted = XkbKeycodeToKeysym(Connection(), code, 0, 0) != symbol;
+    return shifted ? "shift+" + std::string(name) : std::string(name);
+}
+
+void ClickAt(const std::string& window, int x, int y, int button) {
+    MoveInWindow(window, x, y);
+    HeldClick(button);
+}
+
+void DoubleClickAt(const std::string& window, int x, int y) {
+    MoveInWindow(window, x, y);
+    HeldClick(1);
+    Wait(kDoubleClickGap);
+    HeldClick(1);
+}
+
+void DragBetween(const std::string& from, int from_x, int from_y, const std::string& to, int to_x,
+                 int to_y) {
+    MoveInWindow(from, from_x, from_y);
+    SendButton(1, true);
+    const struct {
+        const std::string& window;
+        int x;
+        int y;
+    } steps[] = {{from, from_x + 12, from_y + 12},
+                 {to, to_x - 30, to_y - 10},
+                 {to, to_x, to_y},
+                 {to, to_x + 2, to_y + 2}};
+    for (const auto& step : steps) {
+        Wait(kButtonHold);
+        MoveInWindow(step.window, step.x, step.y);
+    }
+    Wait(kButtonHold);
+    SendButton(1, false);
+}
+
+void ClickOnScreen(int x, int y) {
+    MovePointerTo(x, y);
+    Wait(kKeyGap);
+    HeldClick(1);
+}
+
+void TypeInto(const std::string& window, const std::string& text) {
+    std::vector<std::string> keys;
+    for (const char character : text) {
+        keys.push_back(KeysFor(character));
+    }
+    Focus(window);
+    HeldKeys(keys);
+}
+
+void PressKeysIn(const std::string& window, const std::string& keys) {
+    Focus(window);
+    HeldKeys(Split(keys, ' '));
+}
+
+void PressKeys(const std::string& keys) {
+    HeldKeys(Split(keys, ' '));
+}
 
 // Title patterns are extended regular expressions, matched byte by byte.
 std::vector<std::string> WindowsTitled(const std::string& title_pattern) {
@@ -238,51 +353,8 @@ bool WindowShows(const std::string& title_pattern) {
     return !VisibleWindowTitled(title_pattern).empty();
 }
 
-void ClickAt(const std::string& window, int x, int y, int button) {
-    RunXdotool(MoveInWindow(window, x, y) + HeldClick(button));
-}
-
-void DoubleClickAt(const std::string& window, int x, int y) {
-    RunXdotool(MoveInWindow(window, x, y) + HeldClick(1) + " sleep " + kDoubleClickGap +
-               HeldClick(1));
-}
-
-void DragBetween(const std::string& from, int from_x, int from_y, const std::string& to, int to_x,
-                 int to_y) {
-    const std::string steps = " sleep " + std::string(kButtonHold) + " ";
-    RunXdotool(MoveInWindow(from, from_x, from_y) + " mousedown 1" + steps +
-               MoveInWindow(from, from_x + 12, from_y + 12) + steps +
-               MoveInWindow(to, to_x - 30, to_y - 10) + steps + MoveInWindow(to, to_x, to_y) +
-               steps + MoveInWindow(to, to_x + 2, to_y + 2) + steps + " mouseup 1");
-}
-
-void ClickOnScreen(int x, int y) {
-    RunXdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep " + kKeyGap +
-               HeldClick(1));
-}
-
-void TypeInto(const std::string& window, const std::string& text) {
-    std::vector<std::string> keys;
-    for (const char character : text) {
-        keys.push_back(KeyFor(character));
-    }
-    RunXdotool("windowfocus --sync " + window + HeldKeys(keys));
-}
-
-void PressKeysIn(const std::string& window, const std::string& keys) {
-    RunXdotool("windowfocus --sync " + window + HeldKeys(Words(keys)));
-}
-
-void PressKeys(const std::string& keys) {
-    RunXdotool(HeldKeys(Words(keys)).substr(1));
-}
-
 bool PopupShows() {
     return TopPopup().has_value();
-}
-
-void MovePointerTo(int x, int y) {
-    RunXdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
 }
 
 std::optional<ScreenBox> WindowPlace(const std::string& window) {
@@ -330,25 +402,15 @@ std::optional<ScreenBox> PopupThatStays(int limit_seconds) {
     return TopPopup();
 }
 
-ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count) {
-    return {popup.x + popup.width / 2, popup.y + popup.height * (2 * item + 1) / (2 * count)};
-}
-
 std::string ClipboardText() {
     return CommandOutput("xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null");
 }
 
 void SetClipboardText(const std::string& text) {
-    char path[] = "/tmp/parcelio-clipboard-XXXXXX";
-    const int descriptor = mkstemp(path);
-    if (descriptor < 0) {
-        return;
-    }
-    close(descriptor);
-    std::ofstream(path, std::ios::binary) << text;
+    const TempFolder folder;
+    TempFolder::WriteFile(folder.Path() / "clipboard", text);
     // xclip stays in the background to serve the text; its output goes nowhere, so that this
     // command does not wait for it.
-    CommandOutput("xclip -selection clipboard -t UTF8_STRING -i " + std::string(path) +
-                  " >/dev/null 2>&1");
-    unlink(path);
+    CommandOutput("xclip -selection clipboard -t UTF8_STRING -i " +
+                  (folder.Path() / "clipboard").string() + " >/dev/null 2>&1");
 }
