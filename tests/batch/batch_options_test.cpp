@@ -8,11 +8,21 @@ namespace {
 using Arguments = std::vector<std::string_view>;
 using enum BatchAction;
 
+// A form and what it gives: the options read, or a refusal whose message names the problem.
 struct OptionsCase {
-    const char* name;
-    Arguments arguments;
-    BatchOptions expected = {};
-    const char* refused = nullptr;  // a part of the message, which names the problem
+    const char* name = "";
+    Arguments arguments = {};
+    const char* refused = nullptr;  // a part of the message
+    BatchAction action = kQueryNumbers;
+    std::string courier = {};
+    std::optional<std::string> input_path = {};
+    std::optional<std::string> column = {};
+    std::optional<std::string> output_path = {};
+    std::string steps_number = {};
+    std::optional<std::string> group = {};
+    Encoding encoding = Encoding::kFollowTerminal;
+    OutputFormat format = OutputFormat::kExport;
+    int jobs = 1;
 };
 
 class CommandLine : public testing::TestWithParam<OptionsCase> {};
@@ -28,71 +38,92 @@ TEST_P(CommandLine, GivesTheActionAndValuesOrNamesTheProblem) {
     }
     ASSERT_TRUE(std::holds_alternative<BatchOptions>(read)) << std::get<UsageError>(read).message;
     const BatchOptions& options = std::get<BatchOptions>(read);
-    EXPECT_EQ(options.action, c.expected.action);
-    EXPECT_EQ(options.courier, c.expected.courier);
-    EXPECT_EQ(options.input_path, c.expected.input_path);
-    EXPECT_EQ(options.output_path, c.expected.output_path);
-    EXPECT_EQ(options.steps_number, c.expected.steps_number);
-    EXPECT_EQ(options.group, c.expected.group);
-    EXPECT_EQ(options.encoding, c.expected.encoding);
-    EXPECT_EQ(options.format, c.expected.format);
-    EXPECT_EQ(options.jobs, c.expected.jobs);
-    EXPECT_EQ(options.column, c.expected.column);
+    EXPECT_EQ(options.action, c.action);
+    EXPECT_EQ(options.courier, c.courier);
+    EXPECT_EQ(options.input_path, c.input_path);
+    EXPECT_EQ(options.output_path, c.output_path);
+    EXPECT_EQ(options.steps_number, c.steps_number);
+    EXPECT_EQ(options.group, c.group);
+    EXPECT_EQ(options.encoding, c.encoding);
+    EXPECT_EQ(options.format, c.format);
+    EXPECT_EQ(options.jobs, c.jobs);
+    EXPECT_EQ(options.column, c.column);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, CommandLine,
     testing::Values(
-        OptionsCase{"CourierAndFile",
-                    {"--courier", "ems", "list.txt"},
-                    {.courier = "ems", .input_path = "list.txt"}},
-        OptionsCase{"FileFirst",
-                    {"list.txt", "--courier", "ems"},
-                    {.courier = "ems", .input_path = "list.txt"}},
-        OptionsCase{"StandardInput", {"--courier", "ems"}, {.courier = "ems"}},
-        OptionsCase{"DashIsStandardInput", {"--courier", "ems", "-"}, {.courier = "ems"}},
-        OptionsCase{"OutputFile",
-                    {"--courier", "ems", "-o", "out.txt", "in.txt"},
-                    {.courier = "ems", .input_path = "in.txt", .output_path = "out.txt"}},
-        OptionsCase{"LongOutput",
-                    {"--output", "out.txt", "--courier", "ems"},
-                    {.courier = "ems", .output_path = "out.txt"}},
-        OptionsCase{"Steps",
-                    {"--courier", "UPS", "--steps", "1Z9"},
-                    {.action = kShowSteps, .courier = "UPS", .steps_number = "1Z9"}},
-        OptionsCase{"ListAll", {"--list-couriers"}, {.action = kListCouriers}},
-        OptionsCase{"ListGroup",
-                    {"--list-couriers", "K-O", "--encoding", "utf-8"},
-                    {.action = kListCouriers, .group = "K-O", .encoding = Encoding::kUtf8}},
-        OptionsCase{"ListThenOption",
-                    {"--list-couriers", "--encoding", "UTF-8"},
-                    {.action = kListCouriers, .encoding = Encoding::kUtf8}},
-        OptionsCase{"GbkNamed",
-                    {"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
-                    {.courier = "x", .encoding = Encoding::kGbk}},
-        OptionsCase{
-            "CsvWithEightJobs",
-            {"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
-            {.courier = "ems", .input_path = "in.txt", .format = OutputFormat::kCsv, .jobs = 8}},
-        OptionsCase{"JsonlLastFormatWins",
-                    {"--courier", "ems", "--format", "csv", "--format", "jsonl", "--jobs", "1"},
-                    {.courier = "ems", .format = OutputFormat::kJsonl}},
-        OptionsCase{"ExportNamed",
-                    {"--courier", "ems", "--format", "export", "--jobs", "3"},
-                    {.courier = "ems", .jobs = 3}},
-        OptionsCase{"StepsAsJsonl",
-                    {"--courier", "ems", "--steps", "1", "--format", "jsonl"},
-                    {.action = kShowSteps,
-                     .courier = "ems",
-                     .steps_number = "1",
-                     .format = OutputFormat::kJsonl}},
-        OptionsCase{"ColumnOfACsvFile",
-                    {"--column", "运单号", "--courier", "ems", "orders.csv"},
-                    {.courier = "ems", .input_path = "orders.csv", .column = "运单号"}},
-        OptionsCase{"HelpBeforeAnythingWrong",
-                    {"--courier", "ems", "--help", "--bogus"},
-                    {.action = kShowHelp, .courier = "ems"}},
-        OptionsCase{"Version", {"--version"}, {.action = kShowVersion}},
+        OptionsCase{.name = "CourierAndFile",
+                    .arguments = {"--courier", "ems", "list.txt"},
+                    .courier = "ems",
+                    .input_path = "list.txt"},
+        OptionsCase{.name = "FileFirst",
+                    .arguments = {"list.txt", "--courier", "ems"},
+                    .courier = "ems",
+                    .input_path = "list.txt"},
+        OptionsCase{.name = "StandardInput", .arguments = {"--courier", "ems"}, .courier = "ems"},
+        OptionsCase{.name = "DashIsStandardInput",
+                    .arguments = {"--courier", "ems", "-"},
+                    .courier = "ems"},
+        OptionsCase{.name = "OutputFile",
+                    .arguments = {"--courier", "ems", "-o", "out.txt", "in.txt"},
+                    .courier = "ems",
+                    .input_path = "in.txt",
+                    .output_path = "out.txt"},
+        OptionsCase{.name = "LongOutput",
+                    .arguments = {"--output", "out.txt", "--courier", "ems"},
+                    .courier = "ems",
+                    .output_path = "out.txt"},
+        OptionsCase{.name = "Steps",
+                    .arguments = {"--courier", "UPS", "--steps", "1Z9"},
+                    .action = kShowSteps,
+                    .courier = "UPS",
+                    .steps_number = "1Z9"},
+        OptionsCase{.name = "ListAll", .arguments = {"--list-couriers"}, .action = kListCouriers},
+        OptionsCase{.name = "ListGroup",
+                    .arguments = {"--list-couriers", "K-O", "--encoding", "utf-8"},
+                    .action = kListCouriers,
+                    .group = "K-O",
+                    .encoding = Encoding::kUtf8},
+        OptionsCase{.name = "ListThenOption",
+                    .arguments = {"--list-couriers", "--encoding", "UTF-8"},
+                    .action = kListCouriers,
+                    .encoding = Encoding::kUtf8},
+        OptionsCase{.name = "GbkNamed",
+                    .arguments = {"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
+                    .courier = "x",
+                    .encoding = Encoding::kGbk},
+        OptionsCase{.name = "CsvWithEightJobs",
+                    .arguments = {"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
+                    .courier = "ems",
+                    .input_path = "in.txt",
+                    .format = OutputFormat::kCsv,
+                    .jobs = 8},
+        OptionsCase{.name = "JsonlLastFormatWins",
+                    .arguments = {"--courier", "ems", "--format", "csv", "--format", "jsonl",
+                                  "--jobs", "1"},
+                    .courier = "ems",
+                    .format = OutputFormat::kJsonl},
+        OptionsCase{.name = "ExportNamed",
+                    .arguments = {"--courier", "ems", "--format", "export", "--jobs", "3"},
+                    .courier = "ems",
+                    .jobs = 3},
+        OptionsCase{.name = "StepsAsJsonl",
+                    .arguments = {"--courier", "ems", "--steps", "1", "--format", "jsonl"},
+                    .action = kShowSteps,
+                    .courier = "ems",
+                    .steps_number = "1",
+                    .format = OutputFormat::kJsonl},
+        OptionsCase{.name = "ColumnOfACsvFile",
+                    .arguments = {"--column", "运单号", "--courier", "ems", "orders.csv"},
+                    .courier = "ems",
+                    .input_path = "orders.csv",
+                    .column = "运单号"},
+        OptionsCase{.name = "HelpBeforeAnythingWrong",
+                    .arguments = {"--courier", "ems", "--help", "--bogus"},
+                    .action = kShowHelp,
+                    .courier = "ems"},
+        OptionsCase{.name = "Version", .arguments = {"--version"}, .action = kShowVersion},
         OptionsCase{.name = "Nothing", .arguments = {}, .refused = "no courier"},
         OptionsCase{.name = "NoCourier", .arguments = {"list.txt"}, .refused = "no courier"},
         OptionsCase{.name = "UnknownOption",

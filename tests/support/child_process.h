@@ -15,12 +15,12 @@ struct ChildProcess {
 // files its standard streams read and write, and its working folder. An empty file or folder
 // leaves the test's own.
 struct ChildSetup {
-    std::vector<std::string> arguments;
-    std::vector<std::string> extra_environment;
-    std::string input_file;
-    std::string output_file;
-    std::string error_file;
-    std::string folder;
+    std::vector<std::string> arguments = {};
+    std::vector<std::string> extra_environment = {};
+    std::string input_file = {};
+    std::string output_file = {};
+    std::string error_file = {};
+    std::string folder = {};
 };
 
 // Nothing when the program cannot be started.
