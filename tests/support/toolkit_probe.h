@@ -37,7 +37,7 @@ bool DropDownIsOpen(wxChoice& box);
 // that a settled window shows the same pixels from one moment to the next.
 void StopToolkitAnimations();
 
-// Gives the top-level window the keyboard focus itself (XSetInputFocus), as a window manager
+// Gives the top-level window the keyboard focus itself (GiveKeyboardTo), as a window manager
 // does; without one the keyboard follows the pointer and the window looks inactive whenever the
 // pointer is elsewhere.
 void GiveWindowTheKeyboard(wxWindow& window);

@@ -6,6 +6,7 @@
 #include <wx/window.h>
 
 #include "tests/support/toolkit_probe.h"
+#include "tests/support/x_input.h"
 
 wxSize NaturalSize(wxWindow& control) {
     GtkRequisition natural{};
@@ -65,9 +66,7 @@ GtkWidget* ShownFileChooser() {
 }
 
 void GiveTheKeyboard(GdkWindow* gdk_window) {
-    XSetInputFocus(GDK_WINDOW_XDISPLAY(gdk_window), GDK_WINDOW_XID(gdk_window), RevertToParent,
-                   CurrentTime);
-    XFlush(GDK_WINDOW_XDISPLAY(gdk_window));
+    GiveKeyboardTo(std::to_string(GDK_WINDOW_XID(gdk_window)));
 }
 
 }  // namespace

@@ -177,22 +177,6 @@ void HeldKeys(const std::vector<std::string>& keys) {
     }
 }
 
-// Gives window the keyboard focus and waits until it has it.
-void Focus(const std::string& window) {
-    const IgnoredXErrors ignored(Connection());
-    const Window id = std::stoul(window);
-    XSetInputFocus(Connection(), id, RevertToParent, CurrentTime);
-    for (int look = 0; look < 20; ++look) {
-        Window focus = None;
-        int revert = 0;
-        XGetInputFocus(Connection(), &focus, &revert);
-        if (focus == id) {
-            return;
-        }
-        Wait(kKeyGap);
-    }
-}
-
 // The viewable windows under parent whose titles the compiled pattern matches, in stacking order
 // from the bottom and depth first (a matching window's own children are not looked at).
 void AddViewableWindowsMatching(Display* display, Window parent, const regex_t& pattern,
@@ -207,6 +191,27 @@ void AddViewableWindowsMatching(Display* display, Window parent, const regex_t& 
 }
 
 }  // namespace
+
+void GiveKeyboardTo(const std::string& window) {
+    const IgnoredXErrors ignored(Connection());
+    const Window id = std::stoul(window);
+    const auto focus = [] {
+        Window focused = None;
+        int revert = 0;
+        XGetInputFocus(Connection(), &focused, &revert);
+        return focused;
+    };
+    if (focus() == id) {
+        return;
+    }
+    XSetInputFocus(Connection(), id, RevertToParent, CurrentTime);
+    for (int look = 0; look < 20 && focus() != id; ++look) {
+        Wait(kKeyGap);
+    }
+    // The program takes keys only once it has handled the change of focus, which it hears of
+    // after the server.
+    Wait(kButtonHold);
+}
 
 void MovePointerTo(int x, int y) {
     XTestFakeMotionEvent(Connection(), -1, x, y, CurrentTime);
@@ -284,12 +289,12 @@ void TypeInto(const std::string& window, const std::string& text) {
     for (const char character : text) {
         keys.push_back(KeysFor(character));
     }
-    Focus(window);
+    GiveKeyboardTo(window);
     HeldKeys(keys);
 }
 
 void PressKeysIn(const std::string& window, const std::string& keys) {
-    Focus(window);
+    GiveKeyboardTo(window);
     HeldKeys(Split(keys, ' '));
 }
 

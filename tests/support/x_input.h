@@ -12,6 +12,8 @@
 // The single events, sent at once and without timing (the window tests hold them with the
 // window's events handled meanwhile).
 
+// Gives window the keyboard focus, as a window manager does, and waits until it has it.
+void GiveKeyboardTo(const std::string& window);
 // Moves the pointer to x, y of the screen.
 void MovePointerTo(int x, int y);
 // Presses or releases button (1 left, 3 right) where the pointer is.
