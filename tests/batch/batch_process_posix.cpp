@@ -107,10 +107,10 @@ std::optional<std::vector<std::string>> ReadBack(const char* reader, const std::
     const TempFolder folder;
     TempFolder::WriteFile(folder.Path() / "reader.py", reader);
     TempFolder::WriteFile(folder.Path() / "data", bytes);
-    std::string printed = "\n" +
-                          CommandOutput("python3 " + (folder.Path() / "reader.py").string() + " " +
-                                        encoding + " " + (folder.Path() / "data").string()) +
-                          "\n";
+    std::string printed = "\n";
+    printed += CommandOutput("python3 " + (folder.Path() / "reader.py").string() + " " + encoding +
+                             " " + (folder.Path() / "data").string());
+    printed += '\n';
     if (!printed.ends_with("\nend\n")) {
         return std::nullopt;
     }
@@ -123,8 +123,10 @@ std::optional<std::vector<std::string>> ReadBack(const char* reader, const std::
         std::size_t word_start = 0;
         for (std::size_t space = 0; space != std::string::npos; word_start = space + 1) {
             space = line.find(' ', word_start);
-            record +=
-                (word_start != 0 ? "|" : "") + Decoded(line.substr(word_start, space - word_start));
+            if (word_start != 0) {
+                record += '|';
+            }
+            record += Decoded(line.substr(word_start, space - word_start));
         }
         records.push_back(record);
     }
