@@ -14,10 +14,10 @@
 #include <wx/menu.h>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "tests/support/toolkit_probe.h"
-#include "tests/support/x_input.h"
 #include "toolkit/control_names.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/gbk_text.h"
@@ -92,31 +92,9 @@ void PressAndHold(Press press_sends, int milliseconds, Send release_sends) {
     PumpEvents();
 }
 
-void HeldClick(int button) {
-    PressAndHold([button] { SendButton(button, true); }, kButtonHoldMilliseconds,
-                 [button] { SendButton(button, false); });
-}
-
-// The X key name of a key code of the tests: a printable character's, or one of these.
-std::string KeyName(int key_code) {
-    static const std::pair<int, const char*> kNames[] = {
-        {WXK_DOWN, "Down"},      {WXK_UP, "Up"},         {WXK_LEFT, "Left"}, {WXK_RIGHT, "Right"},
-        {WXK_RETURN, "Return"},  {WXK_ESCAPE, "Escape"}, {WXK_TAB, "Tab"},   {WXK_SPACE, "space"},
-        {WXK_BACK, "BackSpace"}, {WXK_DELETE, "Delete"}, {WXK_HOME, "Home"}, {WXK_END, "End"},
-        {WXK_F10, "F10"},        {WXK_MENU, "Menu"}};
-    for (const auto& [code, name] : kNames) {
-        if (code == key_code) {
-            return name;
-        }
-    }
-    return KeysFor(static_cast<char>(key_code));
-}
-
-// Presses keys (as SendKeys takes them) as a person does.
-void HoldKeys(const std::string& keys) {
-    PressAndHold([&keys] { SendKeys(keys, true); }, kKeyHoldMilliseconds,
-                 [&keys] { SendKeys(keys, false); });
-    PumpFor(kKeyHoldMilliseconds);
+void HeldClick(wxUIActionSimulator& simulator, int button) {
+    PressAndHold([&simulator, button] { simulator.MouseDown(button); }, kButtonHoldMilliseconds,
+                 [&simulator, button] { simulator.MouseUp(button); });
 }
 
 }  // namespace
@@ -151,23 +129,28 @@ wxPoint ScreenCentre(const wxWindow& control) {
 }
 
 void MoveMouseTo(const wxPoint& screen_point) {
-    MovePointerTo(screen_point.x, screen_point.y);
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(screen_point);
     PumpEvents();
 }
 
 void MouseClickAt(const wxPoint& screen_point, int button) {
-    MoveMouseTo(screen_point);
-    HeldClick(button);
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(screen_point);
+    PumpEvents();
+    HeldClick(simulator, button);
 }
 
 void MouseDoubleClickAt(const wxPoint& screen_point) {
     // After a pause longer than the double-click time, so that a click before it does not
     // make it a triple click.
     PumpFor(kBeforeDoubleClickMilliseconds);
-    MoveMouseTo(screen_point);
-    HeldClick(wxMOUSE_BTN_LEFT);
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(screen_point);
+    PumpEvents();
+    HeldClick(simulator, wxMOUSE_BTN_LEFT);
     PumpFor(kDoubleClickGapMilliseconds);
-    HeldClick(wxMOUSE_BTN_LEFT);
+    HeldClick(simulator, wxMOUSE_BTN_LEFT);
 }
 
 void ClickControl(std::string_view name) {
@@ -175,17 +158,17 @@ void ClickControl(std::string_view name) {
 }
 
 void PressKey(int key_code, int modifiers) {
-    std::string keys;
-    for (const auto& [modifier, name] :
-         {std::pair{wxMOD_CONTROL, "ctrl+"}, {wxMOD_ALT, "alt+"}, {wxMOD_SHIFT, "shift+"}}) {
-        keys += (modifiers & modifier) != 0 ? name : "";
-    }
-    HoldKeys(keys + KeyName(key_code));
+    wxUIActionSimulator simulator;
+    PressAndHold([&simulator, key_code, modifiers] { simulator.KeyDown(key_code, modifiers); },
+                 kKeyHoldMilliseconds,
+                 [&simulator, key_code, modifiers] { simulator.KeyUp(key_code, modifiers); });
+    PumpFor(kKeyHoldMilliseconds);
 }
 
 void TypeText(std::string_view text) {
     for (const char c : text) {
-        HoldKeys(KeysFor(c));
+        const bool capital = c >= 'A' && c <= 'Z';
+        PressKey(capital ? c - 'A' + 'a' : c, capital ? wxMOD_SHIFT : wxMOD_NONE);
     }
 }
 
