@@ -153,6 +153,39 @@ KeyCode CodeOf(const std::string& name) {
     return code;
 }
 
+// Presses or releases button (1 left, 3 right) where the pointer is.
+void SendButton(int button, bool down) {
+    XTestFakeButtonEvent(Connection(), static_cast<unsigned>(button), down ? True : False,
+                         CurrentTime);
+    Flush();
+}
+
+// Presses or releases keys: an X key name ("Return", "a", "F10"), after the modifiers "ctrl",
+// "shift" and "alt" joined by '+' ("ctrl+a"); modifiers go down first and up last.
+void SendKeys(const std::string& keys, bool down) {
+    std::vector<std::string> names = Split(keys, '+');
+    if (!down) {
+        std::reverse(names.begin(), names.end());
+    }
+    for (const std::string& name : names) {
+        XTestFakeKeyEvent(Connection(), CodeOf(name), down ? True : False, CurrentTime);
+    }
+    Flush();
+}
+
+// The keys that type a printable ASCII character: its key name, after "shift+" when the
+// keyboard gives it only on its second level.
+std::string KeysFor(char character) {
+    const KeySym symbol = static_cast<unsigned char>(character);
+    const KeyCode code = XKeysymToKeycode(Connection(), symbol);
+    const char* const name = XKeysymToString(symbol);
+    if (code == 0 || name == nullptr) {
+        throw std::invalid_argument("no key types " + std::string(1, character));
+    }
+    const bool shifted = XkbKeycodeToKeysym(Connection(), code, 0, 0) != symbol;
+    return shifted ? "shift+" + std::string(name) : std::string(name);
+}
+
 // The window's place on the screen, moving the pointer to x, y in it.
 void MoveInWindow(const std::string& window, int x, int y) {
     const std::optional<ScreenBox> place = WindowPlace(window);
@@ -216,34 +249,6 @@ void GiveKeyboardTo(const std::string& window) {
 void MovePointerTo(int x, int y) {
     XTestFakeMotionEvent(Connection(), -1, x, y, CurrentTime);
     Flush();
-}
-
-void SendButton(int button, bool down) {
-    XTestFakeButtonEvent(Connection(), static_cast<unsigned>(button), down ? True : False,
-                         CurrentTime);
-    Flush();
-}
-
-void SendKeys(const std::string& keys, bool down) {
-    std::vector<std::string> names = Split(keys, '+');
-    if (!down) {
-        std::reverse(names.begin(), names.end());
-    }
-    for (const std::string& name : names) {
-        XTestFakeKeyEvent(Connection(), CodeOf(name), down ? True : False, CurrentTime);
-    }
-    Flush();
-}
-
-std::string KeysFor(char character) {
-    const KeySym symbol = static_cast<unsigned char>(character);
-    const KeyCode code = XKeysymToKeycode(Connection(), symbol);
-    const char* const name = XKeysymToString(symbol);
-    if (code == 0 || name == nullptr) {
-        throw std::invalid_argument("no key types " + std::string(1, character));
-    }
-    const bool shifted = XkbKeycodeToKeysym(Connection(), code, 0, 0) != symbol;
-    return shifted ? "shift+" + std::string(name) : std::string(name);
 }
 
 void ClickAt(const std::string& window, int x, int y, int button) {

@@ -1,7 +1,7 @@
-// Real keyboard and mouse input through the X server (XTest), and what a person sees of the
-// screen's windows, for the in-process window tests and for the built programs alike. There is
-// no window manager under the virtual X server, so a window is given the keyboard focus
-// explicitly before it is typed into.
+// Real keyboard and mouse input through the X server (XTest) for the built programs, and what a
+// person sees of the screen's windows. There is no window manager under the virtual X server, so
+// a window is given the keyboard focus explicitly before it is typed into (also the window of
+// the in-process window tests).
 #pragma once
 
 #include <functional>
@@ -9,21 +9,10 @@
 #include <string>
 #include <vector>
 
-// The single events, sent at once and without timing (the window tests hold them with the
-// window's events handled meanwhile).
-
 // Gives window the keyboard focus, as a window manager does, and waits until it has it.
 void GiveKeyboardTo(const std::string& window);
 // Moves the pointer to x, y of the screen.
 void MovePointerTo(int x, int y);
-// Presses or releases button (1 left, 3 right) where the pointer is.
-void SendButton(int button, bool down);
-// Presses or releases keys: an X key name ("Return", "a", "F10"), after the modifiers "ctrl",
-// "shift" and "alt" joined by '+' ("ctrl+a"); modifiers go down first and up last.
-void SendKeys(const std::string& keys, bool down);
-// The keys that type a printable ASCII character: its key name, after "shift+" when the
-// keyboard gives it only on its second level.
-std::string KeysFor(char character);
 
 // Input with a person's timing, for the built programs: a button is held about 0.1 s between
 // press and release, a double-click is two such clicks about 0.1 s apart, and every key, typed
@@ -42,8 +31,8 @@ void DragBetween(const std::string& from, int from_x, int from_y, const std::str
 void ClickOnScreen(int x, int y);
 // Gives window the keyboard focus, then types text (printable ASCII) into it.
 void TypeInto(const std::string& window, const std::string& text);
-// Presses keys (as SendKeys takes them, separated by spaces) in window, after giving it the
-// focus.
+// Presses keys in window, after giving it the focus: X key names ("Return", "a", "F10"), each
+// after the modifiers "ctrl", "shift" and "alt" joined by '+' ("ctrl+a"), separated by spaces.
 void PressKeysIn(const std::string& window, const std::string& keys);
 // Presses keys wherever the keyboard goes now (a pop-up that holds it).
 void PressKeys(const std::string& keys);
