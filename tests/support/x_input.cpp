@@ -25,6 +25,7 @@ constexpr int kButtonHold = 100;
 constexpr int kDoubleClickGap = 100;
 constexpr int kKeyHold = 50;
 constexpr int kKeyGap = 40;
+constexpr int kModifierGap = 10;
 constexpr int kPopupSettleLooks = 4;
 
 void Wait(int milliseconds) {
@@ -167,10 +168,15 @@ void SendKeys(const std::string& keys, bool down) {
     if (!down) {
         std::reverse(names.begin(), names.end());
     }
-    for (const std::string& name : names) {
-        XTestFakeKeyEvent(Connection(), CodeOf(name), down ? True : False, CurrentTime);
+    // A moment between a modifier and its key, as between two fingers, so that the program has
+    // seen the modifier first.
+    for (std::size_t at = 0; at < names.size(); ++at) {
+        XTestFakeKeyEvent(Connection(), CodeOf(names[at]), down ? True : False, CurrentTime);
+        Flush();
+        if (at + 1 < names.size()) {
+            Wait(kModifierGap);
+        }
     }
-    Flush();
 }
 
 // The keys that type a printable ASCII character: its key name, after "shift+" when the
