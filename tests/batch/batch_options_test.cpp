@@ -6,38 +6,43 @@
 namespace {
 
 using Arguments = std::vector<std::string_view>;
+using enum BatchAction;
 
-struct AcceptedCase {
-    const char* name;
-    Arguments arguments;
-    BatchAction action;
-    std::string courier;
-    std::optional<std::string> input;
-    std::optional<std::string> output;
-    std::string steps;
-    std::optional<std::string> group;
-    Encoding encoding;
-    OutputFormat format;
-    int jobs;
+// A form and what it gives: the options read, or a refusal whose message names the problem.
+struct OptionsCase {
+    const char* name = "";
+    Arguments arguments = {};
+    const char* refused = nullptr;  // a part of the message
+    BatchAction action = kQueryNumbers;
+    std::string courier = {};
+    std::optional<std::string> input_path = {};
     std::optional<std::string> column = {};
+    std::optional<std::string> output_path = {};
+    std::string steps_number = {};
+    std::optional<std::string> group = {};
+    Encoding encoding = Encoding::kFollowTerminal;
+    OutputFormat format = OutputFormat::kExport;
+    int jobs = 1;
 };
 
-constexpr Encoding kFollow = Encoding::kFollowTerminal;
-constexpr Encoding kUtf8 = Encoding::kUtf8;
-constexpr OutputFormat kExport = OutputFormat::kExport;
+class CommandLine : public testing::TestWithParam<OptionsCase> {};
 
-class AcceptedOptions : public testing::TestWithParam<AcceptedCase> {};
-
-TEST_P(AcceptedOptions, GiveTheirActionAndValues) {
-    const AcceptedCase& c = GetParam();
+TEST_P(CommandLine, GivesTheActionAndValuesOrNamesTheProblem) {
+    const OptionsCase& c = GetParam();
     const auto read = ReadBatchOptions(c.arguments);
+    if (c.refused != nullptr) {
+        ASSERT_TRUE(std::holds_alternative<UsageError>(read));
+        EXPECT_NE(std::get<UsageError>(read).message.find(c.refused), std::string::npos)
+            << std::get<UsageError>(read).message;
+        return;
+    }
     ASSERT_TRUE(std::holds_alternative<BatchOptions>(read)) << std::get<UsageError>(read).message;
     const BatchOptions& options = std::get<BatchOptions>(read);
     EXPECT_EQ(options.action, c.action);
     EXPECT_EQ(options.courier, c.courier);
-    EXPECT_EQ(options.input_path, c.input);
-    EXPECT_EQ(options.output_path, c.output);
-    EXPECT_EQ(options.steps_number, c.steps);
+    EXPECT_EQ(options.input_path, c.input_path);
+    EXPECT_EQ(options.output_path, c.output_path);
+    EXPECT_EQ(options.steps_number, c.steps_number);
     EXPECT_EQ(options.group, c.group);
     EXPECT_EQ(options.encoding, c.encoding);
     EXPECT_EQ(options.format, c.format);
@@ -46,251 +51,141 @@ TEST_P(AcceptedOptions, GiveTheirActionAndValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Forms, AcceptedOptions,
-    testing::Values(AcceptedCase{"CourierAndFile",
-                                 {"--courier", "ems", "list.txt"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 "list.txt",
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"FileFirst",
-                                 {"list.txt", "--courier", "ems"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 "list.txt",
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"StandardInput",
-                                 {"--courier", "ems"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"DashIsStandardInput",
-                                 {"--courier", "ems", "-"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"OutputFile",
-                                 {"--courier", "ems", "-o", "out.txt", "in.txt"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 "in.txt",
-                                 "out.txt",
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"LongOutput",
-                                 {"--output", "out.txt", "--courier", "ems"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 {},
-                                 "out.txt",
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"Steps",
-                                 {"--courier", "UPS", "--steps", "1Z9"},
-                                 BatchAction::kShowSteps,
-                                 "UPS",
-                                 {},
-                                 {},
-                                 "1Z9",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"ListAll",
-                                 {"--list-couriers"},
-                                 BatchAction::kListCouriers,
-                                 "",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"ListGroup",
-                                 {"--list-couriers", "K-O", "--encoding", "utf-8"},
-                                 BatchAction::kListCouriers,
-                                 "",
-                                 {},
-                                 {},
-                                 "",
-                                 "K-O",
-                                 kUtf8,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"ListThenOption",
-                                 {"--list-couriers", "--encoding", "UTF-8"},
-                                 BatchAction::kListCouriers,
-                                 "",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 kUtf8,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"GbkNamed",
-                                 {"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
-                                 BatchAction::kQueryNumbers,
-                                 "x",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 Encoding::kGbk,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"CsvWithEightJobs",
-                                 {"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 "in.txt",
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 OutputFormat::kCsv,
-                                 8},
-                    AcceptedCase{
-                        "JsonlLastFormatWins",
-                        {"--courier", "ems", "--format", "csv", "--format", "jsonl", "--jobs", "1"},
-                        BatchAction::kQueryNumbers,
-                        "ems",
-                        {},
-                        {},
-                        "",
-                        {},
-                        kFollow,
-                        OutputFormat::kJsonl,
-                        1},
-                    AcceptedCase{"ExportNamed",
-                                 {"--courier", "ems", "--format", "export", "--jobs", "3"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 3},
-                    AcceptedCase{"StepsAsJsonl",
-                                 {"--courier", "ems", "--steps", "1", "--format", "jsonl"},
-                                 BatchAction::kShowSteps,
-                                 "ems",
-                                 {},
-                                 {},
-                                 "1",
-                                 {},
-                                 kFollow,
-                                 OutputFormat::kJsonl,
-                                 1},
-                    AcceptedCase{"ColumnOfACsvFile",
-                                 {"--column", "运单号", "--courier", "ems", "orders.csv"},
-                                 BatchAction::kQueryNumbers,
-                                 "ems",
-                                 "orders.csv",
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1,
-                                 "运单号"},
-                    AcceptedCase{"HelpBeforeAnythingWrong",
-                                 {"--courier", "ems", "--help", "--bogus"},
-                                 BatchAction::kShowHelp,
-                                 "ems",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1},
-                    AcceptedCase{"Version",
-                                 {"--version"},
-                                 BatchAction::kShowVersion,
-                                 "",
-                                 {},
-                                 {},
-                                 "",
-                                 {},
-                                 kFollow,
-                                 kExport,
-                                 1}),
-    [](const testing::TestParamInfo<AcceptedCase>& info) { return std::string(info.param.name); });
-
-struct RefusedCase {
-    const char* name;
-    Arguments arguments;
-    const char* named;  // a part of the message, which names the problem
-};
-
-class RefusedOptions : public testing::TestWithParam<RefusedCase> {};
-
-TEST_P(RefusedOptions, NameTheProblem) {
-    const auto read = ReadBatchOptions(GetParam().arguments);
-    ASSERT_TRUE(std::holds_alternative<UsageError>(read));
-    EXPECT_NE(std::get<UsageError>(read).message.find(GetParam().named), std::string::npos)
-        << std::get<UsageError>(read).message;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, RefusedOptions,
+    Forms, CommandLine,
     testing::Values(
-        RefusedCase{"Nothing", {}, "no courier"},
-        RefusedCase{"NoCourier", {"list.txt"}, "no courier"},
-        RefusedCase{"UnknownOption", {"--courier", "ems", "--fast"}, "'--fast'"},
-        RefusedCase{"MissingValue", {"--courier"}, "'--courier' needs a value"},
-        RefusedCase{"MissingOutput", {"--courier", "ems", "-o"}, "'-o' needs"},
-        RefusedCase{"TwoFiles", {"--courier", "ems", "a", "b"}, "more than one"},
-        RefusedCase{"BadEncoding", {"--courier", "ems", "--encoding", "latin1"}, "'latin1'"},
-        RefusedCase{"StepsAndList", {"--steps", "1", "--list-couriers"}, "cannot be used together"},
-        RefusedCase{"ListWithCourier", {"--list-couriers", "--courier", "ems"}, "no --courier"},
-        RefusedCase{"StepsWithFile", {"--courier", "ems", "--steps", "1", "f.txt"}, "--steps"},
-        RefusedCase{"NoJobs", {"--courier", "ems", "--jobs", "0"}, "1 to 8, not '0'"},
-        RefusedCase{"TooManyJobs", {"--courier", "ems", "--jobs", "9"}, "1 to 8, not '9'"},
-        RefusedCase{"JobsNotANumber", {"--courier", "ems", "--jobs", "4x"}, "not '4x'"},
-        RefusedCase{"NegativeJobs", {"--courier", "ems", "--jobs", "-2"}, "not '-2'"},
-        RefusedCase{"MissingJobs", {"--courier", "ems", "--jobs"}, "'--jobs' needs a value"},
-        RefusedCase{"UnknownFormat", {"--courier", "ems", "--format", "xml"}, "'xml'"},
-        RefusedCase{"FormatByCase", {"--courier", "ems", "--format", "CSV"}, "'CSV'"},
-        RefusedCase{"JobsWithSteps", {"--courier", "ems", "--steps", "1", "--jobs", "2"}, "--jobs"},
-        RefusedCase{"FormatWithList", {"--list-couriers", "--format", "csv"}, "--format"},
-        RefusedCase{"ColumnWithSteps",
-                    {"--courier", "ems", "--steps", "1", "--column", "2"},
-                    "--column is only for a batch run"},
-        RefusedCase{"EmptyColumn", {"--courier", "ems", "--column", ""}, "--column takes"},
-        RefusedCase{"MissingColumn", {"--courier", "ems", "--column"}, "'--column' needs"}),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+        OptionsCase{.name = "CourierAndFile",
+                    .arguments = {"--courier", "ems", "list.txt"},
+                    .courier = "ems",
+                    .input_path = "list.txt"},
+        OptionsCase{.name = "FileFirst",
+                    .arguments = {"list.txt", "--courier", "ems"},
+                    .courier = "ems",
+                    .input_path = "list.txt"},
+        OptionsCase{.name = "StandardInput", .arguments = {"--courier", "ems"}, .courier = "ems"},
+        OptionsCase{.name = "DashIsStandardInput",
+                    .arguments = {"--courier", "ems", "-"},
+                    .courier = "ems"},
+        OptionsCase{.name = "OutputFile",
+                    .arguments = {"--courier", "ems", "-o", "out.txt", "in.txt"},
+                    .courier = "ems",
+                    .input_path = "in.txt",
+                    .output_path = "out.txt"},
+        OptionsCase{.name = "LongOutput",
+                    .arguments = {"--output", "out.txt", "--courier", "ems"},
+                    .courier = "ems",
+                    .output_path = "out.txt"},
+        OptionsCase{.name = "Steps",
+                    .arguments = {"--courier", "UPS", "--steps", "1Z9"},
+                    .action = kShowSteps,
+                    .courier = "UPS",
+                    .steps_number = "1Z9"},
+        OptionsCase{.name = "ListAll", .arguments = {"--list-couriers"}, .action = kListCouriers},
+        OptionsCase{.name = "ListGroup",
+                    .arguments = {"--list-couriers", "K-O", "--encoding", "utf-8"},
+                    .action = kListCouriers,
+                    .group = "K-O",
+                    .encoding = Encoding::kUtf8},
+        OptionsCase{.name = "ListThenOption",
+                    .arguments = {"--list-couriers", "--encoding", "UTF-8"},
+                    .action = kListCouriers,
+                    .encoding = Encoding::kUtf8},
+        OptionsCase{.name = "GbkNamed",
+                    .arguments = {"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
+                    .courier = "x",
+                    .encoding = Encoding::kGbk},
+        OptionsCase{.name = "CsvWithEightJobs",
+                    .arguments = {"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
+                    .courier = "ems",
+                    .input_path = "in.txt",
+                    .format = OutputFormat::kCsv,
+                    .jobs = 8},
+        OptionsCase{.name = "JsonlLastFormatWins",
+                    .arguments = {"--courier", "ems", "--format", "csv", "--format", "jsonl",
+                                  "--jobs", "1"},
+                    .courier = "ems",
+                    .format = OutputFormat::kJsonl},
+        OptionsCase{.name = "ExportNamed",
+                    .arguments = {"--courier", "ems", "--format", "export", "--jobs", "3"},
+                    .courier = "ems",
+                    .jobs = 3},
+        OptionsCase{.name = "StepsAsJsonl",
+                    .arguments = {"--courier", "ems", "--steps", "1", "--format", "jsonl"},
+                    .action = kShowSteps,
+                    .courier = "ems",
+                    .steps_number = "1",
+                    .format = OutputFormat::kJsonl},
+        OptionsCase{.name = "ColumnOfACsvFile",
+                    .arguments = {"--column", "运单号", "--courier", "ems", "orders.csv"},
+                    .courier = "ems",
+                    .input_path = "orders.csv",
+                    .column = "运单号"},
+        OptionsCase{.name = "HelpBeforeAnythingWrong",
+                    .arguments = {"--courier", "ems", "--help", "--bogus"},
+                    .action = kShowHelp,
+                    .courier = "ems"},
+        OptionsCase{.name = "Version", .arguments = {"--version"}, .action = kShowVersion},
+        OptionsCase{.name = "Nothing", .arguments = {}, .refused = "no courier"},
+        OptionsCase{.name = "NoCourier", .arguments = {"list.txt"}, .refused = "no courier"},
+        OptionsCase{.name = "UnknownOption",
+                    .arguments = {"--courier", "ems", "--fast"},
+                    .refused = "'--fast'"},
+        OptionsCase{.name = "MissingValue",
+                    .arguments = {"--courier"},
+                    .refused = "'--courier' needs a value"},
+        OptionsCase{.name = "MissingOutput",
+                    .arguments = {"--courier", "ems", "-o"},
+                    .refused = "'-o' needs"},
+        OptionsCase{.name = "TwoFiles",
+                    .arguments = {"--courier", "ems", "a", "b"},
+                    .refused = "more than one"},
+        OptionsCase{.name = "BadEncoding",
+                    .arguments = {"--courier", "ems", "--encoding", "latin1"},
+                    .refused = "'latin1'"},
+        OptionsCase{.name = "StepsAndList",
+                    .arguments = {"--steps", "1", "--list-couriers"},
+                    .refused = "cannot be used together"},
+        OptionsCase{.name = "ListWithCourier",
+                    .arguments = {"--list-couriers", "--courier", "ems"},
+                    .refused = "no --courier"},
+        OptionsCase{.name = "StepsWithFile",
+                    .arguments = {"--courier", "ems", "--steps", "1", "f.txt"},
+                    .refused = "--steps"},
+        OptionsCase{.name = "NoJobs",
+                    .arguments = {"--courier", "ems", "--jobs", "0"},
+                    .refused = "1 to 8, not '0'"},
+        OptionsCase{.name = "TooManyJobs",
+                    .arguments = {"--courier", "ems", "--jobs", "9"},
+                    .refused = "1 to 8, not '9'"},
+        OptionsCase{.name = "JobsNotANumber",
+                    .arguments = {"--courier", "ems", "--jobs", "4x"},
+                    .refused = "not '4x'"},
+        OptionsCase{.name = "NegativeJobs",
+                    .arguments = {"--courier", "ems", "--jobs", "-2"},
+                    .refused = "not '-2'"},
+        OptionsCase{.name = "MissingJobs",
+                    .arguments = {"--courier", "ems", "--jobs"},
+                    .refused = "'--jobs' needs a value"},
+        OptionsCase{.name = "UnknownFormat",
+                    .arguments = {"--courier", "ems", "--format", "xml"},
+                    .refused = "'xml'"},
+        OptionsCase{.name = "FormatByCase",
+                    .arguments = {"--courier", "ems", "--format", "CSV"},
+                    .refused = "'CSV'"},
+        OptionsCase{.name = "JobsWithSteps",
+                    .arguments = {"--courier", "ems", "--steps", "1", "--jobs", "2"},
+                    .refused = "--jobs"},
+        OptionsCase{.name = "FormatWithList",
+                    .arguments = {"--list-couriers", "--format", "csv"},
+                    .refused = "--format"},
+        OptionsCase{.name = "ColumnWithSteps",
+                    .arguments = {"--courier", "ems", "--steps", "1", "--column", "2"},
+                    .refused = "--column is only for a batch run"},
+        OptionsCase{.name = "EmptyColumn",
+                    .arguments = {"--courier", "ems", "--column", ""},
+                    .refused = "--column takes"},
+        OptionsCase{.name = "MissingColumn",
+                    .arguments = {"--courier", "ems", "--column"},
+                    .refused = "'--column' needs"}),
+    [](const testing::TestParamInfo<OptionsCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,26 +1,25 @@
-// parcelio-batch run as a child process of a test, with its standard input, output and error
-// in files of a temporary folder. The one place of these tests with POSIX-only calls.
+// parcelio-batch run as a child process of a test, with its standard input, output and error in
+// files of a folder, and its output read back by readers that are not ours.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-struct BatchOutcome {
-    std::optional<int> status;  // exit status; nothing when it ended by a signal or hung
-    int signal = 0;             // the signal that ended it, 0 when none did
-    std::string output;         // standard output's bytes
-    std::string errors;         // standard error's bytes
+#include "tests/support/child_process.h"
+
+struct BatchOutcome : ChildEnd {
+    std::string output;  // standard output's bytes
+    std::string errors;  // standard error's bytes
 };
 
 struct BatchChild {
-    int pid = -1;
-    std::string output_file;
-    std::string error_file;
+    ChildProcess process;
+    std::string folder;  // holds its standard streams' files
 };
 
 // Starts parcelio-batch with arguments, standard input, and the test's environment plus extra
-// "NAME=value" entries, in folder (which holds its files). Nothing when it cannot be started.
+// "NAME=value" entries, in folder. Nothing when it cannot be started.
 std::optional<BatchChild> StartBatch(const std::vector<std::string>& arguments,
                                      const std::string& standard_input,
                                      const std::vector<std::string>& extra_environment,
@@ -33,10 +32,19 @@ BatchOutcome FinishBatch(const BatchChild& child, int limit_seconds);
 BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::string& standard_input,
                       const std::vector<std::string>& extra_environment, const std::string& folder);
 
-// Sends the child an interrupt, as Ctrl+C in its terminal does.
-void InterruptBatch(const BatchChild& child);
-
 // Runs parcelio-batch with arguments (no shell quoting needed in them) on a terminal of its
 // own (a pseudo-terminal) and gives what the terminal shows at the end, line by line.
 std::string TerminalTranscript(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& extra_environment);
+
+// Each csv row's cells, joined by '|', as GBK texts, read by Python's csv module (strict
+// quoting); csv is decoded from UTF-8 when utf8, else from GBK. Nothing when the bytes are no
+// csv in that character set.
+std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes, bool utf8);
+
+// Each jsonl object's values number|ok|message|time|context|state|state_text, then |error when
+// error is not null, strings as GBK texts, null as "(null)", read by Python's json module
+// (strict UTF-8). Nothing when a line is no JSON object with exactly the keys number, ok,
+// message, time, context, state, state_text and error in that order, or the bytes are no UTF-8,
+// or the last line has no LF.
+std::optional<std::vector<std::string>> JsonlObjectsReadBack(const std::string& bytes);

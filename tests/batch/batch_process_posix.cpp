@@ -1,43 +1,12 @@
-// POSIX: fork, exec and wait for parcelio-batch.
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <thread>
+#include <filesystem>
 
 #include "tests/batch/batch_process.h"
-
-extern char** environ;
+#include "tests/support/temp_folder.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-    return static_cast<bool>(file);
-}
-
-// Everything the child needs is made before fork: after it, only exec-safe calls are made.
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) {
-        pointers.push_back(text.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
 
 // What a terminal shows after these bytes, line by line: carriage returns, line feeds, erasing
 // to the end of the line and moving right or left (as a Windows console under Wine draws);
@@ -91,71 +60,100 @@ std::string ScreenText(const std::string& bytes) {
     return shown;
 }
 
+// The readers print one line per record: its values, each "x" and the hex of its GBK bytes, or
+// a word; then "end", which a reader that failed never prints.
+constexpr char kCsvReader[] = R"(
+import csv, io, sys
+text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
+for row in csv.reader(io.StringIO(text, newline=''), strict=True):
+    print(' '.join('x' + cell.encode('gbk').hex() for cell in row))
+print('end')
+)";
+
+constexpr char kJsonlReader[] = R"(
+import json, sys
+text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
+assert text == '' or text.endswith('\n')
+for line in text.split('\n')[:-1]:
+    record = json.loads(line)
+    assert list(record) == ['number', 'ok', 'message', 'time', 'context', 'state',
+                            'state_text', 'error'], list(record)
+    if record['error'] is None:
+        del record['error']
+    words = {None: 'null', True: 'true', False: 'false'}
+    print(' '.join(words[v] if v is None or isinstance(v, bool) else 'x' + v.encode('gbk').hex()
+                   for v in record.values()))
+print('end')
+)";
+
+std::string Decoded(const std::string& word) {
+    if (word == "null") {
+        return "(null)";
+    }
+    if (word.empty() || word[0] != 'x') {
+        return word;
+    }
+    std::string bytes;
+    for (std::size_t at = 1; at + 1 < word.size(); at += 2) {
+        bytes += static_cast<char>(std::strtol(word.substr(at, 2).c_str(), nullptr, 16));
+    }
+    return bytes;
+}
+
+// Runs the reader on the bytes and gives its records, the words of each decoded and joined by
+// '|'.
+std::optional<std::vector<std::string>> ReadBack(const char* reader, const std::string& bytes,
+                                                 const std::string& encoding) {
+    const TempFolder folder;
+    TempFolder::WriteFile(folder.Path() / "reader.py", reader);
+    TempFolder::WriteFile(folder.Path() / "data", bytes);
+    std::string printed = "\n";
+    printed += CommandOutput("python3 " + (folder.Path() / "reader.py").string() + " " + encoding +
+                             " " + (folder.Path() / "data").string());
+    printed += '\n';
+    if (!printed.ends_with("\nend\n")) {
+        return std::nullopt;
+    }
+    printed = printed.substr(1, printed.size() - 5);
+    std::vector<std::string> records;
+    for (std::size_t start = 0, end = 0; start < printed.size(); start = end + 1) {
+        end = printed.find('\n', start);
+        std::string record;
+        const std::string line = printed.substr(start, end - start);
+        std::size_t word_start = 0;
+        for (std::size_t space = 0; space != std::string::npos; word_start = space + 1) {
+            space = line.find(' ', word_start);
+            if (word_start != 0) {
+                record += '|';
+            }
+            record += Decoded(line.substr(word_start, space - word_start));
+        }
+        records.push_back(record);
+    }
+    return records;
+}
+
 }  // namespace
 
 std::optional<BatchChild> StartBatch(const std::vector<std::string>& arguments,
                                      const std::string& standard_input,
                                      const std::vector<std::string>& extra_environment,
                                      const std::string& folder) {
-    BatchChild child{-1, folder + "/stdout", folder + "/stderr"};
-    const std::string input_file = folder + "/stdin";
-    if (!WriteFile(input_file, standard_input)) {
-        return std::nullopt;
-    }
-    std::vector<std::string> argument_texts = {PARCELIO_BATCH_PROGRAM};
-    argument_texts.insert(argument_texts.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> environment_texts;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        environment_texts.emplace_back(*entry);
-    }
-    environment_texts.insert(environment_texts.end(), extra_environment.begin(),
-                             extra_environment.end());
-    std::vector<char*> argv = Pointers(argument_texts);
-    std::vector<char*> envp = Pointers(environment_texts);
-
-    const int pid = fork();
-    if (pid < 0) {
-        return std::nullopt;
-    }
-    if (pid == 0) {
-        const int input = open(input_file.c_str(), O_RDONLY);
-        const int output = open(child.output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int errors = open(child.error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (input < 0 || output < 0 || errors < 0 || chdir(folder.c_str()) != 0) {
-            _exit(127);
-        }
-        dup2(input, STDIN_FILENO);
-        dup2(output, STDOUT_FILENO);
-        dup2(errors, STDERR_FILENO);
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
-    child.pid = pid;
-    return child;
+    TempFolder::WriteFile(folder + "/stdin", standard_input);
+    const std::optional<ChildProcess> child =
+        StartProgram(PARCELIO_BATCH_PROGRAM, {.arguments = arguments,
+                                              .extra_environment = extra_environment,
+                                              .input_file = folder + "/stdin",
+                                              .output_file = folder + "/stdout",
+                                              .error_file = folder + "/stderr",
+                                              .folder = folder});
+    return child ? std::optional(BatchChild{*child, folder}) : std::nullopt;
 }
 
 BatchOutcome FinishBatch(const BatchChild& child, int limit_seconds) {
-    BatchOutcome outcome;
-    int wait_status = 0;
-    int ended = 0;
-    for (int tenth = 0; tenth < limit_seconds * 10; ++tenth) {
-        ended = waitpid(child.pid, &wait_status, WNOHANG);
-        if (ended != 0) {
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    if (ended == 0) {
-        kill(child.pid, SIGKILL);
-        waitpid(child.pid, &wait_status, 0);
-    } else if (ended == child.pid && WIFEXITED(wait_status)) {
-        outcome.status = WEXITSTATUS(wait_status);
-    } else if (ended == child.pid && WIFSIGNALED(wait_status)) {
-        outcome.signal = WTERMSIG(wait_status);
-    }
-    outcome.output = ReadFile(child.output_file);
-    outcome.errors = ReadFile(child.error_file);
-    return outcome;
+    return {WaitForEnd(child.process, limit_seconds),
+            TempFolder::FileContent(child.folder + "/stdout"),
+            TempFolder::FileContent(child.folder + "/stderr")};
 }
 
 BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::string& standard_input,
@@ -163,40 +161,28 @@ BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::stri
                       const std::string& folder) {
     const std::optional<BatchChild> child =
         StartBatch(arguments, standard_input, extra_environment, folder);
-    if (!child) {
-        return {};
-    }
-    return FinishBatch(*child, 60);
-}
-
-void InterruptBatch(const BatchChild& child) {
-    kill(child.pid, SIGINT);
+    return child ? FinishBatch(*child, 60) : BatchOutcome{};
 }
 
 std::string TerminalTranscript(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& extra_environment) {
-    std::string command = "env";
-    for (const std::string& entry : extra_environment) {
-        command += " " + entry;
-    }
-    command += std::string(" ") + PARCELIO_BATCH_PROGRAM;
-    for (const std::string& argument : arguments) {
-        command += " " + argument;
-    }
     // Python's pty.spawn runs the command on a new pseudo-terminal and copies what it shows;
     // unlike script(1) it does not hang the terminal up when its own input ends.
-    const std::string spawn =
-        "python3 -c 'import pty, sys; pty.spawn(sys.argv[1:])' " + command + " </dev/null";
-    FILE* terminal = popen(spawn.c_str(), "r");
-    if (terminal == nullptr) {
-        return {};
+    std::string command = "python3 -c 'import pty, sys; pty.spawn(sys.argv[1:])' env";
+    for (const std::string& word : extra_environment) {
+        command += " " + word;
     }
-    std::string transcript;
-    char chunk[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, terminal)) > 0) {
-        transcript.append(chunk, count);
+    command += std::string(" ") + PARCELIO_BATCH_PROGRAM;
+    for (const std::string& word : arguments) {
+        command += " " + word;
     }
-    pclose(terminal);
-    return ScreenText(transcript);
+    return ScreenText(CommandOutput(command + " </dev/null"));
+}
+
+std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes, bool utf8) {
+    return ReadBack(kCsvReader, bytes, utf8 ? "utf-8" : "gbk");
+}
+
+std::optional<std::vector<std::string>> JsonlObjectsReadBack(const std::string& bytes) {
+    return ReadBack(kJsonlReader, bytes, "utf-8");
 }

@@ -1,10 +1,9 @@
-// POSIX: process start, wait and kill, and shell commands.
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fcntl.h>
 #include <cstdio>
 
 #include "tests/support/child_process.h"
@@ -13,57 +12,66 @@ extern char** environ;
 
 namespace {
 
-constexpr int kWaitRoundMicroseconds = 10000;
+std::vector<char*> Pointers(const std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (const std::string& text : texts) {
+        pointers.push_back(const_cast<char*>(text.c_str()));
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
 
 }  // namespace
 
-std::optional<ChildProcess> StartProgram(const std::string& program,
-                                         const std::vector<std::string>& extra_environment,
-                                         const std::string& error_file,
-                                         const std::vector<std::string>& arguments) {
-    std::vector<char*> environment;
+std::optional<ChildProcess> StartProgram(const std::string& program, const ChildSetup& setup) {
+    std::vector<std::string> environment;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        environment.push_back(*entry);
+        environment.emplace_back(*entry);
     }
-    for (const std::string& entry : extra_environment) {
-        environment.push_back(const_cast<char*>(entry.c_str()));
-    }
-    environment.push_back(nullptr);
-    std::vector<char*> argument_list{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments) {
-        argument_list.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argument_list.push_back(nullptr);
-
+    environment.insert(environment.end(), setup.extra_environment.begin(),
+                       setup.extra_environment.end());
+    std::vector<std::string> arguments{program};
+    arguments.insert(arguments.end(), setup.arguments.begin(), setup.arguments.end());
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, error_file.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = -1;
-    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argument_list.data(),
-                                   environment.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0) {
-        return std::nullopt;
+    const std::pair<int, const std::string*> streams[] = {{STDIN_FILENO, &setup.input_file},
+                                                          {STDOUT_FILENO, &setup.output_file},
+                                                          {STDERR_FILENO, &setup.error_file}};
+    for (const auto& [descriptor, file] : streams) {
+        if (!file->empty()) {
+            const int flags = descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
+            posix_spawn_file_actions_addopen(&actions, descriptor, file->c_str(), flags, 0644);
+        }
     }
-    return ChildProcess{pid};
+    if (!setup.folder.empty()) {
+        posix_spawn_file_actions_addchdir_np(&actions, setup.folder.c_str());
+    }
+    pid_t pid = -1;
+    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr,
+                                   Pointers(arguments).data(), Pointers(environment).data());
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? std::optional(ChildProcess{pid}) : std::nullopt;
 }
 
-std::optional<int> WaitForExit(const ChildProcess& child, int limit_seconds) {
-    const int rounds = limit_seconds * (1000000 / kWaitRoundMicroseconds);
-    for (int round = 0; round < rounds; ++round) {
-        int status = 0;
-        const pid_t ended = waitpid(child.pid, &status, WNOHANG);
-        if (ended == child.pid) {
-            return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
+ChildEnd WaitForEnd(const ChildProcess& child, int limit_seconds) {
+    int status = 0;
+    pid_t ended = 0;
+    for (int look = 0; ended == 0 && look < limit_seconds * 10; ++look) {
+        ended = waitpid(child.pid, &status, WNOHANG);
+        if (ended == 0) {
+            PauseBriefly();
         }
-        if (ended < 0) {
-            return std::nullopt;
-        }
-        usleep(kWaitRoundMicroseconds);
     }
-    KillProgram(child);
-    return std::nullopt;
+    if (ended == 0) {
+        SignalProgram(child, SIGKILL);
+        waitpid(child.pid, nullptr, 0);
+        return {};
+    }
+    if (ended != child.pid) {
+        return {};
+    }
+    return WIFEXITED(status) ? ChildEnd{WEXITSTATUS(status), 0}
+                             : ChildEnd{std::nullopt, WIFSIGNALED(status) ? WTERMSIG(status) : 0};
 }
 
 bool HasEnded(const ChildProcess& child) {
@@ -72,10 +80,8 @@ bool HasEnded(const ChildProcess& child) {
            info.si_pid == child.pid;
 }
 
-void KillProgram(const ChildProcess& child) {
-    if (kill(child.pid, SIGKILL) == 0) {
-        waitpid(child.pid, nullptr, 0);
-    }
+void SignalProgram(const ChildProcess& child, int signal) {
+    kill(child.pid, signal);
 }
 
 std::string CommandOutput(const std::string& command) {
@@ -84,9 +90,9 @@ std::string CommandOutput(const std::string& command) {
     if (pipe == nullptr) {
         return output;
     }
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        output += buffer;
+    char chunk[4096];
+    for (std::size_t count = 0; (count = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) {
+        output.append(chunk, count);
     }
     pclose(pipe);
     while (!output.empty() && output.back() == '\n') {

@@ -1,5 +1,7 @@
 #include "tests/support/program_session.h"
 
+#include <signal.h>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -76,8 +78,9 @@ bool ConfirmDialog(const std::string& dialog, const std::function<bool()>& done)
 
 ProgramSession::ProgramSession(const FixtureService& service)
     : error_file_(OutputFolder("stderr") / ("program-" + std::to_string(service.Port()))) {
-    child_ = StartProgram(PARCELIO_PROGRAM, {"PARCELIO_TRACKING_HOST=" + service.HostAndPort()},
-                          error_file_);
+    child_ = StartProgram(PARCELIO_PROGRAM,
+                          {.extra_environment = {"PARCELIO_TRACKING_HOST=" + service.HostAndPort()},
+                           .error_file = error_file_});
     if (child_) {
         // A program that ended (its window system refused it, say) shows no window: its
         // standard error tells why, at once.
@@ -92,7 +95,8 @@ ProgramSession::ProgramSession(const FixtureService& service)
 
 ProgramSession::~ProgramSession() {
     if (child_) {
-        KillProgram(*child_);
+        SignalProgram(*child_, SIGKILL);
+        WaitForEnd(*child_, kDialogLimitSeconds);
     }
 }
 
@@ -128,8 +132,9 @@ bool ProgramSession::ChooseFromMenu(const ListPlace& list, int row, int item, Ch
         return false;
     }
     if (choice == Choice::Pointer) {
-        const ScreenPoint centre = ItemCentre(*menu, item, list.menu_items);
-        ClickOnScreen(centre.x, centre.y);
+        // The items are of equal height.
+        ClickOnScreen(menu->x + menu->width / 2,
+                      menu->y + menu->height * (2 * item + 1) / (2 * list.menu_items));
     } else {
         std::string keys;
         for (int step = 0; step <= item; ++step) {
@@ -167,12 +172,9 @@ std::string ProgramSession::StartExport(const ListPlace& list, const fs::path& n
     if (!ChooseFromMenu(list, 0, 1, Choice::Keyboard)) {
         return {};
     }
-    const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
     dialog_folder_.clear();
+    const std::string dialog = TypeIntoSaveDialog(name);
     if (!dialog.empty()) {
-        PressKeysIn(dialog, "ctrl+a");
-        ClearDialogName(dialog);
-        TypeName(dialog, name);
         PressKeysIn(dialog, "Return");
     }
     return dialog;
@@ -186,15 +188,20 @@ std::optional<std::string> ProgramSession::ExportList(const ListPlace& list, con
     return ChooseInSaveDialog(file);
 }
 
-std::optional<std::string> ProgramSession::ChooseInSaveDialog(const fs::path& file) const {
+std::string ProgramSession::TypeIntoSaveDialog(const fs::path& file) const {
     const std::string dialog = WindowThatStays(kSaveDialogTitle, kDialogLimitSeconds);
-    if (dialog.empty()) {
-        return std::nullopt;
+    if (!dialog.empty()) {
+        PressKeysIn(dialog, "ctrl+a");
+        ClearDialogName(dialog);
+        TypeName(dialog, file);
     }
-    PressKeysIn(dialog, "ctrl+a");
-    ClearDialogName(dialog);
-    TypeName(dialog, file);
-    if (!ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
+    return dialog;
+}
+
+std::optional<std::string> ProgramSession::ChooseInSaveDialog(const fs::path& file) const {
+    const std::string dialog = TypeIntoSaveDialog(file);
+    if (dialog.empty() ||
+        !ConfirmDialog(dialog, [&file] { return fs::exists(file) && !FileDialogShows(); })) {
         return std::nullopt;
     }
     dialog_folder_ = file.parent_path();
@@ -230,8 +237,9 @@ bool ProgramSession::DropFiles(const std::vector<fs::path>& files) const {
     for (const fs::path& file : files) {
         paths.push_back(file.string());
     }
-    std::optional<ChildProcess> source = StartProgram(
-        PARCELIO_DRAG_SOURCE, {}, (OutputFolder("stderr") / "drag-source").string(), paths);
+    std::optional<ChildProcess> source =
+        StartProgram(PARCELIO_DRAG_SOURCE,
+                     {.arguments = paths, .error_file = OutputFolder("stderr") / "drag-source"});
     if (!source) {
         return false;
     }
@@ -240,7 +248,7 @@ bool ProgramSession::DropFiles(const std::vector<fs::path>& files) const {
         DragBetween(from, 60, 60, window_, kBatchNumberBox.x, kBatchNumberBox.y);
     }
     // The other program ends once the target has taken the files or refused them.
-    return WaitForExit(*source, kDialogLimitSeconds) == 0 && !from.empty();
+    return WaitForEnd(*source, kDialogLimitSeconds).status == 0 && !from.empty();
 }
 
 void ProgramSession::PasteNumbers(const std::string& utf8_text) const {
@@ -251,7 +259,7 @@ void ProgramSession::PasteNumbers(const std::string& utf8_text) const {
 
 std::optional<int> ProgramSession::CloseAndWait(int limit_seconds) {
     PressKeysIn(window_, "Escape");
-    std::optional<int> status = WaitForExit(*child_, limit_seconds);
+    std::optional<int> status = WaitForEnd(*child_, limit_seconds).status;
     child_.reset();
     return status;
 }
@@ -276,11 +284,6 @@ fs::path OutputFolder(const std::string& name) {
     const fs::path folder = fs::path(PARCELIO_E2E_OUTPUT_DIR) / name;
     fs::create_directories(folder);
     return folder;
-}
-
-fs::path FreshOutputFolder(const std::string& name) {
-    fs::remove_all(fs::path(PARCELIO_E2E_OUTPUT_DIR) / name);
-    return OutputFolder(name);
 }
 
 bool WaitFor(const std::function<bool()>& condition, int limit_seconds) {

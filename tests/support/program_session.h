@@ -138,6 +138,10 @@ class ProgramSession {
     WindowPoint OnWindow(WindowPoint point) const;
 
   private:
+    // Once the save dialog shows, selects its name box's text and types file in its place; the
+    // dialog's window, empty when none showed.
+    std::string TypeIntoSaveDialog(const std::filesystem::path& file) const;
+
     double scale_ = 1.0;
     std::string error_file_;
     std::optional<ChildProcess> child_;
@@ -155,8 +159,6 @@ bool WaitForRequests(const FixtureService& service, std::size_t count, int limit
 
 // A folder for the test's files in the test's build folder; made when missing.
 std::filesystem::path OutputFolder(const std::string& name);
-// The same, emptied first.
-std::filesystem::path FreshOutputFolder(const std::string& name);
 
 // Looks at condition ten times a second for up to limit_seconds; whether it held.
 bool WaitFor(const std::function<bool()>& condition, int limit_seconds = 10);

@@ -1,7 +1,6 @@
 #include "tests/support/query_window.h"
 
 #include <wx/app.h>
-#include <wx/listctrl.h>
 #include <wx/utils.h>
 
 #include "runs/current_type_code.h"
@@ -68,10 +67,6 @@ void QueryWindowTest::QueryAndWait() {
 
 RowCellsList QueryWindowTest::Rows(std::string_view list) {
     return ResultRows(list);
-}
-
-void QueryWindowTest::SelectRow(std::string_view list, long row) {
-    Control<wxListCtrl>(list).SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
 }
 
 void QueryWindowTest::PointAtAClosedPort() {

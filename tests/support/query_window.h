@@ -36,7 +36,6 @@ class QueryWindowTest : public MainWindowTest {
     static void QueryAndWait();
 
     static RowCellsList Rows(std::string_view list);
-    static void SelectRow(std::string_view list, long row);
 
     // Sends the tracking requests to a loopback port where no service listens any more.
     static void PointAtAClosedPort();

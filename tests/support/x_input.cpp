@@ -330,10 +330,6 @@ std::optional<ScreenBox> PopupThatStays(int limit_seconds) {
     return TopPopup();
 }
 
-ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count) {
-    return {popup.x + popup.width / 2, popup.y + popup.height * (2 * item + 1) / (2 * count)};
-}
-
 std::string ClipboardText() {
     return CommandOutput("xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null");
 }

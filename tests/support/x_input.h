@@ -53,11 +53,6 @@ void PressKeysIn(const std::string& window, const std::string& keys);
 // Presses keys wherever the keyboard goes now (a pop-up that holds it).
 void PressKeys(const std::string& keys);
 
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
-
 // A window's place on the screen.
 struct ScreenBox {
     int x = 0;
@@ -83,9 +78,6 @@ std::optional<unsigned> ScreenPixel(int x, int y);
 // moment (0.4 s) later, as a person sees it before choosing; nothing when none showed or it went
 // away again.
 std::optional<ScreenBox> PopupThatStays(int limit_seconds);
-
-// The screen point of the centre of item (0-based) of a pop-up of count items of equal height.
-ScreenPoint ItemCentre(const ScreenBox& popup, int item, int count);
 
 // The clipboard's text as another program reads it (UTF-8); empty when it holds none.
 std::string ClipboardText();
