@@ -17,7 +17,7 @@ real_install=
 . scripts/sample_service.sh
 cleanup() {
   stop_sample_service
-  if [ -n "$real_install" ]; then apt-get remove -y -qq parcelio >/dev/null || true; fi
+  if [ -n "$real_install" ]; then apt-get remove -y -qq -o DPkg::Lock::Timeout=600 parcelio >/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -51,7 +51,8 @@ done
 
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get install -y -qq "./$deb" >/dev/null
+  # The Windows packages may still be installing in the background (scripts/test): wait for dpkg.
+  apt-get install -y -qq -o DPkg::Lock::Timeout=600 "./$deb" >/dev/null
   real_install=yes
   root=
 else
