@@ -65,10 +65,6 @@ void QueryWindowTest::QueryAndWait() {
     WaitForRuns();
 }
 
-RowCellsList QueryWindowTest::Rows(std::string_view list) {
-    return ResultRows(list);
-}
-
 void QueryWindowTest::PointAtAClosedPort() {
     std::string closed_host;
     {

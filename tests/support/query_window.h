@@ -35,8 +35,6 @@ class QueryWindowTest : public MainWindowTest {
     // Presses QueryButton and waits for the run it started.
     static void QueryAndWait();
 
-    static RowCellsList Rows(std::string_view list);
-
     // Sends the tracking requests to a loopback port where no service listens any more.
     static void PointAtAClosedPort();
 

@@ -22,6 +22,7 @@
 #include "toolkit/control_registry.h"
 #include "toolkit/gbk_text.h"
 #include "ui/main_window.h"
+#include "ui/window_layout.h"
 
 namespace {
 
@@ -267,6 +268,15 @@ bool ChooseInPopupMenu(const std::function<void()>& open, std::string_view menu,
     return visit->opened && visit->stayed;
 }
 
+void RunMenuItem(std::string_view menu, std::string_view item) {
+    for (const MenuItemRow& row : MainWindowLayout().menu_items) {
+        if (row.menu == menu && row.text == item) {
+            row.handler({menu, {}});
+        }
+    }
+    PumpEvents();
+}
+
 void ChooseInDropDown(std::string_view box, int index) {
     wxChoice& list = Control<wxChoice>(box);
     MouseClickAt(ScreenCentre(list));
@@ -356,11 +366,7 @@ wxImage SettledScreenshot(wxFrame& window, std::string_view file_name) {
             return {};
         }
         wxImage image(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
-        const bool unchanged =
-            last.IsOk() && image.IsOk() && image.GetSize() == last.GetSize() &&
-            std::equal(image.GetData(), image.GetData() + image.GetWidth() * image.GetHeight() * 3,
-                       last.GetData());
-        same = unchanged ? same + 1 : 1;
+        same = last.IsOk() && image.IsOk() && SamePixels(image, last) ? same + 1 : 1;
         if (same == kSameShots) {
             return image;
         }
@@ -368,4 +374,20 @@ wxImage SettledScreenshot(wxFrame& window, std::string_view file_name) {
     }
     ADD_FAILURE() << "the window kept changing for " << kShots << " shots";
     return last;
+}
+
+wxColour ColourIn(const wxImage& shot, const wxPoint& at) {
+    return {shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)};
+}
+
+wxImage PixelsOver(const wxImage& shot, std::string_view name) {
+    const wxWindow& control = Control<wxWindow>(name);
+    const wxPoint at =
+        control.GetScreenPosition() - Control<wxFrame>(kMainWindow).GetScreenPosition();
+    return shot.GetSubImage(wxRect(at, control.GetSize()));
+}
+
+bool SamePixels(const wxImage& a, const wxImage& b) {
+    return a.GetSize() == b.GetSize() &&
+           std::equal(a.GetData(), a.GetData() + 3 * a.GetWidth() * a.GetHeight(), b.GetData());
 }

@@ -61,6 +61,9 @@ bool ChooseInPopupMenu(const wxPoint& right_click_at, std::string_view menu, std
 // The same with the menu opened by open.
 bool ChooseInPopupMenu(const std::function<void()>& open, std::string_view menu,
                        std::string_view item, ChooseBy by);
+// Runs the handler of item (GBK) of the named menu as the layout's own table binds it, without
+// opening the menu (the event probe and the scenario table choose with the pointer and keys).
+void RunMenuItem(std::string_view menu, std::string_view item);
 // Drops the steps of WhenItHolds whose condition has not held; at the end of each test.
 void DropWaitingSteps();
 
@@ -79,6 +82,12 @@ bool SaveWindowScreenshot(const wxFrame& window, const std::string& path);
 // Lets drawing settle, writes a screenshot of the window to OutputPath(file_name) and reads it
 // back (an empty image when the shot failed, which also fails the test).
 wxImage SettledScreenshot(wxFrame& window, std::string_view file_name);
+
+// Readings of a shot of the main window: the colour at a point of the window, the pixels where
+// the named control lies, and whether two pictures are the same pixel for pixel.
+wxColour ColourIn(const wxImage& shot, const wxPoint& at);
+wxImage PixelsOver(const wxImage& shot, std::string_view name);
+bool SamePixels(const wxImage& a, const wxImage& b);
 
 class MainWindowTest : public ::testing::Test {
   protected:

@@ -13,7 +13,6 @@
 #include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/status_bar.h"
-#include "ui/window_layout.h"
 
 namespace {
 
@@ -51,11 +50,7 @@ void ViewStepsOfRow(long row) {
     for (long each = 0; each < list.GetItemCount(); ++each) {
         list.SetItemState(each, each == row ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
     }
-    for (const MenuItemRow& item : MainWindowLayout().menu_items) {
-        if (item.menu == kBatchResultMenu && item.text == "查看快件流程") {
-            item.handler({kBatchResultMenu, {}});
-        }
-    }
+    RunMenuItem(kBatchResultMenu, "查看快件流程");
 }
 
 class BatchLines : public BatchQuery, public testing::WithParamInterface<BatchLinesCase> {};
@@ -64,7 +59,7 @@ TEST_P(BatchLines, OneRequestAndOneRowPerNonBlankLine) {
     QueryBox(GetParam().box);
     EXPECT_EQ(SentValues("postid"), GetParam().sent);
     Strings column0;
-    for (const RowCells& row : Rows(kBatchResultList)) {
+    for (const RowCells& row : ResultRows(kBatchResultList)) {
         column0.push_back(row[0]);
     }
     EXPECT_EQ(column0, GetParam().column0);
@@ -78,14 +73,14 @@ INSTANTIATE_TEST_SUITE_P(Boxes, BatchLines, testing::ValuesIn(BatchLinesCases())
 
 TEST_F(BatchQuery, RowsShowEachNumbersLatestStep) {
     QueryBox("111\r\n222");
-    EXPECT_EQ(Rows(kBatchResultList),
+    EXPECT_EQ(ResultRows(kBatchResultList),
               (RowCellsList{{"111", "t2 111", "latest"}, {"222", "t2 222", "latest"}}));
 }
 
 TEST_F(BatchQuery, AnOkReplyWithoutStepsGetsARowSayingSo) {
     service_.SetReplyForNumber("111", StepsReply("111", {}));
     QueryBox("111");
-    EXPECT_EQ(Rows(kBatchResultList), (RowCellsList{{"111", "--", "暂无跟踪记录"}}));
+    EXPECT_EQ(ResultRows(kBatchResultList), (RowCellsList{{"111", "--", "暂无跟踪记录"}}));
 }
 
 TEST_F(BatchQuery, ARunEmptiesTheListBeforeItsFirstRequest) {
@@ -95,10 +90,10 @@ TEST_F(BatchQuery, ARunEmptiesTheListBeforeItsFirstRequest) {
     SetControlText(kBatchNumberBox, "111");
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 1; });
-    EXPECT_TRUE(Rows(kBatchResultList).empty());
+    EXPECT_TRUE(ResultRows(kBatchResultList).empty());
     gate.Open();
     WaitForRuns();
-    EXPECT_EQ(Rows(kBatchResultList), (RowCellsList{{"111", "t", "c"}}));
+    EXPECT_EQ(ResultRows(kBatchResultList), (RowCellsList{{"111", "t", "c"}}));
 }
 
 TEST_F(BatchQuery, AFailedNumberShowsItsMessageUntilTheRunEnds) {
@@ -111,13 +106,13 @@ TEST_F(BatchQuery, AFailedNumberShowsItsMessageUntilTheRunEnds) {
     SetControlText(kBatchNumberBox, "111\r\n222\r\n333\r\n444");
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 4; });
-    PumpUntilHolds([] { return Rows(kBatchResultList).size() == 3; });
+    PumpUntilHolds([] { return ResultRows(kBatchResultList).size() == 3; });
     EXPECT_EQ(StatusPartText(0), "单号不存在");
     EXPECT_EQ(StatusPartTip(0), "tip before");
     gate.Open();
     WaitForRuns();
     EXPECT_EQ(
-        Rows(kBatchResultList),
+        ResultRows(kBatchResultList),
         (RowCellsList{
             {"111", "t", "c"}, {"222", "--", "单号不存在"}, {"333", "t", "c"}, {"444", "t", "c"}}));
     EXPECT_EQ(StatusPartText(0), kDone);
@@ -127,7 +122,7 @@ TEST_F(BatchQuery, AFailedNumberShowsItsMessageUntilTheRunEnds) {
 TEST_F(BatchQuery, AnUnreachableServiceGivesRowsWithAnEmptyMessage) {
     PointAtAClosedPort();
     QueryBox("111\r\n222");
-    EXPECT_EQ(Rows(kBatchResultList), (RowCellsList{{"111", "--", ""}, {"222", "--", ""}}));
+    EXPECT_EQ(ResultRows(kBatchResultList), (RowCellsList{{"111", "--", ""}, {"222", "--", ""}}));
     EXPECT_EQ(StatusPartText(0), kDone);
 }
 
@@ -157,7 +152,7 @@ TEST_P(BlankBatchBox, IsRefusedWithoutStartingARun) {
     EXPECT_EQ(LiveWorkerCount(), 0);
     EXPECT_EQ(StatusPartText(0), "请导入或粘贴单号到查询框！");
     WaitForRuns();
-    EXPECT_EQ(Rows(kBatchResultList).size(), 1u);
+    EXPECT_EQ(ResultRows(kBatchResultList).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(OnlySpaces, BlankBatchBox, testing::Values("", "  ", "　"));
@@ -178,7 +173,7 @@ TEST_F(BatchQuery, ViewingARowsStepsQueriesItsNumberIntoTheSingleList) {
     EXPECT_EQ(ShownPage(kResultPages), kSinglePageNumber);
     EXPECT_EQ(ControlText(kModeButton), "批量◢");
     EXPECT_EQ(SentValues("postid"), (Strings{"111", "222", "222"}));
-    EXPECT_EQ(Rows(kSingleResultList),
+    EXPECT_EQ(ResultRows(kSingleResultList),
               (RowCellsList{{"222", "t1 222", "first"}, {"222", "t2 222", "latest"}}));
     EXPECT_EQ(StatusPartText(0), "unchanged");
 }
@@ -190,7 +185,7 @@ TEST_F(BatchQuery, ViewingARefusedNumberEmptiesTheSingleList) {
     ViewStepsOfRow(0);
     WaitForRuns();
     EXPECT_EQ(SentValues("postid"), (Strings{"111", "111"}));
-    EXPECT_TRUE(Rows(kSingleResultList).empty());
+    EXPECT_TRUE(ResultRows(kSingleResultList).empty());
 }
 
 }  // namespace

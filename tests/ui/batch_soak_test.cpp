@@ -12,6 +12,7 @@
 #include <string>
 
 #include "runs/import_export.h"
+#include "runs/result_list.h"
 #include "runs/row_cells.h"
 #include "tests/support/query_window.h"
 #include "tests/support/temp_folder.h"
@@ -159,7 +160,7 @@ TEST_F(BatchSoak, TenThousandNumbersAgainstAFlakyService) {
     WaitForRuns();
     const std::optional<long> final_kib = ResidentKiB();
 
-    const RowCellsList rows = Rows(kBatchResultList);
+    const RowCellsList rows = ResultRows(kBatchResultList);
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(kNumbers));
     for (int index = 0; index < kNumbers; ++index) {
         ASSERT_EQ(rows[index], ExpectedRow(index)) << "row " << index;

@@ -39,11 +39,6 @@ wxImage ShotWithThePointerAway(wxFrame& window, std::string_view file_name) {
     return SettledScreenshot(window, file_name);
 }
 
-bool SamePixels(const wxImage& a, const wxImage& b) {
-    return a.GetSize() == b.GetSize() &&
-           std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
-}
-
 using CourierPicker = MainWindowTest;
 
 TEST_F(CourierPicker, EachLetterGroupListsItsCouriersWithTheFirstSelected) {

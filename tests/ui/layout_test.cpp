@@ -262,16 +262,6 @@ TEST_F(StatusPartFit, EveryPartShowsItsWholeText) {
     }
 }
 
-TEST_F(StatusPartFit, PartsHaveTheirLayoutWidthsEdgeToEdge) {
-    const int widths[] = {250, 130, 120};
-    int left = 0;
-    for (int part = 0; part < 3; ++part) {
-        EXPECT_EQ(StatusPartArea(part), wxRect(left, 0, widths[part], 20)) << part;
-        left += widths[part];
-    }
-    EXPECT_EQ(StatusPartArea(3), wxRect(left, 0, Window().GetClientSize().x - left, 20));
-}
-
 // Seen on screen: each divider is drawn on its part's last column, and the next part's text
 // starts after a blank column, so that neighbouring texts do not read as one.
 TEST_F(StatusPartFit, EachTextStartsAfterABlankColumnPastTheDivider) {

@@ -101,23 +101,6 @@ std::shared_ptr<int> CountClicks(std::string_view name,
     return clicks;
 }
 
-// The pixels of a shot of the window where the named control lies.
-wxImage PixelsOver(const wxImage& shot, std::string_view name) {
-    const wxWindow& control = Control<wxWindow>(name);
-    const wxPoint at =
-        control.GetScreenPosition() - Control<wxFrame>(kMainWindow).GetScreenPosition();
-    return shot.GetSubImage(wxRect(at, control.GetSize()));
-}
-
-wxColour PixelAt(const wxImage& shot, const wxPoint& at) {
-    return {shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)};
-}
-
-bool SamePixels(const wxImage& a, const wxImage& b) {
-    return a.GetSize() == b.GetSize() &&
-           std::equal(a.GetData(), a.GetData() + 3 * a.GetWidth() * a.GetHeight(), b.GetData());
-}
-
 using ModesAndPanels = MainWindowTest;
 
 TEST_F(ModesAndPanels, ModeButtonSwitchesToBatchAndBack) {
@@ -145,17 +128,26 @@ TEST_F(ModesAndPanels, TheNumberBoxShowsItsModesBackgroundOnScreen) {
     const wxImage single =
         SettledScreenshot(Control<wxFrame>(kMainWindow), "number_box_single.png");
     ClickControl(kModeButton);
-    const wxImage batch = SettledScreenshot(Control<wxFrame>(kMainWindow), "number_box_batch.png");
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
+    const wxImage batch = SettledScreenshot(Window(), "window_batch_page.png");
     ASSERT_TRUE(single.IsOk() && batch.IsOk());
-    EXPECT_EQ(PixelAt(single, inside), kWhite);
-    EXPECT_EQ(PixelAt(batch, inside), kGrey);
+    EXPECT_EQ(ColourIn(single, inside), kWhite);
+    EXPECT_EQ(ColourIn(batch, inside), kGrey);
+    EXPECT_EQ(ColourIn(batch, ScreenCentre(Control<wxWindow>(kBatchNumberBox)) -
+                                  Window().GetScreenPosition()),
+              kWhite);
 }
 
 TEST_F(ModesAndPanels, FoldingGivesThePanelsRoomToThePagesAndUnfoldingTakesItBack) {
     const WindowState started = CurrentState();
     const int heights[] = {Height(kSingleResultList), Height(kBatchResultList),
                            Height(kBatchNumberBox)};
+    const wxPoint option =
+        ScreenCentre(Control<wxWindow>(kCommonCourierOption1)) - Window().GetScreenPosition();
     ToggleFold();
+    // On screen the result list has moved up to where the first option was.
+    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
+    EXPECT_EQ(ColourIn(SettledScreenshot(Window(), "window_panel_folded.png"), option), kWhite);
     EXPECT_EQ(ControlPlacement(kResultPages), (Placement{3, 172, 610, 424}));
     EXPECT_EQ(ControlPlacement(kCommonCourierPanel), (Placement{8, 146, 600, 16}));
     EXPECT_EQ(ControlText(kCommonCourierPanel), "常用快递（双击展开）");

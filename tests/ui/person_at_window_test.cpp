@@ -1,8 +1,9 @@
 // The window as a person uses it: real pointer and key input through the X server on the letter
-// group list, Esc, the status bar and the links.
+// group list, Esc, the status bar, the links and the number boxes.
 #include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/statusbr.h>
+#include <wx/textctrl.h>
 #include <wx/utils.h>
 
 #include <string>
@@ -186,6 +187,29 @@ TEST_F(PersonAtWindow, TheFootersHelpLinkIsFollowedFromTheKeyboard) {
     EXPECT_TRUE(ShownAsCurrent(Window(), kFooterLinkBox, help));
     PressKey(WXK_SPACE);
     EXPECT_TRUE(PumpUntil([] { return ShownPage(kResultPages) == kHelpPageNumber; }));
+}
+
+TEST_F(PersonAtWindow, TypedTextGoesIntoTheFocusedNumberBox) {
+    wxTextCtrl& number_box = Control<wxTextCtrl>(kNumberBox);
+    MouseClickAt(ScreenCentre(number_box));
+    ASSERT_TRUE(PumpUntil([&number_box] { return number_box.HasFocus(); }));
+    PressKey('7');
+    PressKey(WXK_RETURN);  // a single-line box keeps Enter to itself; nothing else happens
+    EXPECT_TRUE(PumpUntil([] { return ControlText(kNumberBox) == "7"; }));
+    EXPECT_TRUE(WindowIsOpen());
+    EXPECT_TRUE(number_box.HasFocus());
+}
+
+TEST_F(PersonAtWindow, EnterInTheBatchBoxEndsTheLineWithCrLf) {
+    ShowPage(kResultPages, kBatchPageNumber);
+    wxTextCtrl& batch_box = Control<wxTextCtrl>(kBatchNumberBox);
+    MouseClickAt(ScreenCentre(batch_box));
+    ASSERT_TRUE(PumpUntil([&batch_box] { return batch_box.HasFocus(); }));
+    PressKey('1');
+    PressKey(WXK_RETURN);
+    PressKey('2');
+    EXPECT_TRUE(PumpUntil([] { return ControlText(kBatchNumberBox) == "1\r\n2"; }))
+        << ControlText(kBatchNumberBox);
 }
 
 }  // namespace

@@ -24,7 +24,6 @@
 #include "toolkit/gbk_text.h"
 #include "toolkit/list_rows.h"
 #include "toolkit/status_bar.h"
-#include "ui/window_layout.h"
 
 namespace {
 
@@ -104,17 +103,6 @@ struct ListAndMenu {
 
 constexpr ListAndMenu kBothLists[] = {{kSingleResultList, kSingleResultMenu},
                                       {kBatchResultList, kBatchResultMenu}};
-
-// The choice of item (GBK) in the named menu, through the layout's own table: the toolkit's
-// event probe and the scenario table choose with the pointer and the keyboard.
-void ChooseMenuItem(std::string_view menu, std::string_view item) {
-    for (const MenuItemRow& row : MainWindowLayout().menu_items) {
-        if (row.menu == menu && row.text == item) {
-            row.handler({menu, {}});
-        }
-    }
-    PumpEvents();
-}
 
 using ResultMenus = MainWindowTest;
 
@@ -265,7 +253,7 @@ TEST_F(ResultMenus, CopyPutsTheSelectedRowsCellsJoinedBySingleSpaces) {
             SelectRows(list, c.selected);
             PutOnClipboard("before");
             SetStatusPartText(0, "");
-            ChooseMenuItem(menu, "复制本条");
+            RunMenuItem(menu, "复制本条");
             EXPECT_TRUE(PumpUntil([&c] { return ClipboardText() == c.copied; })) << ClipboardText();
             EXPECT_EQ(StatusPartText(0), "已复制到剪切板");
         }
@@ -284,7 +272,7 @@ TEST_F(ResultMenus, DeleteRemovesTheLowestSelectedRowOrNothing) {
         DeleteAllListRows(kBatchResultList);
         AppendRows(kBatchResultList, {{"A1", "t", "s"}, {"A2", "t", "s"}, {"A3", "t", "s"}});
         SelectRows(kBatchResultList, selected);
-        ChooseMenuItem(kBatchResultMenu, "删除本条结果");
+        RunMenuItem(kBatchResultMenu, "删除本条结果");
         std::vector<Text> left;
         for (const RowCells& row : ResultRows(kBatchResultList)) {
             left.push_back(row[0]);
@@ -298,13 +286,13 @@ TEST_F(ResultMenus, EachClearEmptiesOnlyItsOwnList) {
     AppendRows(kSingleResultList, rows);
     AppendRows(kBatchResultList, rows);
     ShowListPage(kSingleResultList);
-    ChooseMenuItem(kSingleResultMenu, "清空");
+    RunMenuItem(kSingleResultMenu, "清空");
     EXPECT_EQ(ListRowCount(kSingleResultList), 0);
     EXPECT_EQ(ResultRows(kBatchResultList), rows);
 
     AppendRows(kSingleResultList, rows);
     ShowListPage(kBatchResultList);
-    ChooseMenuItem(kBatchResultMenu, "清空查询结果");
+    RunMenuItem(kBatchResultMenu, "清空查询结果");
     EXPECT_EQ(ListRowCount(kBatchResultList), 0);
     EXPECT_EQ(ResultRows(kSingleResultList), rows);
 }
@@ -337,7 +325,7 @@ TEST_F(ResultMenus, ExportFromEitherMenuWritesTheFileTypedIntoTheSaveDialog) {
             TypeText(typed);
             PressKey(WXK_RETURN);
         });
-        ChooseMenuItem(menu, "导出查询结果");
+        RunMenuItem(menu, "导出查询结果");
         EXPECT_TRUE(PumpUntil([&file] { return std::filesystem::exists(file); }));
         PumpUntil([] { return !FileDialogIsShown(); });
         EXPECT_TRUE(*stayed);

@@ -1,27 +1,23 @@
-// Screenshots of the started window and of its other pages, written to the build folder for
-// people to look at; a few pixels are checked against the layout.
+// Screenshots of the started window, written to the build folder for people to look at (the
+// other pages' shots come from the tests of modes and panels); its pixels are checked against
+// the layout and the stored pictures.
 #include <span>
 
 #include <wx/frame.h>
 #include <wx/iconbndl.h>
 #include <wx/image.h>
-#include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include "tests/support/window_harness.h"
 #include "toolkit/control_names.h"
-#include "toolkit/control_ops.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/picture_box.h"
 #include "ui/embedded_assets.h"
-#include "ui/window_layout.h"
 
 namespace {
 
 // The colour on screen at the centre of the named control.
 wxColour ColourAtCentreOf(const wxImage& shot, const wxFrame& window, std::string_view name) {
-    const wxPoint at = ScreenCentre(Control<wxWindow>(name)) - window.GetScreenPosition();
-    return {shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)};
+    return ColourIn(shot, ScreenCentre(Control<wxWindow>(name)) - window.GetScreenPosition());
 }
 
 using Screenshots = MainWindowTest;
@@ -75,50 +71,6 @@ TEST_F(Screenshots, TheBannerAndTheIconAreDrawnFromTheirPicturesForTheScale) {
                   .GetIcon(wxSize(icon_side, icon_side), wxIconBundle::FALLBACK_NEAREST_LARGER)
                   .GetWidth(),
               icon_side);
-}
-
-TEST_F(Screenshots, BatchPage) {
-    MouseClickAt(ScreenCentre(Control<wxWindow>(kModeButton)));
-    ASSERT_TRUE(PumpUntil([] { return ShownPage(kResultPages) == kBatchPageNumber; }));
-    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
-    const wxImage shot = SettledScreenshot(Window(), "window_batch_page.png");
-    ASSERT_TRUE(shot.IsOk());
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kBatchNumberBox), *wxWHITE);
-}
-
-TEST_F(Screenshots, HelpPageCoversTheQueryRow) {
-    ShowPage(kResultPages, kHelpPageNumber);
-    PlaceControl(kResultPages, {0, 101, 623, 495});
-    const wxImage shot = SettledScreenshot(Window(), "window_help_page.png");
-    ASSERT_TRUE(shot.IsOk());
-    // The white about group now lies where the mode button is (its frame line crosses the
-    // button's middle; below it the group is white).
-    const wxRect button = Control<wxWindow>(kModeButton).GetScreenRect();
-    const wxPoint below_line =
-        wxPoint(button.x + button.width / 2, button.GetBottom() - 4) - Window().GetScreenPosition();
-    EXPECT_EQ(
-        wxColour(shot.GetRed(below_line.x, below_line.y), shot.GetGreen(below_line.x, below_line.y),
-                 shot.GetBlue(below_line.x, below_line.y)),
-        *wxWHITE);
-}
-
-TEST_F(Screenshots, FoldedPanel) {
-    const wxPoint option = ScreenCentre(Control<wxWindow>(kCommonCourierOption1));
-    // The caption's double-click, through the layout's binding.
-    for (const EventBinding& binding : MainWindowLayout().bindings) {
-        if (binding.control == kPanelToggleLabel && binding.event == EventKind::LeftDoubleClick) {
-            binding.handler({kPanelToggleLabel, {}});
-        }
-    }
-    ASSERT_EQ(ControlPlacement(kCommonCourierPanel).height, 16);
-    MoveMouseTo(Window().GetScreenRect().GetBottomRight() + wxPoint(10, 10));
-    const wxImage shot = SettledScreenshot(Window(), "window_panel_folded.png");
-    ASSERT_TRUE(shot.IsOk());
-    // The result list has moved up to where the first option was.
-    const wxPoint at = option - Window().GetScreenPosition();
-    EXPECT_EQ(
-        wxColour(shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)),
-        *wxWHITE);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runs/current_type_code.h"
+#include "runs/result_list.h"
 #include "runs/worker_bridge.h"
 #include "tests/support/query_window.h"
 #include "toolkit/control_names.h"
@@ -42,7 +43,7 @@ TEST_F(SingleQuery, TheNumberIsSentWithTheSpacesAroundIt) {
     ASSERT_EQ(service_.RequestCount(), 1u);
     EXPECT_NE(service_.Requests()[0].target.find("&postid=%20123%20&"), std::string::npos)
         << service_.Requests()[0].target;
-    EXPECT_EQ(Rows(kSingleResultList), (RowCellsList{{" 123 ", "2026-01-02 10:00", "a"}}));
+    EXPECT_EQ(ResultRows(kSingleResultList), (RowCellsList{{" 123 ", "2026-01-02 10:00", "a"}}));
 }
 
 // As a Chinese input method in full-width mode commits it.
@@ -51,7 +52,7 @@ TEST_F(SingleQuery, AFullWidthNumberIsSentInAscii) {
     SetControlText(kNumberBox, "ＳＦ１２３");
     QueryAndWait();
     EXPECT_EQ(SentValues("postid"), Strings{"SF123"});
-    EXPECT_EQ(Rows(kSingleResultList), (RowCellsList{{"SF123", "2026-01-02 10:00", "a"}}));
+    EXPECT_EQ(ResultRows(kSingleResultList), (RowCellsList{{"SF123", "2026-01-02 10:00", "a"}}));
 }
 
 class BlankNumber : public QueryWindowTest, public testing::WithParamInterface<const char*> {};
@@ -65,7 +66,7 @@ TEST_P(BlankNumber, IsRefusedWithoutStartingARun) {
     EXPECT_EQ(StatusPartTip(0), tip_before);
     WaitForRuns();
     EXPECT_EQ(service_.RequestCount(), 0u);
-    EXPECT_TRUE(Rows(kSingleResultList).empty());
+    EXPECT_TRUE(ResultRows(kSingleResultList).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(OnlySpaces, BlankNumber,
@@ -77,9 +78,9 @@ TEST_F(SingleQuery, StepsComeAsRowsNewestLastThenTheDoneMessage) {
                                                          {"2026-12-01 10:00", Utf8(u8"已收件")}}));
     SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_EQ(Rows(kSingleResultList), (RowCellsList{{"SF1", "2026-12-01 10:00", "已收件"},
-                                                     {"SF1", "2026-12-02 08:40", "到达上海"},
-                                                     {"SF1", "2026-12-03 15:20", "已签收"}}));
+    EXPECT_EQ(ResultRows(kSingleResultList), (RowCellsList{{"SF1", "2026-12-01 10:00", "已收件"},
+                                                           {"SF1", "2026-12-02 08:40", "到达上海"},
+                                                           {"SF1", "2026-12-03 15:20", "已签收"}}));
     EXPECT_EQ(StatusPartText(0), "查询执行完成!");
     EXPECT_EQ(StatusPartTip(0), "查询执行完成");
 }
@@ -88,7 +89,7 @@ TEST_F(SingleQuery, AnOkReplyWithoutStepsAddsNoRow) {
     service_.SetReplyForNumber("SF1", StepsReply("SF1", {}));
     SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_TRUE(Rows(kSingleResultList).empty());
+    EXPECT_TRUE(ResultRows(kSingleResultList).empty());
     EXPECT_EQ(StatusPartText(0), "查询执行完成!");
 }
 
@@ -96,7 +97,7 @@ TEST_F(SingleQuery, ARefusalShowsTheServiceMessageWithoutRows) {
     service_.SetReplyForNumber("SF1", RefusalReply(u8"参数错误"));
     SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_TRUE(Rows(kSingleResultList).empty());
+    EXPECT_TRUE(ResultRows(kSingleResultList).empty());
     EXPECT_EQ(StatusPartText(0), "参数错误!");
     EXPECT_EQ(StatusPartTip(0), "参数错误");
 }
@@ -106,7 +107,7 @@ TEST_F(SingleQuery, AnUnreachableServiceLeavesALoneMark) {
     SetStatusPartTip(0, "earlier");
     SetControlText(kNumberBox, "SF1");
     QueryAndWait();
-    EXPECT_TRUE(Rows(kSingleResultList).empty());
+    EXPECT_TRUE(ResultRows(kSingleResultList).empty());
     EXPECT_EQ(StatusPartText(0), "!");
     EXPECT_EQ(StatusPartTip(0), "");
 }
@@ -118,7 +119,7 @@ TEST_F(SingleQuery, ASecondRunAppendsBelowTheFirst) {
     QueryAndWait();
     SetControlText(kNumberBox, "SF2");
     QueryAndWait();
-    EXPECT_EQ(Rows(kSingleResultList),
+    EXPECT_EQ(ResultRows(kSingleResultList),
               (RowCellsList{{"SF1", "t1", "one"}, {"SF2", "t3", "three"}, {"SF2", "t2", "two"}}));
 }
 
@@ -132,11 +133,11 @@ TEST_F(SingleQuery, EveryPressStartsARunWithoutWaitingForTheLast) {
     PressQuery();
     PumpUntilHolds([this] { return service_.RequestCount() == 3; });
     EXPECT_EQ(LiveWorkerCount(), 3);
-    EXPECT_TRUE(Rows(kSingleResultList).empty());
+    EXPECT_TRUE(ResultRows(kSingleResultList).empty());
     gate.Open();
     WaitForRuns();
     EXPECT_EQ(service_.RequestCount(), 3u);
-    EXPECT_EQ(Rows(kSingleResultList).size(), 9u);
+    EXPECT_EQ(ResultRows(kSingleResultList).size(), 9u);
 }
 
 }  // namespace
