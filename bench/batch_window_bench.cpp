@@ -8,8 +8,10 @@
 // user does and runs the event loop until BatchResultList holds a row per number and status bar
 // part 0 shows the batch's final message. A 10 ms timer ticks all along: the longest gap between
 // two ticks is the longest time the window did not respond. The run is abandoned after
-// LIMIT_SECONDS, or after a few seconds without a single row. Prints "figure<TAB>value<TAB>unit"
-// rows, each figure named after LABEL.
+// LIMIT_SECONDS, or after a few seconds without a single row. The resident memory is read once a
+// tenth of the rows have arrived and again at the end: what a long run keeps beyond its rows
+// shows as growth between the two. Prints "figure<TAB>value<TAB>unit" rows, each figure named
+// after LABEL.
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/frame.h>
@@ -20,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "bench/command_line.h"
@@ -55,7 +58,23 @@ struct BatchWatch {
     bool batch_page_shown = false;
     bool finished = false;
     double seconds = 0;
+    long tenth_kib = -1;
+    long end_kib = -1;
 };
+
+// The process's resident set size from /proc (Linux); -1 where it cannot be read.
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string key; status >> key;) {
+        if (key == "VmRSS:") {
+            long kib = -1;
+            status >> kib;
+            return kib;
+        }
+        status.ignore(4096, '\n');
+    }
+    return -1;
+}
 
 double Milliseconds(Clock::duration span) {
     return std::chrono::duration<double, std::milli>(span).count();
@@ -87,6 +106,12 @@ bool Tick(BatchWatch& watch) {
     watch.rows = Control<wxListCtrl>(kBatchResultList).GetItemCount();
     watch.seconds = Milliseconds(now - watch.clicked) / 1000;
     watch.finished = watch.rows >= watch.numbers && StatusPartText(0) == kBatchDoneMessage;
+    if (watch.tenth_kib < 0 && watch.rows * 10 >= watch.numbers) {
+        watch.tenth_kib = ResidentKiB();
+    }
+    if (watch.finished) {
+        watch.end_kib = ResidentKiB();
+    }
     return watch.finished || watch.seconds > watch.limit_seconds ||
            (watch.rows == 0 && watch.seconds > kFirstRowLimitSeconds);
 }
@@ -116,6 +141,11 @@ void PrintResults(const BatchWatch& watch, const std::string& label) {
     }
     PrintRow(figure + ": longest gap between 10 ms ticks", Fixed(watch.longest_gap_ms, 1), "ms");
     PrintRow(figure + ": gaps over 50 ms", std::to_string(watch.stalls), "count");
+    if (watch.tenth_kib > 0 && watch.end_kib > 0) {
+        PrintRow(figure + ": resident memory after a tenth of the rows",
+                 Fixed(watch.tenth_kib / 1024.0, 1), "MiB");
+        PrintRow(figure + ": resident memory at the end", Fixed(watch.end_kib / 1024.0, 1), "MiB");
+    }
 }
 
 // Imports the numbers from a file as the import link does, and prints how long the import took
