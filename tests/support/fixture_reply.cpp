@@ -1,26 +1,20 @@
 #include "tests/support/fixture_reply.h"
 
 #include <cstdio>
+#include <map>
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
 std::string ReasonPhrase(int status) {
-    switch (status) {
-        case 200:
-            return "OK";
-        case 301:
-            return "Moved Permanently";
-        case 302:
-            return "Found";
-        case 404:
-            return "Not Found";
-        case 500:
-            return "Internal Server Error";
-        default:
-            return "Status";
-    }
+    static const std::map<int, std::string> kPhrases = {{200, "OK"},
+                                                        {301, "Moved Permanently"},
+                                                        {302, "Found"},
+                                                        {404, "Not Found"},
+                                                        {500, "Internal Server Error"}};
+    const auto phrase = kPhrases.find(status);
+    return phrase != kPhrases.end() ? phrase->second : "Status";
 }
 
 std::string ChunkedBody(const std::string& body, std::size_t chunk_size) {

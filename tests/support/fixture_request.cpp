@@ -82,10 +82,6 @@ std::vector<std::string> HeaderValues(const RecordedRequest& request, std::strin
     return values;
 }
 
-std::string TargetPath(std::string_view target) {
-    return std::string(target.substr(0, target.find('?')));
-}
-
 std::optional<std::string> QueryValue(std::string_view target, std::string_view key) {
     const std::size_t query_start = target.find('?');
     if (query_start == std::string_view::npos) {

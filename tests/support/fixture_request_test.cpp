@@ -41,8 +41,6 @@ TEST(QueryValue, FindsAndDecodesKeys) {
     for (const QueryCase& c : cases) {
         EXPECT_EQ(QueryValue(c.target, c.key), c.value) << c.target;
     }
-    EXPECT_EQ(TargetPath("/query?type=ems"), "/query");
-    EXPECT_EQ(TargetPath("/moved"), "/moved");
 }
 
 TEST(ResponseBytes, FramesTheBodyAsAsked) {
@@ -63,13 +61,6 @@ TEST(ResponseBytes, FramesTheBodyAsAsked) {
     const std::string closed = ResponseBytes(reply);
     EXPECT_EQ(closed.find("Content-Length"), std::string::npos);
     EXPECT_TRUE(closed.ends_with("Connection: close\r\n\r\nhello world")) << closed;
-}
-
-TEST(TrackingReplyJson, WritesTheServiceFormat) {
-    EXPECT_EQ(TrackingReplyJson("EA1", {{"t1", "a"}, {"t2", "b"}}),
-              R"({"message":"ok","nu":"EA1","data":[{"time":"t1","context":"a"},)"
-              R"({"time":"t2","context":"b"}]})");
-    EXPECT_EQ(MessageReplyJson("busy"), R"({"message":"busy","nu":"","data":[]})");
 }
 
 }  // namespace

@@ -69,11 +69,6 @@ void FixtureService::SetReplyForNumber(std::string number, FixtureReply reply) {
     number_routes_[std::move(number)] = std::move(reply);
 }
 
-void FixtureService::SetReplyForPath(std::string path, FixtureReply reply) {
-    const std::lock_guard lock(mutex_);
-    path_routes_[std::move(path)] = std::move(reply);
-}
-
 void FixtureService::SetRequestDelay(int milliseconds) {
     const std::lock_guard lock(mutex_);
     request_delay_ms_ = milliseconds;
@@ -198,14 +193,8 @@ FixtureReply FixtureService::ChooseReply(const RecordedRequest& request) const {
     {
         const std::lock_guard lock(mutex_);
         const std::optional<std::string> number = QueryValue(request.target, "postid");
-        if (number) {
-            const auto route = number_routes_.find(*number);
-            if (route != number_routes_.end()) {
-                return route->second;
-            }
-        }
-        const auto route = path_routes_.find(TargetPath(request.target));
-        if (route != path_routes_.end()) {
+        const auto route = number ? number_routes_.find(*number) : number_routes_.end();
+        if (route != number_routes_.end()) {
             return route->second;
         }
         maker = default_maker_;

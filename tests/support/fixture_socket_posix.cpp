@@ -97,12 +97,3 @@ void ResetSocket(SocketHandle socket) {
     setsockopt(Descriptor(socket), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
     close(Descriptor(socket));
 }
-
-int UnusedLoopbackPort() {
-    int port = -1;
-    const SocketHandle probe = ListenOnLoopback(port);
-    if (probe != kNoSocket) {
-        CloseSocket(probe);
-    }
-    return port;
-}

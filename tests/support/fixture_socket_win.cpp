@@ -115,12 +115,3 @@ void ResetSocket(SocketHandle socket) {
                sizeof abortive);
     closesocket(Native(socket));
 }
-
-int UnusedLoopbackPort() {
-    int port = -1;
-    const SocketHandle probe = ListenOnLoopback(port);
-    if (probe != kNoSocket) {
-        CloseSocket(probe);
-    }
-    return port;
-}

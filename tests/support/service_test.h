@@ -54,11 +54,12 @@ class FixtureServiceTest : public testing::Test {
     FixtureService service;
 };
 
-// Printable bytes in a pattern that does not repeat quickly, so a wrong offset shows.
+// Bytes of every value, zeros included, in a pattern that does not repeat quickly, so a wrong
+// offset shows.
 inline std::string PatternBody(std::size_t size) {
-    std::string body(size, ' ');
+    std::string body(size, '\0');
     for (std::size_t i = 0; i < size; ++i) {
-        body[i] = static_cast<char>('!' + (i * 7 + i / 89) % 90);
+        body[i] = static_cast<char>((i * 31 + i / 251) % 256);
     }
     return body;
 }
