@@ -39,12 +39,6 @@ class WorkerBridgeTest : public testing::Test {
         RunLoopUntil([] { return !wxTheApp->HasPendingEvents(); });
     }
 
-    static void WaitForWorkersToEnd() {
-        while (LiveWorkerCount() > 0) {
-            std::this_thread::yield();
-        }
-    }
-
   private:
     wxEventLoop loop_;
     wxEventLoopActivator activator_{&loop_};
@@ -149,7 +143,7 @@ TEST_F(WorkerBridgeTest, CloseTellsWhenAWorkerOutlivesTheLimit) {
     EXPECT_FALSE(CloseWorkerBridge(1));
     EXPECT_EQ(LiveWorkerCount(), 1);
     release.set_value();
-    WaitForWorkersToEnd();
+    RunLoopUntil([] { return LiveWorkerCount() == 0; });
     EXPECT_TRUE(saw_stop);
 }
 
