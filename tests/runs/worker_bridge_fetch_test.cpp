@@ -15,10 +15,8 @@ namespace {
 TEST(CloseWorkerBridge, EndsFetchesUntilTheBridgeReopens) {
     FixtureService service;
     service.SetReplyForNumber("silent", SilentReply());
-    FixtureReply trickle = BodyReply(std::string(100000, 'x'));
-    trickle.drip_bytes = 10;
-    trickle.drip_interval_ms = 50;
-    service.SetReplyForNumber("trickle", trickle);
+    service.SetReplyForNumber(
+        "trickle", {.body = std::string(100000, 'x'), .drip_bytes = 10, .drip_interval_ms = 50});
     service.SetDefaultReply(BodyReply("answer"));
     // Far longer than the close waits, so only the abort can end the fetches in time.
     SetFetchLimits({.connect_timeout_seconds = 600, .low_speed_seconds = 600});

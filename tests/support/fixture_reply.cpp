@@ -60,25 +60,15 @@ std::string ResponseBytes(const FixtureReply& reply) {
 }
 
 FixtureReply BodyReply(std::string body, int status) {
-    FixtureReply reply;
-    reply.status = status;
-    reply.body = std::move(body);
-    return reply;
+    return {.status = status, .body = std::move(body)};
 }
 
 FixtureReply RedirectReply(std::string location, int status) {
-    FixtureReply reply;
-    reply.status = status;
-    reply.extra_headers.push_back("Location: " + location);
-    reply.body = "moved";
-    return reply;
+    return {.status = status, .body = "moved", .extra_headers = {"Location: " + location}};
 }
 
 FixtureReply SilentReply() {
-    FixtureReply reply;
-    reply.send_limit = 0;
-    reply.end = ConnectionEnd::kHold;
-    return reply;
+    return {.send_limit = 0, .end = ConnectionEnd::kHold};
 }
 
 std::string TrackingReplyJson(std::string_view number, const std::vector<FixtureEvent>& events) {

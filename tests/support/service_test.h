@@ -23,11 +23,8 @@ struct FetchCase {
 
 class FixtureServiceTest : public testing::Test {
   public:
-    static FetchLimits ShortLimits() {
-        FetchLimits limits;
-        limits.connect_timeout_seconds = 5;
-        limits.low_speed_seconds = 1;
-        return limits;
+    static FetchLimits ShortLimits(long low_speed_seconds = 1) {
+        return {.connect_timeout_seconds = 5, .low_speed_seconds = low_speed_seconds};
     }
 
   protected:
@@ -66,9 +63,7 @@ inline std::string PatternBody(std::size_t size) {
 
 // A reply sent byte for byte as given, with no head built around it.
 inline FixtureReply RawReply(std::string response) {
-    FixtureReply reply;
-    reply.raw_response = std::move(response);
-    return reply;
+    return {.raw_response = std::move(response)};
 }
 
 // The length of a built reply's head, blank line included.

@@ -12,9 +12,7 @@ constexpr char kQueryTail[] = "&id=1&valicode=&temp=0.5366536813547046";
 using FetchUrlTest = FixtureServiceTest;
 
 FixtureReply Framed(std::size_t size, BodyFraming framing) {
-    FixtureReply reply = BodyReply(PatternBody(size));
-    reply.framing = framing;
-    return reply;
+    return {.body = PatternBody(size), .framing = framing};
 }
 
 // Answers each target from the table, and every other request with a 404 page.
@@ -49,16 +47,17 @@ struct BodyCase {
 };
 
 TEST_F(FetchUrlTest, ReadsWholeBodiesHoweverTheyAreFramed) {
-    FixtureReply dripped = Framed(3000, BodyFraming::kCloseDelimited);
-    dripped.drip_bytes = 700;
-    dripped.drip_interval_ms = 20;
     const std::vector<BodyCase> cases = {
         {"no length", Framed(50000, BodyFraming::kCloseDelimited)},
         {"length 500", Framed(500, BodyFraming::kContentLength)},
         {"length 200000", Framed(200000, BodyFraming::kContentLength)},
         {"length 3000000", Framed(3000000, BodyFraming::kContentLength)},
         {"chunked", Framed(200000, BodyFraming::kChunked)},
-        {"in pieces", dripped},
+        {"in pieces",
+         {.body = PatternBody(3000),
+          .framing = BodyFraming::kCloseDelimited,
+          .drip_bytes = 700,
+          .drip_interval_ms = 20}},
         {"empty", Framed(0, BodyFraming::kContentLength)},
         {"error page", BodyReply("<html><body>Not Found</body></html>", 404)},
         {"server error", BodyReply("{\"message\":\"busy\"}", 500)},
@@ -139,10 +138,7 @@ TEST_F(FetchUrlTest, EncodesTheNumberSoThatNoHeaderCanBeInjected) {
 
 TEST_F(FetchUrlTest, RefusesABodyOverTheCap) {
     EXPECT_EQ(FetchLimits().max_body_bytes, 32LL * 1024 * 1024);
-    FetchLimits limits;
-    limits.low_speed_seconds = 1;
-    limits.max_body_bytes = 1000;
-    SetFetchLimits(limits);
+    SetFetchLimits({.low_speed_seconds = 1, .max_body_bytes = 1000});
     const std::vector<std::pair<FixtureReply, bool>> cases = {
         {Framed(1000, BodyFraming::kCloseDelimited), true},
         {Framed(1000, BodyFraming::kContentLength), true},
@@ -180,15 +176,12 @@ TEST_F(FetchUrlTest, RefusesAnObjectOverTwoThousandAndFortyEightCharacters) {
 
 TEST_F(FetchUrlTest, GivesNothingForAFetchOverItsTotalTime) {
     // Only the total time can end the trickle: the speed check looks at a span far longer.
-    FetchLimits limits;
-    limits.low_speed_seconds = 60;
-    limits.total_seconds = 2;
-    SetFetchLimits(limits);
+    SetFetchLimits({.low_speed_seconds = 60, .total_seconds = 2});
     // A byte every 200 ms: the whole body would take 20 s.
-    FixtureReply trickle = BodyReply(std::string(100, 'a'));
-    trickle.framing = BodyFraming::kCloseDelimited;
-    trickle.drip_bytes = 1;
-    trickle.drip_interval_ms = 200;
+    FixtureReply trickle{.body = std::string(100, 'a'),
+                         .framing = BodyFraming::kCloseDelimited,
+                         .drip_bytes = 1,
+                         .drip_interval_ms = 200};
     trickle.drip_after = HeadLength(trickle);
     const std::vector<std::pair<FixtureReply, ByteArray>> cases = {
         {trickle, {}},
@@ -212,11 +205,7 @@ const std::string kCutBody = PatternBody(1000);
 // The first bytes of the response, then the connection's end.
 FixtureReply CutReply(std::size_t sent, ConnectionEnd end,
                       BodyFraming framing = BodyFraming::kContentLength) {
-    FixtureReply reply = BodyReply(kCutBody);
-    reply.framing = framing;
-    reply.send_limit = sent;
-    reply.end = end;
-    return reply;
+    return {.body = kCutBody, .framing = framing, .send_limit = sent, .end = end};
 }
 
 // The same, counting the bytes sent from the body's start.
@@ -228,10 +217,7 @@ FixtureReply CutBody(std::size_t body_bytes_sent, ConnectionEnd end,
 }
 
 FixtureReply DeclaredLengthReply(std::string body, std::size_t declared, ConnectionEnd end) {
-    FixtureReply reply = BodyReply(std::move(body));
-    reply.declared_length = declared;
-    reply.end = end;
-    return reply;
+    return {.body = std::move(body), .declared_length = declared, .end = end};
 }
 
 // A chunked reply cut inside its second chunk of 100 bytes, 50 bytes into it.
@@ -245,18 +231,13 @@ FixtureReply ResetInsideChunk() {
 
 // The reply's first bytes at once, then a byte every two seconds: below the speed limit.
 FixtureReply DrippedAfter(std::size_t at_once) {
-    FixtureReply reply = BodyReply(PatternBody(100));
-    reply.drip_after = at_once;
-    reply.drip_bytes = 1;
-    reply.drip_interval_ms = 2000;
-    return reply;
+    return {
+        .body = PatternBody(100), .drip_bytes = 1, .drip_interval_ms = 2000, .drip_after = at_once};
 }
 
 FixtureReply Chunked(const std::string& chunked_body, ConnectionEnd end = ConnectionEnd::kClose) {
-    FixtureReply reply =
-        RawReply("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunked_body);
-    reply.end = end;
-    return reply;
+    return {.raw_response = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunked_body,
+            .end = end};
 }
 
 TEST_F(FetchUrlTest, KeepsWhatArrivedBeforeTheTransferBroke) {
@@ -364,8 +345,7 @@ TEST_F(FetchUrlTest, MalformedOrHugeHeads) {
 TEST_F(FetchUrlTest, BodyOverTheCapIsNotReadToItsEnd) {
     SKIP_WHERE_WININET_READS_OTHERWISE();
     constexpr std::size_t kMiB = 1024 * 1024;
-    FetchLimits limits = ShortLimits();
-    limits.low_speed_seconds = 10;
+    FetchLimits limits = ShortLimits(10);
     limits.max_body_bytes = static_cast<long long>(kMiB);
     SetFetchLimits(limits);
     std::vector<FixtureReply> replies;

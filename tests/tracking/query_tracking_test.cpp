@@ -101,9 +101,8 @@ TEST_F(TrackingServiceTest, NamesWhyAHostGaveNoAnswer) {
 
 // The reply sent up to and including the first occurrence of a marker, then reset.
 FixtureReply ReplyResetAfter(const std::string& body, const std::string& marker) {
-    FixtureReply reply = BodyReply(body);
+    FixtureReply reply{.body = body, .end = ConnectionEnd::kReset};
     reply.send_limit = HeadLength(reply) + body.find(marker) + marker.size();
-    reply.end = ConnectionEnd::kReset;
     return reply;
 }
 
@@ -113,28 +112,24 @@ FixtureReply ReplyResetAfter(const std::string& body, const std::string& marker)
 TEST_F(TrackingServiceTest, ConcurrentQueriesEachGetTheirOwnOutcome) {
     // A dozen transfers at once may start slowly on a busy machine; a longer cut-off keeps a slow
     // start from ending a good transfer.
-    FetchLimits limits = ShortLimits();
-    limits.low_speed_seconds = 3;
-    SetFetchLimits(limits);
+    SetFetchLimits(ShortLimits(3));
     const std::string reply = TrackingReplyJson("n", {{"t1", "a"}, {"t2", "b"}, {"t3", "c"}});
     const std::size_t second_record = reply.find("},{") + 3;
+    const std::size_t head = HeadLength(BodyReply(reply));
     const auto cut = [&](ConnectionEnd end) {
-        FixtureReply cut_reply = BodyReply(reply);
-        cut_reply.send_limit = HeadLength(cut_reply) + second_record;
-        cut_reply.end = end;
-        return cut_reply;
+        return FixtureReply{.body = reply, .send_limit = head + second_record, .end = end};
     };
-    FixtureReply dripped = BodyReply(reply);
-    dripped.drip_after = HeadLength(dripped) + second_record;
-    dripped.drip_bytes = 1;
-    dripped.drip_interval_ms = 2000;
-    FixtureReply chunked = BodyReply(reply);
-    chunked.framing = BodyFraming::kChunked;
-    chunked.chunk_size = 7;
+    const FixtureReply dripped{.body = reply,
+                               .drip_bytes = 1,
+                               .drip_interval_ms = 2000,
+                               .drip_after = head + second_record};
 
     const std::vector<std::tuple<std::string, FixtureReply, std::string, std::size_t>> cases = {
         {"whole reply", BodyReply(reply), "ok", 3},
-        {"chunked in small pieces", chunked, "ok", 3},
+        {"chunked in small pieces",
+         {.body = reply, .framing = BodyFraming::kChunked, .chunk_size = 7},
+         "ok",
+         3},
         {"reset after the first record", cut(ConnectionEnd::kReset), "ok", 0},
         {"silent after the first record", cut(ConnectionEnd::kHold), "ok", 0},
         {"dripped after the first record", dripped, "ok", 0},
