@@ -47,14 +47,6 @@ FixtureService::~FixtureService() {
     Stop();
 }
 
-std::string FixtureService::HostAndPort() const {
-    return "127.0.0.1:" + std::to_string(port_);
-}
-
-std::string FixtureService::Address(std::string_view target) const {
-    return "http://" + HostAndPort() + std::string(target);
-}
-
 void FixtureService::SetDefaultReply(FixtureReply reply) {
     SetReplyMaker([reply = std::move(reply)](const RecordedRequest&) { return reply; });
 }

@@ -30,8 +30,10 @@ class FixtureService {
     FixtureService& operator=(const FixtureService&) = delete;
 
     int Port() const { return port_; }
-    std::string HostAndPort() const;                     // "127.0.0.1:port"
-    std::string Address(std::string_view target) const;  // "http://127.0.0.1:port" + target
+    std::string HostAndPort() const { return "127.0.0.1:" + std::to_string(port_); }
+    std::string Address(std::string_view target) const {
+        return "http://" + HostAndPort() + std::string(target);
+    }
 
     // The reply for requests that no number below matches (at first a 404 page).
     void SetDefaultReply(FixtureReply reply);
