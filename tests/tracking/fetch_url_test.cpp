@@ -41,13 +41,8 @@ TEST_F(FetchUrlTest, SendsOnePlainOldGet) {
     }
 }
 
-struct BodyCase {
-    const char* what;
-    FixtureReply reply;
-};
-
 TEST_F(FetchUrlTest, ReadsWholeBodiesHoweverTheyAreFramed) {
-    const std::vector<BodyCase> cases = {
+    const std::vector<std::pair<std::string, FixtureReply>> cases = {
         {"no length", Framed(50000, BodyFraming::kCloseDelimited)},
         {"length 500", Framed(500, BodyFraming::kContentLength)},
         {"length 200000", Framed(200000, BodyFraming::kContentLength)},
@@ -62,16 +57,16 @@ TEST_F(FetchUrlTest, ReadsWholeBodiesHoweverTheyAreFramed) {
         {"error page", BodyReply("<html><body>Not Found</body></html>", 404)},
         {"server error", BodyReply("{\"message\":\"busy\"}", 500)},
     };
-    for (const BodyCase& c : cases) {
-        service.SetDefaultReply(c.reply);
-        EXPECT_EQ(FetchUrl(service.Address("/query?postid=1")), Bytes(c.reply.body)) << c.what;
+    for (const auto& [what, reply] : cases) {
+        service.SetDefaultReply(reply);
+        EXPECT_EQ(FetchUrl(service.Address("/query?postid=1")), Bytes(reply.body)) << what;
     }
     // The service handed over every byte of each reply, as the tables of cut replies rely on.
     service.Stop();
     const std::vector<std::size_t> sent = service.SentByteCounts();
     ASSERT_EQ(sent.size(), cases.size());
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        EXPECT_EQ(sent[i], ResponseBytes(cases[i].reply).size()) << cases[i].what;
+        EXPECT_EQ(sent[i], ResponseBytes(cases[i].second).size()) << cases[i].first;
     }
 }
 
