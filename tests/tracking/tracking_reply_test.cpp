@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct Step {
-    std::string time;
-    std::string context;
-    bool operator==(const Step&) const = default;
-};
+using Step = std::pair<std::string, std::string>;  // time, context
 
 std::vector<Step> Steps(const TrackingReply& reply) {
     std::vector<Step> steps;
