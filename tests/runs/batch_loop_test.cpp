@@ -43,17 +43,17 @@ TEST(BatchRowCells, ShowsLatestStepOrTheStatusMessage) {
     }
 }
 
+constexpr std::size_t kNever = 1000;
+
 struct LoopCase {
     const char* name;
     int jobs;
     TextList lines;
-    std::size_t stop_after;          // should_stop turns true once this many answers were taken
-    std::size_t refuse_after;        // take_answer returns false for the answer of this number
     std::vector<std::string> taken;  // the lines of the answers taken, in order
-    bool completed;
+    bool completed = true;
+    std::size_t stop_after = kNever;    // should_stop turns true once this many answers were taken
+    std::size_t refuse_after = kNever;  // take_answer returns false for the answer of this number
 };
-
-constexpr std::size_t kNever = 1000;
 
 class BatchLoop : public testing::TestWithParam<LoopCase> {
   protected:
@@ -128,26 +128,14 @@ std::vector<std::string> NumberTexts(int first, int count) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, BatchLoop,
     testing::Values(
-        LoopCase{"OneJobAll",
-                 1,
-                 {"1", "", " 2", "refused", "1"},
-                 kNever,
-                 kNever,
-                 {"1", " 2", "refused", "1"},
-                 true},
-        LoopCase{"EightJobsAll", 8, Numbers(40), kNever, kNever, NumberTexts(0, 40), true},
-        LoopCase{"MoreJobsThanNumbers",
-                 8,
-                 {"7", "refused", "8"},
-                 kNever,
-                 kNever,
-                 {"7", "refused", "8"},
-                 true},
-        LoopCase{"NoNumbers", 8, {"", " "}, kNever, kNever, {}, true},
-        LoopCase{"OneJobStopped", 1, Numbers(10), 3, kNever, NumberTexts(0, 3), false},
-        LoopCase{"OneJobRefused", 1, Numbers(10), kNever, 2, NumberTexts(0, 2), false},
-        LoopCase{"EightJobsRefused", 8, Numbers(40), kNever, 5, NumberTexts(0, 5), false},
-        LoopCase{"EightJobsStoppedAtOnce", 8, Numbers(40), 0, kNever, {}, false}),
+        LoopCase{"OneJobAll", 1, {"1", "", " 2", "refused", "1"}, {"1", " 2", "refused", "1"}},
+        LoopCase{"EightJobsAll", 8, Numbers(40), NumberTexts(0, 40)},
+        LoopCase{"MoreJobsThanNumbers", 8, {"7", "refused", "8"}, {"7", "refused", "8"}},
+        LoopCase{"NoNumbers", 8, {"", " "}, {}},
+        LoopCase{"OneJobStopped", 1, Numbers(10), NumberTexts(0, 3), false, 3},
+        LoopCase{"OneJobRefused", 1, Numbers(10), NumberTexts(0, 2), false, kNever, 2},
+        LoopCase{"EightJobsRefused", 8, Numbers(40), NumberTexts(0, 5), false, kNever, 5},
+        LoopCase{"EightJobsStoppedAtOnce", 8, Numbers(40), {}, false, 0}),
     [](const testing::TestParamInfo<LoopCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

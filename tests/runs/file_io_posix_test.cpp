@@ -49,22 +49,19 @@ void ExpectFailedWriteKeepsTheEarlierFile(const fs::path& folder) {
     EXPECT_EQ(TempFolder::Names(folder), std::vector<std::string>{"export.txt"});
 }
 
-TEST(WriteWholeFile, AWriteCutByTheFileSizeLimitKeepsTheExistingFile) {
-    const TempFolder folder;
-    const FileSizeLimit limit(4096);
-    ExpectFailedWriteKeepsTheEarlierFile(folder.Path());
-}
-
-TEST(WriteWholeFile, AFullFileSystemKeepsTheExistingFile) {
+// A write cut short by the file size limit or by a full file system; a device that is always full.
+TEST(WriteWholeFile, AWriteCutShortKeepsTheExistingFile) {
+    {
+        const TempFolder folder;
+        const FileSizeLimit limit(4096);
+        ExpectFailedWriteKeepsTheEarlierFile(folder.Path());
+    }
+    EXPECT_FALSE(WriteWholeFile("/dev/full", Bytes("abc")));
     const SmallFileSystem disk;
     if (!disk.Mounted()) {
         GTEST_SKIP() << "this process may not mount a file system";
     }
     ExpectFailedWriteKeepsTheEarlierFile(disk.Path());
-}
-
-TEST(WriteWholeFile, ADeviceThatIsAlwaysFullIsNoTarget) {
-    EXPECT_FALSE(WriteWholeFile("/dev/full", Bytes("abc")));
 }
 
 TEST(WriteWholeFile, ReplacedFileKeepsItsPermissions) {

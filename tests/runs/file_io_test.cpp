@@ -38,23 +38,16 @@ TEST(ReadWholeFile, GivesEveryByteOrNothing) {
     EXPECT_EQ(ReadWholeFile(""), std::nullopt);
 }
 
-TEST(WriteWholeFile, CreatesTheFileWithNothingBeside) {
+// Creates the file, then replaces it by a shorter one and by an empty one.
+TEST(WriteWholeFile, WritesTheFileWholeWithNothingBeside) {
     const TempFolder folder;
     const fs::path target = folder.Path() / "export.txt";
-    ASSERT_TRUE(WriteWholeFile(target, Bytes("a b c\r\n")));
-    EXPECT_EQ(TempFolder::FileContent(target), "a b c\r\n");
-    EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"export.txt"});
-}
-
-TEST(WriteWholeFile, ReplacesALongerFileWhole) {
-    const TempFolder folder;
-    const fs::path target = folder.Path() / "export.txt";
-    TempFolder::WriteFile(target, std::string(10000, 'x'));
-    ASSERT_TRUE(WriteWholeFile(target, Bytes("d e f\r\n")));
-    EXPECT_EQ(TempFolder::FileContent(target), "d e f\r\n");
-    ASSERT_TRUE(WriteWholeFile(target, ByteArray()));
-    EXPECT_EQ(fs::file_size(target), 0u);
-    EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"export.txt"});
+    for (const std::string& content :
+         {std::string(10000, 'x'), std::string("d e f\r\n"), std::string()}) {
+        ASSERT_TRUE(WriteWholeFile(target, Bytes(content))) << content.size();
+        EXPECT_EQ(TempFolder::FileContent(target), content);
+        EXPECT_EQ(TempFolder::Names(folder.Path()), Names{"export.txt"});
+    }
 }
 
 // A target that cannot be written: the write fails and the folder is left as it was.

@@ -1,8 +1,10 @@
-// Closing the bridge ends a worker's fetch that the service never answers; opening it again
-// lets fetches run.
+// Closing the bridge ends the workers' fetches, whether the service never answers or trickles its
+// answer out, and refuses later fetches; opening it again lets them run.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "runs/worker_bridge.h"
 #include "tests/support/fixture_service.h"
@@ -10,34 +12,35 @@
 
 namespace {
 
-TEST(CloseWorkerBridge, EndsAFetchTheServiceNeverAnswers) {
+TEST(CloseWorkerBridge, EndsFetchesUntilTheBridgeReopens) {
     FixtureService service;
-    service.SetDefaultReply(SilentReply());
-    // Far longer than the close waits, so only the abort can end the fetch in time.
-    SetFetchLimits(FetchLimits{600, 600, 1024});
-    OpenWorkerBridge();
-
-    // Shared with the worker, which may outlive this test when the abort fails.
-    const auto body = std::make_shared<ByteArray>(TextToBytes("not fetched"));
-    const Text address = service.Address("/query?type=ems&postid=SF1");
-    StartWorker([body, address] { *body = FetchUrl(address); });
-    service.WaitForRequests(1);
-
-    ASSERT_TRUE(CloseWorkerBridge(60000));
-    EXPECT_EQ(*body, ByteArray());
-    SetFetchLimits(FetchLimits());
-}
-
-TEST(CloseWorkerBridge, FetchesRunAgainOnceTheBridgeReopens) {
-    FixtureService service;
+    service.SetReplyForNumber("silent", SilentReply());
+    service.SetReplyForNumber(
+        "trickle", {.body = std::string(100000, 'x'), .drip_bytes = 10, .drip_interval_ms = 50});
     service.SetDefaultReply(BodyReply("answer"));
+    // Far longer than the close waits, so only the abort can end the fetches in time.
+    SetFetchLimits({.connect_timeout_seconds = 600, .low_speed_seconds = 600});
     OpenWorkerBridge();
-    ASSERT_TRUE(CloseWorkerBridge());
-    EXPECT_EQ(FetchUrl(service.Address("/closed")), ByteArray());
 
+    // Shared with the workers, which may outlive this test when the abort fails.
+    std::vector<std::shared_ptr<ByteArray>> bodies;
+    for (const std::string number : {"silent", "trickle"}) {
+        const auto body = std::make_shared<ByteArray>(TextToBytes("not fetched"));
+        const Text address = service.Address("/query?type=ems&postid=" + number);
+        StartWorker([body, address] { *body = FetchUrl(address); });
+        bodies.push_back(body);
+    }
+    service.WaitForRequests(2);
+    ASSERT_TRUE(CloseWorkerBridge(60000));
+    for (const auto& body : bodies) {
+        EXPECT_EQ(*body, ByteArray());
+    }
+    SetFetchLimits(FetchLimits());
+
+    EXPECT_EQ(FetchUrl(service.Address("/closed")), ByteArray());
     OpenWorkerBridge();
     EXPECT_EQ(FetchUrl(service.Address("/reopened")), TextToBytes("answer"));
-    EXPECT_EQ(service.RequestCount(), 1U);
+    EXPECT_EQ(service.RequestCount(), 3U);
     EXPECT_TRUE(CloseWorkerBridge());
 }
 

@@ -1,26 +1,20 @@
 #include "tests/support/fixture_reply.h"
 
 #include <cstdio>
+#include <map>
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
 std::string ReasonPhrase(int status) {
-    switch (status) {
-        case 200:
-            return "OK";
-        case 301:
-            return "Moved Permanently";
-        case 302:
-            return "Found";
-        case 404:
-            return "Not Found";
-        case 500:
-            return "Internal Server Error";
-        default:
-            return "Status";
-    }
+    static const std::map<int, std::string> kPhrases = {{200, "OK"},
+                                                        {301, "Moved Permanently"},
+                                                        {302, "Found"},
+                                                        {404, "Not Found"},
+                                                        {500, "Internal Server Error"}};
+    const auto phrase = kPhrases.find(status);
+    return phrase != kPhrases.end() ? phrase->second : "Status";
 }
 
 std::string ChunkedBody(const std::string& body, std::size_t chunk_size) {
@@ -66,25 +60,15 @@ std::string ResponseBytes(const FixtureReply& reply) {
 }
 
 FixtureReply BodyReply(std::string body, int status) {
-    FixtureReply reply;
-    reply.status = status;
-    reply.body = std::move(body);
-    return reply;
+    return {.status = status, .body = std::move(body)};
 }
 
 FixtureReply RedirectReply(std::string location, int status) {
-    FixtureReply reply;
-    reply.status = status;
-    reply.extra_headers.push_back("Location: " + location);
-    reply.body = "moved";
-    return reply;
+    return {.status = status, .body = "moved", .extra_headers = {"Location: " + location}};
 }
 
 FixtureReply SilentReply() {
-    FixtureReply reply;
-    reply.send_limit = 0;
-    reply.end = ConnectionEnd::kHold;
-    return reply;
+    return {.send_limit = 0, .end = ConnectionEnd::kHold};
 }
 
 std::string TrackingReplyJson(std::string_view number, const std::vector<FixtureEvent>& events) {

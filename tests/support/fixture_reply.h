@@ -22,19 +22,20 @@ enum class ConnectionEnd {
     kHold,   // kept open until the client closes it or the service stops
 };
 
+// Every member has a default, so that a reply is written with designated initialisers.
 struct FixtureReply {
     int status = 200;
-    std::string body;
+    std::string body{};
     BodyFraming framing = BodyFraming::kContentLength;
-    std::optional<std::size_t> declared_length;  // a Content-Length that differs from the body
+    std::optional<std::size_t> declared_length{};  // a Content-Length that differs from the body
     std::size_t chunk_size = 4096;
-    std::vector<std::string> extra_headers;   // whole header lines without CR LF
-    std::optional<std::string> raw_response;  // sent as is instead of a response built from above
-    int delay_ms = 0;                         // wait before the first byte
-    std::size_t drip_bytes = 0;               // when not 0: send in pieces of this many bytes
-    int drip_interval_ms = 0;                 // and wait this long between pieces
-    std::size_t drip_after = 0;               // bytes sent at once before the first piece
-    std::optional<std::size_t> send_limit;    // send only the first bytes of the response
+    std::vector<std::string> extra_headers{};   // whole header lines without CR LF
+    std::optional<std::string> raw_response{};  // sent as is instead of a response built from above
+    int delay_ms = 0;                           // wait before the first byte
+    std::size_t drip_bytes = 0;                 // when not 0: send in pieces of this many bytes
+    int drip_interval_ms = 0;                   // and wait this long between pieces
+    std::size_t drip_after = 0;                 // bytes sent at once before the first piece
+    std::optional<std::size_t> send_limit{};    // send only the first bytes of the response
     ConnectionEnd end = ConnectionEnd::kClose;
 };
 

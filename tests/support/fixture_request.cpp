@@ -14,20 +14,17 @@ bool SameLetters(std::string_view a, std::string_view b) {
            });
 }
 
-int HexValue(char digit) {
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    const int lower = std::tolower(static_cast<unsigned char>(digit));
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+bool IsHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
 std::string PercentDecoded(std::string_view encoded) {
     std::string decoded;
     for (std::size_t i = 0; i < encoded.size(); ++i) {
-        if (encoded[i] == '%' && i + 2 < encoded.size() && HexValue(encoded[i + 1]) >= 0 &&
-            HexValue(encoded[i + 2]) >= 0) {
-            decoded += static_cast<char>(HexValue(encoded[i + 1]) * 16 + HexValue(encoded[i + 2]));
+        if (encoded[i] == '%' && i + 2 < encoded.size() && IsHexDigit(encoded[i + 1]) &&
+            IsHexDigit(encoded[i + 2])) {
+            decoded +=
+                static_cast<char>(std::stoi(std::string(encoded.substr(i + 1, 2)), nullptr, 16));
             i += 2;
         } else {
             decoded += encoded[i];
@@ -40,29 +37,22 @@ std::string PercentDecoded(std::string_view encoded) {
 
 RecordedRequest ParseRequestHead(std::string_view head) {
     RecordedRequest request;
-    std::size_t line_start = 0;
-    bool first = true;
-    while (line_start <= head.size()) {
-        std::size_t line_end = head.find(kLineEnd, line_start);
-        if (line_end == std::string_view::npos) {
-            line_end = head.size();
-        }
-        const std::string_view line = head.substr(line_start, line_end - line_start);
-        if (first) {
+    for (std::size_t start = 0; start <= head.size();) {
+        const std::size_t end = std::min(head.find(kLineEnd, start), head.size());
+        const std::string_view line = head.substr(start, end - start);
+        if (start == 0) {
             request.request_line = std::string(line);
-            const std::size_t target_start = line.find(' ');
-            if (target_start != std::string_view::npos) {
-                const std::size_t target_end = line.find(' ', target_start + 1);
-                request.target =
-                    std::string(line.substr(target_start + 1, target_end == std::string_view::npos
-                                                                  ? std::string_view::npos
-                                                                  : target_end - target_start - 1));
-            }
-            first = false;
         } else if (!line.empty()) {
             request.header_lines.emplace_back(line);
         }
-        line_start = line_end + kLineEnd.size();
+        start = end + kLineEnd.size();
+    }
+    // The request line's second word (up to the line's end when no third one follows).
+    const std::size_t target_start = request.request_line.find(' ');
+    if (target_start != std::string::npos) {
+        const std::size_t target_end = request.request_line.find(' ', target_start + 1);
+        request.target =
+            request.request_line.substr(target_start + 1, target_end - target_start - 1);
     }
     return request;
 }
@@ -80,10 +70,6 @@ std::vector<std::string> HeaderValues(const RecordedRequest& request, std::strin
                                                           : line.substr(value_start));
     }
     return values;
-}
-
-std::string TargetPath(std::string_view target) {
-    return std::string(target.substr(0, target.find('?')));
 }
 
 std::optional<std::string> QueryValue(std::string_view target, std::string_view key) {

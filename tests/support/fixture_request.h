@@ -18,8 +18,5 @@ RecordedRequest ParseRequestHead(std::string_view head);
 // The values of the header lines with this name (case-insensitive), in order.
 std::vector<std::string> HeaderValues(const RecordedRequest& request, std::string_view name);
 
-// The part of a target before its query.
-std::string TargetPath(std::string_view target);
-
 // The percent-decoded value of a query key in a target; nothing when the key is absent.
 std::optional<std::string> QueryValue(std::string_view target, std::string_view key);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/fixture_reply.h"
@@ -21,14 +22,8 @@ TEST(ParseRequestHead, SplitsRequestLineAndHeaders) {
     EXPECT_TRUE(HeaderValues(request, "Accept-Language").empty());
 }
 
-struct QueryCase {
-    std::string target;
-    std::string key;
-    std::optional<std::string> value;
-};
-
 TEST(QueryValue, FindsAndDecodesKeys) {
-    const std::vector<QueryCase> cases = {
+    const std::vector<std::tuple<std::string, std::string, std::optional<std::string>>> cases = {
         {"/query?type=ems&postid=1234&id=1", "postid", "1234"},
         {"/query?type=ems&postid=12%2034%0D%0A%b2%E9", "postid", "12 34\r\n\xB2\xE9"},
         {"/query?postid=%zz%4", "postid", "%zz%4"},
@@ -38,11 +33,9 @@ TEST(QueryValue, FindsAndDecodesKeys) {
         {"/query", "postid", std::nullopt},
         {"/query?type=ems&", "id", std::nullopt},
     };
-    for (const QueryCase& c : cases) {
-        EXPECT_EQ(QueryValue(c.target, c.key), c.value) << c.target;
+    for (const auto& [target, key, value] : cases) {
+        EXPECT_EQ(QueryValue(target, key), value) << target;
     }
-    EXPECT_EQ(TargetPath("/query?type=ems"), "/query");
-    EXPECT_EQ(TargetPath("/moved"), "/moved");
 }
 
 TEST(ResponseBytes, FramesTheBodyAsAsked) {
@@ -63,13 +56,6 @@ TEST(ResponseBytes, FramesTheBodyAsAsked) {
     const std::string closed = ResponseBytes(reply);
     EXPECT_EQ(closed.find("Content-Length"), std::string::npos);
     EXPECT_TRUE(closed.ends_with("Connection: close\r\n\r\nhello world")) << closed;
-}
-
-TEST(TrackingReplyJson, WritesTheServiceFormat) {
-    EXPECT_EQ(TrackingReplyJson("EA1", {{"t1", "a"}, {"t2", "b"}}),
-              R"({"message":"ok","nu":"EA1","data":[{"time":"t1","context":"a"},)"
-              R"({"time":"t2","context":"b"}]})");
-    EXPECT_EQ(MessageReplyJson("busy"), R"({"message":"busy","nu":"","data":[]})");
 }
 
 }  // namespace

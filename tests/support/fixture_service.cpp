@@ -47,14 +47,6 @@ FixtureService::~FixtureService() {
     Stop();
 }
 
-std::string FixtureService::HostAndPort() const {
-    return "127.0.0.1:" + std::to_string(port_);
-}
-
-std::string FixtureService::Address(std::string_view target) const {
-    return "http://" + HostAndPort() + std::string(target);
-}
-
 void FixtureService::SetDefaultReply(FixtureReply reply) {
     SetReplyMaker([reply = std::move(reply)](const RecordedRequest&) { return reply; });
 }
@@ -67,11 +59,6 @@ void FixtureService::SetReplyMaker(ReplyMaker maker) {
 void FixtureService::SetReplyForNumber(std::string number, FixtureReply reply) {
     const std::lock_guard lock(mutex_);
     number_routes_[std::move(number)] = std::move(reply);
-}
-
-void FixtureService::SetReplyForPath(std::string path, FixtureReply reply) {
-    const std::lock_guard lock(mutex_);
-    path_routes_[std::move(path)] = std::move(reply);
 }
 
 void FixtureService::SetRequestDelay(int milliseconds) {
@@ -198,14 +185,8 @@ FixtureReply FixtureService::ChooseReply(const RecordedRequest& request) const {
     {
         const std::lock_guard lock(mutex_);
         const std::optional<std::string> number = QueryValue(request.target, "postid");
-        if (number) {
-            const auto route = number_routes_.find(*number);
-            if (route != number_routes_.end()) {
-                return route->second;
-            }
-        }
-        const auto route = path_routes_.find(TargetPath(request.target));
-        if (route != path_routes_.end()) {
+        const auto route = number ? number_routes_.find(*number) : number_routes_.end();
+        if (route != number_routes_.end()) {
             return route->second;
         }
         maker = default_maker_;

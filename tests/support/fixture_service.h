@@ -1,5 +1,5 @@
 // A small HTTP/1.x service on 127.0.0.1 for tests, benchmarks and the demo. It answers each
-// request from a script (by the request's postid value, by its path, or a default), one
+// request from a script (by the request's postid value, or a default), one
 // connection per request on a thread of its own, and records every request it reads.
 #pragma once
 
@@ -30,15 +30,16 @@ class FixtureService {
     FixtureService& operator=(const FixtureService&) = delete;
 
     int Port() const { return port_; }
-    std::string HostAndPort() const;                     // "127.0.0.1:port"
-    std::string Address(std::string_view target) const;  // "http://127.0.0.1:port" + target
+    std::string HostAndPort() const { return "127.0.0.1:" + std::to_string(port_); }
+    std::string Address(std::string_view target) const {
+        return "http://" + HostAndPort() + std::string(target);
+    }
 
-    // The reply for requests that no route below matches (at first a 404 page).
+    // The reply for requests that no number below matches (at first a 404 page).
     void SetDefaultReply(FixtureReply reply);
     void SetReplyMaker(ReplyMaker maker);
-    // Routes by the decoded value of the request's postid key, then by the path.
+    // Routes by the decoded value of the request's postid key.
     void SetReplyForNumber(std::string number, FixtureReply reply);
-    void SetReplyForPath(std::string path, FixtureReply reply);
     // A wait before every reply, added to the reply's own delay.
     void SetRequestDelay(int milliseconds);
 
@@ -80,6 +81,5 @@ class FixtureService {
     std::vector<std::size_t> sent_byte_counts_;
     ReplyMaker default_maker_;
     std::map<std::string, FixtureReply> number_routes_;
-    std::map<std::string, FixtureReply> path_routes_;
     int request_delay_ms_ = 0;
 };

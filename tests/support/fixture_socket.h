@@ -29,4 +29,11 @@ void CloseSocket(SocketHandle socket);
 void ResetSocket(SocketHandle socket);
 
 // A loopback port on which nothing listens (it was free a moment ago).
-int UnusedLoopbackPort();
+inline int UnusedLoopbackPort() {
+    int port = -1;
+    const SocketHandle probe = ListenOnLoopback(port);
+    if (probe != kNoSocket) {
+        CloseSocket(probe);
+    }
+    return port;
+}

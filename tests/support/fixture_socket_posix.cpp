@@ -14,14 +14,6 @@ int Descriptor(SocketHandle socket) {
     return static_cast<int>(socket);
 }
 
-sockaddr_in LoopbackAddress(int port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
 int BoundPort(int descriptor) {
     sockaddr_in bound{};
     socklen_t length = sizeof bound;
@@ -40,7 +32,9 @@ SocketHandle ListenOnLoopback(int& port) {
     if (descriptor < 0) {
         return kNoSocket;
     }
-    const sockaddr_in address = LoopbackAddress(0);
+    sockaddr_in address{};  // port 0: the system chooses
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         listen(descriptor, SOMAXCONN) != 0 || (port = BoundPort(descriptor)) < 0) {
         close(descriptor);
@@ -96,13 +90,4 @@ void ResetSocket(SocketHandle socket) {
     const linger abortive{1, 0};
     setsockopt(Descriptor(socket), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
     close(Descriptor(socket));
-}
-
-int UnusedLoopbackPort() {
-    int port = -1;
-    const SocketHandle probe = ListenOnLoopback(port);
-    if (probe != kNoSocket) {
-        CloseSocket(probe);
-    }
-    return port;
 }

@@ -4,7 +4,6 @@
 #include <ws2tcpip.h>
 
 #include <algorithm>
-#include <mutex>
 
 #include "tests/support/fixture_socket.h"
 
@@ -15,12 +14,10 @@ SOCKET Native(SocketHandle socket) {
 }
 
 bool StartWinsock() {
-    static std::once_flag once;
-    static bool started = false;
-    std::call_once(once, [] {
+    static const bool started = [] {
         WSADATA data;
-        started = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    });
+        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
     return started;
 }
 
@@ -114,13 +111,4 @@ void ResetSocket(SocketHandle socket) {
     setsockopt(Native(socket), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
                sizeof abortive);
     closesocket(Native(socket));
-}
-
-int UnusedLoopbackPort() {
-    int port = -1;
-    const SocketHandle probe = ListenOnLoopback(port);
-    if (probe != kNoSocket) {
-        CloseSocket(probe);
-    }
-    return port;
 }

@@ -23,11 +23,8 @@ struct FetchCase {
 
 class FixtureServiceTest : public testing::Test {
   public:
-    static FetchLimits ShortLimits() {
-        FetchLimits limits;
-        limits.connect_timeout_seconds = 5;
-        limits.low_speed_seconds = 1;
-        return limits;
+    static FetchLimits ShortLimits(long low_speed_seconds = 1) {
+        return {.connect_timeout_seconds = 5, .low_speed_seconds = low_speed_seconds};
     }
 
   protected:
@@ -54,20 +51,19 @@ class FixtureServiceTest : public testing::Test {
     FixtureService service;
 };
 
-// Printable bytes in a pattern that does not repeat quickly, so a wrong offset shows.
+// Bytes of every value, zeros included, in a pattern that does not repeat quickly, so a wrong
+// offset shows.
 inline std::string PatternBody(std::size_t size) {
-    std::string body(size, ' ');
+    std::string body(size, '\0');
     for (std::size_t i = 0; i < size; ++i) {
-        body[i] = static_cast<char>('!' + (i * 7 + i / 89) % 90);
+        body[i] = static_cast<char>((i * 31 + i / 251) % 256);
     }
     return body;
 }
 
 // A reply sent byte for byte as given, with no head built around it.
 inline FixtureReply RawReply(std::string response) {
-    FixtureReply reply;
-    reply.raw_response = std::move(response);
-    return reply;
+    return {.raw_response = std::move(response)};
 }
 
 // The length of a built reply's head, blank line included.

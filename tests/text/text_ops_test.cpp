@@ -153,14 +153,4 @@ TEST(BytesAndText, ConvertUpToTheFirstZero) {
     EXPECT_TRUE(TextToBytes("").empty());
 }
 
-TEST(TextOps, InputsStayUnchanged) {
-    const Text input = " a},{b \xA1\xA1";
-    const Text copy = input;
-    (void)SplitText(input, "},{");
-    (void)TrimSpaces(input);
-    (void)RemoveAllSpaces(input);
-    (void)TextBetween(input, "a", "b");
-    EXPECT_EQ(input, copy);
-}
-
 }  // namespace

@@ -20,33 +20,26 @@ struct FetchWaitCase {
     bool ended;       // what the wait returns
 };
 
-class FetchWait : public testing::TestWithParam<FetchWaitCase> {};
-
-TEST_P(FetchWait, ReturnsWhetherTheRequestEnded) {
-    const FetchWaitCase& c = GetParam();
-    FetchEnd end;
-    std::thread request([&] {
-        if (c.end_fetch) {
-            EndFetch(end);
-        }
-        if (c.abort) {
-            AbortAllFetches();
-        }
-    });
-    EXPECT_EQ(WaitForFetchEnd(end, c.limit), c.ended);
-    request.join();
-    ResumeFetches();
-}
-
 // A time of an hour: only the request's end or the abort can end those waits within the test's
 // time-out.
-INSTANTIATE_TEST_SUITE_P(Ends, FetchWait,
-                         testing::Values(FetchWaitCase{"RequestEnded", true, false, 3600000, true},
-                                         FetchWaitCase{"Aborted", false, true, 3600000, false},
-                                         FetchWaitCase{"TimePassed", false, false, 50, false}),
-                         [](const testing::TestParamInfo<FetchWaitCase>& info) {
-                             return std::string(info.param.name);
-                         });
+TEST(FetchWait, ReturnsWhetherTheRequestEnded) {
+    for (const FetchWaitCase& c : {FetchWaitCase{"request ended", true, false, 3600000, true},
+                                   FetchWaitCase{"aborted", false, true, 3600000, false},
+                                   FetchWaitCase{"time passed", false, false, 50, false}}) {
+        FetchEnd end;
+        std::thread request([&] {
+            if (c.end_fetch) {
+                EndFetch(end);
+            }
+            if (c.abort) {
+                AbortAllFetches();
+            }
+        });
+        EXPECT_EQ(WaitForFetchEnd(end, c.limit), c.ended) << c.name;
+        request.join();
+        ResumeFetches();
+    }
+}
 
 // Eight workers each wait for a thousand requests' threads in turn, as eight batch jobs do:
 // every wait learns of its end (a wait that misses the wake-up hangs the test until its

@@ -31,8 +31,7 @@ TEST(FirstFetch, EightThreadsStartingTogetherAllSucceed) {
         thread.join();
     }
     for (int i = 0; i < kThreads; ++i) {
-        const std::string expected = "reply " + std::to_string(i);
-        EXPECT_EQ(std::string(bodies[i].begin(), bodies[i].end()), expected);
+        EXPECT_EQ(bodies[i], TextToBytes("reply " + std::to_string(i)));
     }
     EXPECT_EQ(service.RequestCount(), static_cast<std::size_t>(kThreads));
 }
