@@ -150,14 +150,6 @@ TEST(OutputText, GbkUnchangedOrUtf8) {
     }
 }
 
-TEST(OutputText, ArgumentsAreTakenInTheChosenCharacterSet) {
-    EXPECT_EQ(ArgumentText("UPS", true), "UPS");
-    EXPECT_EQ(ArgumentText("\xe9\xa1\xba\xe4\xb8\xb0", true), "顺丰");
-    EXPECT_EQ(ArgumentText("顺丰", false), "顺丰");
-    EXPECT_EQ(ArgumentText("\xff\xfe", true), std::nullopt);
-    EXPECT_EQ(ArgumentText("\xf0\x9f\x93\xa6", true), std::nullopt);  // no GBK form
-}
-
 TEST(ProgressLineTest, IsRedrawnOverTheOldOneWithSpaces) {
     struct Case {
         std::string_view line;
@@ -212,8 +204,9 @@ TEST(OutputText, CommandLineTextsAreReadInTheirCharacterSet) {
         {utf8_name, Encoding::kFollowTerminal, false, {utf8_name, "顺丰"}},
         {utf8_name, Encoding::kUtf8, false, {"顺丰"}},
         {utf8_name, Encoding::kGbk, false, {utf8_name}},
-        {"顺丰", Encoding::kUtf8, false, {}},         // GBK bytes are no UTF-8
-        {utf8_name, Encoding::kGbk, true, {"顺丰"}},  // Windows: always UTF-8
+        {"顺丰", Encoding::kUtf8, false, {}},              // GBK bytes are no UTF-8
+        {"\xf0\x9f\x93\xa6", Encoding::kUtf8, false, {}},  // UTF-8 with no GBK form
+        {utf8_name, Encoding::kGbk, true, {"顺丰"}},       // Windows: always UTF-8
         {"\xff", Encoding::kFollowTerminal, false, {"\xff"}},
         {"", Encoding::kFollowTerminal, false, {""}},
     };
@@ -271,10 +264,12 @@ TEST(OutputFormats, JsonStringsAreUtf8WithTheirSpecialCharactersEscaped) {
 }
 
 TEST(OutputFormats, OneRecordPerAnswerInEachFormat) {
+    using enum OutputFormat;
+    using enum ParcelState;
     const TrackingEvent step{"111", "t2", "已签收"};
     const std::string signed_utf8 = Utf8(u8"已签收");
+    const std::string failed_utf8 = Utf8(u8"查询失败");
     struct Case {
-        const char* name;
         OutputFormat format;
         bool utf8;
         BatchAnswer answer;
@@ -282,77 +277,45 @@ TEST(OutputFormats, OneRecordPerAnswerInEachFormat) {
         std::string record;
     };
     const Case cases[] = {
-        {"export step",
-         OutputFormat::kExport,
-         false,
-         {"111", "ok", step, 3},
-         ParcelState::kDelivered,
-         "111 t2 已签收\r\n"},
-        {"export utf-8",
-         OutputFormat::kExport,
-         true,
-         {"111", "ok", step, {}},
-         ParcelState::kDelivered,
-         "111 t2 " + signed_utf8 + "\r\n"},
-        {"export refusal",
-         OutputFormat::kExport,
-         false,
-         {" 2", "单号不存在", {}, {}},
-         ParcelState::kFailed,
-         " 2 -- 单号不存在\r\n"},
-        {"csv step",
-         OutputFormat::kCsv,
+        {kExport, false, {"111", "ok", step, 3}, kDelivered, "111 t2 已签收\r\n"},
+        {kExport, true, {"111", "ok", step, {}}, kDelivered, "111 t2 " + signed_utf8 + "\r\n"},
+        {kExport, false, {" 2", "单号不存在", {}, {}}, kFailed, " 2 -- 单号不存在\r\n"},
+        {kExport, false, {"4", "", {}, {}, "connection refused"}, kFailed, "4 -- \r\n"},
+        {kCsv, false, {"111", "ok", step, {}}, kDelivered, "111,t2,已签收,已签收\r\n"},
+        {kCsv, false, {"3", "ok", {}, {}}, kNoRecord, "3,--,暂无跟踪记录,无记录\r\n"},
+        {kCsv, true, {"4", "", {}, {}}, kFailed, "4,--,," + failed_utf8 + "\r\n"},
+        {kJsonl,
          false,
          {"111", "ok", step, {}},
-         ParcelState::kDelivered,
-         "111,t2,已签收,已签收\r\n"},
-        {"csv no step",
-         OutputFormat::kCsv,
-         false,
-         {"3", "ok", {}, {}},
-         ParcelState::kNoRecord,
-         "3,--,暂无跟踪记录,无记录\r\n"},
-        {"csv unreachable",
-         OutputFormat::kCsv,
-         true,
-         {"4", "", {}, {}},
-         ParcelState::kFailed,
-         "4,--," + Utf8(u8",查询失败\r\n")},
-        {"jsonl step",
-         OutputFormat::kJsonl,
-         false,
-         {"111", "ok", step, {}},
-         ParcelState::kDelivered,
+         kDelivered,
          "{\"number\":\"111\",\"ok\":true,\"message\":\"ok\",\"time\":\"t2\",\"context\":\"" +
              signed_utf8 + "\",\"state\":\"delivered\",\"state_text\":\"" + signed_utf8 +
              "\",\"error\":null}\n"},
-        {"jsonl no step",
-         OutputFormat::kJsonl,
+        {kJsonl,
          true,
          {"3", "ok", {}, {}},
-         ParcelState::kNoRecord,
+         kNoRecord,
          "{\"number\":\"3\",\"ok\":true,\"message\":\"ok\",\"time\":null,\"context\":null,"
          "\"state\":\"no_record\",\"state_text\":\"" +
              Utf8(u8"无记录") + "\",\"error\":null}\n"},
-        {"jsonl unreachable",
-         OutputFormat::kJsonl,
+        {kJsonl,
          false,
          {"4", "", {}, {}, "connection refused"},
-         ParcelState::kFailed,
+         kFailed,
          "{\"number\":\"4\",\"ok\":false,\"message\":\"\",\"time\":null,\"context\":null,"
          "\"state\":\"failed\",\"state_text\":\"" +
-             Utf8(u8"查询失败") + "\",\"error\":\"connection refused\"}\n"},
-        {"jsonl case of ok",
-         OutputFormat::kJsonl,
+             failed_utf8 + "\",\"error\":\"connection refused\"}\n"},
+        // Only "ok" in lower case is an answer.
+        {kJsonl,
          false,
          {"5", "OK", step, {}},
-         ParcelState::kFailed,
+         kFailed,
          "{\"number\":\"5\",\"ok\":false,\"message\":\"OK\",\"time\":\"t2\",\"context\":\"" +
-             signed_utf8 + "\",\"state\":\"failed\",\"state_text\":\"" + Utf8(u8"查询失败") +
+             signed_utf8 + "\",\"state\":\"failed\",\"state_text\":\"" + failed_utf8 +
              "\",\"error\":null}\n"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(AsString(RecordBytes(c.format, c.answer, c.state, c.utf8)), c.record) << c.name;
+        EXPECT_EQ(AsString(RecordBytes(c.format, c.answer, c.state, c.utf8)), c.record) << c.record;
     }
 }
 

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "tests/batch/batch_process.h"
 #include "tests/support/temp_folder.h"
@@ -60,13 +61,13 @@ std::string ScreenText(const std::string& bytes) {
     return shown;
 }
 
-// The readers print one line per record: its values, each "x" and the hex of its GBK bytes, or
-// a word; then "end", which a reader that failed never prints.
+// The readers print one line per record, its values joined by '|' in hex of their GBK bytes,
+// then "end", which a reader that failed never prints.
 constexpr char kCsvReader[] = R"(
 import csv, io, sys
 text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
 for row in csv.reader(io.StringIO(text, newline=''), strict=True):
-    print(' '.join('x' + cell.encode('gbk').hex() for cell in row))
+    print('|'.join(row).encode('gbk').hex())
 print('end')
 )";
 
@@ -80,57 +81,32 @@ for line in text.split('\n')[:-1]:
                             'state_text', 'error'], list(record)
     if record['error'] is None:
         del record['error']
-    words = {None: 'null', True: 'true', False: 'false'}
-    print(' '.join(words[v] if v is None or isinstance(v, bool) else 'x' + v.encode('gbk').hex()
-                   for v in record.values()))
+    words = {None: '(null)', True: 'true', False: 'false'}
+    print('|'.join(words[v] if v is None or isinstance(v, bool) else v
+                   for v in record.values()).encode('gbk').hex())
 print('end')
 )";
 
-std::string Decoded(const std::string& word) {
-    if (word == "null") {
-        return "(null)";
-    }
-    if (word.empty() || word[0] != 'x') {
-        return word;
-    }
-    std::string bytes;
-    for (std::size_t at = 1; at + 1 < word.size(); at += 2) {
-        bytes += static_cast<char>(std::strtol(word.substr(at, 2).c_str(), nullptr, 16));
-    }
-    return bytes;
-}
-
-// Runs the reader on the bytes and gives its records, the words of each decoded and joined by
-// '|'.
+// Runs the reader on the bytes and gives its records.
 std::optional<std::vector<std::string>> ReadBack(const char* reader, const std::string& bytes,
                                                  const std::string& encoding) {
     const TempFolder folder;
     TempFolder::WriteFile(folder.Path() / "reader.py", reader);
     TempFolder::WriteFile(folder.Path() / "data", bytes);
-    std::string printed = "\n";
-    printed += CommandOutput("python3 " + (folder.Path() / "reader.py").string() + " " + encoding +
-                             " " + (folder.Path() / "data").string());
-    printed += '\n';
-    if (!printed.ends_with("\nend\n")) {
-        return std::nullopt;
-    }
-    printed = printed.substr(1, printed.size() - 5);
+    std::istringstream printed(CommandOutput("python3 " + (folder.Path() / "reader.py").string() +
+                                             " " + encoding + " " +
+                                             (folder.Path() / "data").string()));
     std::vector<std::string> records;
-    for (std::size_t start = 0, end = 0; start < printed.size(); start = end + 1) {
-        end = printed.find('\n', start);
-        std::string record;
-        const std::string line = printed.substr(start, end - start);
-        std::size_t word_start = 0;
-        for (std::size_t space = 0; space != std::string::npos; word_start = space + 1) {
-            space = line.find(' ', word_start);
-            if (word_start != 0) {
-                record += '|';
-            }
-            record += Decoded(line.substr(word_start, space - word_start));
+    for (std::string line; std::getline(printed, line);) {
+        if (line == "end") {
+            return records;
         }
-        records.push_back(record);
+        std::string& record = records.emplace_back();
+        for (std::size_t at = 0; at + 1 < line.size(); at += 2) {
+            record += static_cast<char>(std::strtol(line.substr(at, 2).c_str(), nullptr, 16));
+        }
     }
-    return records;
+    return std::nullopt;
 }
 
 }  // namespace
