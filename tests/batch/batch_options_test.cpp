@@ -1,4 +1,6 @@
 // The command line of parcelio-batch: what each form asks for, and the forms refused.
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "batch/batch_options.h"
@@ -8,10 +10,8 @@ namespace {
 using Arguments = std::vector<std::string_view>;
 using enum BatchAction;
 
-// A form and the options it gives.
-struct OptionsCase {
-    const char* name = "";
-    Arguments arguments = {};
+// The options a form gives, with the defaults of a bare command line.
+struct Expected {
     BatchAction action = kQueryNumbers;
     std::string courier = {};
     std::optional<std::string> input_path = {};
@@ -24,100 +24,58 @@ struct OptionsCase {
     int jobs = 1;
 };
 
-class CommandLine : public testing::TestWithParam<OptionsCase> {};
-
-TEST_P(CommandLine, GivesTheActionAndValues) {
-    const OptionsCase& c = GetParam();
-    const auto read = ReadBatchOptions(c.arguments);
-    ASSERT_TRUE(std::holds_alternative<BatchOptions>(read)) << std::get<UsageError>(read).message;
-    const BatchOptions& options = std::get<BatchOptions>(read);
-    EXPECT_EQ(options.action, c.action);
-    EXPECT_EQ(options.courier, c.courier);
-    EXPECT_EQ(options.input_path, c.input_path);
-    EXPECT_EQ(options.output_path, c.output_path);
-    EXPECT_EQ(options.steps_number, c.steps_number);
-    EXPECT_EQ(options.group, c.group);
-    EXPECT_EQ(options.encoding, c.encoding);
-    EXPECT_EQ(options.format, c.format);
-    EXPECT_EQ(options.jobs, c.jobs);
-    EXPECT_EQ(options.column, c.column);
+// Every field, named, to compare options at once.
+template <typename Options>
+std::string Fields(const Options& o) {
+    std::ostringstream text;
+    text << "action " << static_cast<int>(o.action) << ", courier " << o.courier << ", input "
+         << o.input_path.value_or("(none)") << ", column " << o.column.value_or("(none)")
+         << ", output " << o.output_path.value_or("(none)") << ", steps " << o.steps_number
+         << ", group " << o.group.value_or("(none)") << ", encoding "
+         << static_cast<int>(o.encoding) << ", format " << static_cast<int>(o.format) << ", jobs "
+         << o.jobs;
+    return text.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, CommandLine,
-    testing::Values(
-        OptionsCase{.name = "CourierAndFile",
-                    .arguments = {"--courier", "ems", "list.txt"},
-                    .courier = "ems",
-                    .input_path = "list.txt"},
-        OptionsCase{.name = "FileFirst",
-                    .arguments = {"list.txt", "--courier", "ems"},
-                    .courier = "ems",
-                    .input_path = "list.txt"},
-        OptionsCase{.name = "StandardInput", .arguments = {"--courier", "ems"}, .courier = "ems"},
-        OptionsCase{.name = "DashIsStandardInput",
-                    .arguments = {"--courier", "ems", "-"},
-                    .courier = "ems"},
-        OptionsCase{.name = "OutputFile",
-                    .arguments = {"--courier", "ems", "-o", "out.txt", "in.txt"},
-                    .courier = "ems",
-                    .input_path = "in.txt",
-                    .output_path = "out.txt"},
-        OptionsCase{.name = "LongOutput",
-                    .arguments = {"--output", "out.txt", "--courier", "ems"},
-                    .courier = "ems",
-                    .output_path = "out.txt"},
-        OptionsCase{.name = "Steps",
-                    .arguments = {"--courier", "UPS", "--steps", "1Z9"},
-                    .action = kShowSteps,
-                    .courier = "UPS",
-                    .steps_number = "1Z9"},
-        OptionsCase{.name = "ListAll", .arguments = {"--list-couriers"}, .action = kListCouriers},
-        OptionsCase{.name = "ListGroup",
-                    .arguments = {"--list-couriers", "K-O", "--encoding", "utf-8"},
-                    .action = kListCouriers,
-                    .group = "K-O",
-                    .encoding = Encoding::kUtf8},
-        OptionsCase{.name = "ListThenOption",
-                    .arguments = {"--list-couriers", "--encoding", "UTF-8"},
-                    .action = kListCouriers,
-                    .encoding = Encoding::kUtf8},
-        OptionsCase{.name = "GbkNamed",
-                    .arguments = {"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
-                    .courier = "x",
-                    .encoding = Encoding::kGbk},
-        OptionsCase{.name = "CsvWithEightJobs",
-                    .arguments = {"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
-                    .courier = "ems",
-                    .input_path = "in.txt",
-                    .format = OutputFormat::kCsv,
-                    .jobs = 8},
-        OptionsCase{.name = "JsonlLastFormatWins",
-                    .arguments = {"--courier", "ems", "--format", "csv", "--format", "jsonl",
-                                  "--jobs", "1"},
-                    .courier = "ems",
-                    .format = OutputFormat::kJsonl},
-        OptionsCase{.name = "ExportNamed",
-                    .arguments = {"--courier", "ems", "--format", "export", "--jobs", "3"},
-                    .courier = "ems",
-                    .jobs = 3},
-        OptionsCase{.name = "StepsAsJsonl",
-                    .arguments = {"--courier", "ems", "--steps", "1", "--format", "jsonl"},
-                    .action = kShowSteps,
-                    .courier = "ems",
-                    .steps_number = "1",
-                    .format = OutputFormat::kJsonl},
-        OptionsCase{.name = "ColumnOfACsvFile",
-                    .arguments = {"--column", "运单号", "--courier", "ems", "orders.csv"},
-                    .courier = "ems",
-                    .input_path = "orders.csv",
-                    .column = "运单号"},
-        OptionsCase{.name = "HelpBeforeAnythingWrong",
-                    .arguments = {"--courier", "ems", "--help", "--bogus"},
-                    .action = kShowHelp,
-                    .courier = "ems"},
-        OptionsCase{.name = "Version", .arguments = {"--version"}, .action = kShowVersion}),
-    [](const testing::TestParamInfo<OptionsCase>& info) { return std::string(info.param.name); });
+TEST(CommandLine, GivesTheActionAndValues) {
+    using enum Encoding;
+    using enum OutputFormat;
+    const std::pair<Arguments, Expected> cases[] = {
+        {{"--courier", "ems", "list.txt"}, {.courier = "ems", .input_path = "list.txt"}},
+        {{"list.txt", "--courier", "ems"}, {.courier = "ems", .input_path = "list.txt"}},
+        {{"--courier", "ems"}, {.courier = "ems"}},
+        {{"--courier", "ems", "-"}, {.courier = "ems"}},  // standard input
+        {{"--courier", "ems", "-o", "out.txt", "in.txt"},
+         {.courier = "ems", .input_path = "in.txt", .output_path = "out.txt"}},
+        {{"--output", "out.txt", "--courier", "ems"}, {.courier = "ems", .output_path = "out.txt"}},
+        {{"--courier", "UPS", "--steps", "1Z9"},
+         {.action = kShowSteps, .courier = "UPS", .steps_number = "1Z9"}},
+        {{"--list-couriers"}, {.action = kListCouriers}},
+        {{"--list-couriers", "K-O", "--encoding", "utf-8"},
+         {.action = kListCouriers, .group = "K-O", .encoding = kUtf8}},
+        {{"--list-couriers", "--encoding", "UTF-8"}, {.action = kListCouriers, .encoding = kUtf8}},
+        {{"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
+         {.courier = "x", .encoding = kGbk}},
+        {{"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
+         {.courier = "ems", .input_path = "in.txt", .format = kCsv, .jobs = 8}},
+        {{"--courier", "ems", "--format", "csv", "--format", "jsonl", "--jobs", "1"},
+         {.courier = "ems", .format = kJsonl}},
+        {{"--courier", "ems", "--format", "export", "--jobs", "3"}, {.courier = "ems", .jobs = 3}},
+        {{"--courier", "ems", "--steps", "1", "--format", "jsonl"},
+         {.action = kShowSteps, .courier = "ems", .steps_number = "1", .format = kJsonl}},
+        {{"--column", "运单号", "--courier", "ems", "orders.csv"},
+         {.courier = "ems", .input_path = "orders.csv", .column = "运单号"}},
+        // --help comes before anything wrong.
+        {{"--courier", "ems", "--help", "--bogus"}, {.action = kShowHelp, .courier = "ems"}},
+        {{"--version"}, {.action = kShowVersion}},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        const auto read = ReadBatchOptions(arguments);
+        ASSERT_TRUE(std::holds_alternative<BatchOptions>(read))
+            << std::get<UsageError>(read).message;
+        EXPECT_EQ(Fields(std::get<BatchOptions>(read)), Fields(expected));
+    }
+}
 
 // The forms refused, each with a part of the message, which names the problem.
 TEST(CommandLineRefusals, NameTheProblem) {

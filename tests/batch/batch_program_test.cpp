@@ -245,94 +245,94 @@ INSTANTIATE_TEST_SUITE_P(
                     NoAnswerCase{"SilentService", Unanswering::kSilentService, "timed out"}),
     [](const testing::TestParamInfo<NoAnswerCase>& info) { return std::string(info.param.name); });
 
-// An order export as a shop's back office writes it: quoted cells with commas and line breaks,
-// an order without a number yet.
-constexpr char8_t kOrderExport[] =
-    u8"订单号,收件人,快递公司,运单号\r\n"
-    u8"1001,\"张三,二楼\",圆通,111\r\n"
-    u8"1002,\"李四\r\n(前台)\",圆通,777\r\n"
-    u8"1003,王五,圆通,\r\n"
-    u8"1004,\"赵\"\"六\"\"\",圆通,\" 222\"\r\n";
-
-TEST_F(BatchProgram, TakesTheNumbersOfAColumnOfAnOrderExport) {
-    const fs::path orders = folder_.Path() / "orders.csv";
-    TempFolder::WriteFile(orders, "\xEF\xBB\xBF" + Utf8(kOrderExport));
-    const BatchOutcome outcome = Run({"--courier", "ems", "--column", Utf8(u8"运单号"), "--format",
-                                      "csv", "--jobs", "8", orders.string()});
-    EXPECT_EQ(outcome.status, 1) << outcome.errors;
-    EXPECT_EQ(CsvRowsReadBack(outcome.output, false),
-              (Strings{"快件单号|操作时间|最近状态|状态", "111|t2 111|latest|运输中",
-                       "777|t7|快件已被 菜鸟驿站 代收|已签收", "222|--|单号不存在|查询失败"}))
-        << outcome.output;
-    Strings sent = SentValues("postid");
-    std::sort(sent.begin(), sent.end());
-    EXPECT_EQ(sent, (Strings{"111", "222", "777"}));
-}
-
-struct StepsCase {
-    const char* format;
-    std::string answered;  // the steps of 111
-    std::string refused;   // what 222 gives
-};
-
-class Steps : public BatchProgram, public testing::WithParamInterface<StepsCase> {};
-
-TEST_P(Steps, ListEveryStepAsTheSingleQueryDoes) {
-    const BatchOutcome answered =
-        Run({"--courier", "ems", "--format", GetParam().format, "--steps", "111"});
-    EXPECT_EQ(answered.status, 0);
-    EXPECT_EQ(answered.output, GetParam().answered);
-
-    const BatchOutcome refused =
-        Run({"--courier", "ems", "--steps", "222", "--format", GetParam().format});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.output, GetParam().refused);
-    EXPECT_NE(refused.errors.find("单号不存在!"), std::string::npos);
-    EXPECT_EQ(SentValues("postid"), (Strings{"111", "222"}));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, Steps,
-    testing::Values(StepsCase{"export", "111 t1 111 first\r\n111 t2 111 latest\r\n", ""},
-                    StepsCase{"csv",
-                              "快件单号,操作时间,走件流程,状态\r\n111,t1 111,first,运输中\r\n"
-                              "111,t2 111,latest,运输中\r\n",
-                              "快件单号,操作时间,走件流程,状态\r\n"}),
-    [](const testing::TestParamInfo<StepsCase>& info) { return std::string(info.param.format); });
-
-// Records and the courier name follow --encoding; without it a name may be given in UTF-8.
-struct CharsetCase {
+// One run of the program and what it gives: status, output, a part of its message on standard
+// error, and the requests sent. Nothing is written to the output folder.
+struct RunCase {
     const char* name;
-    Strings arguments;
+    Strings arguments;  // "OUT" stands for the output folder, "CSV" for an order export
+    int status;
     std::string output;
-    const char* type;  // the type code sent
+    const char* errors = "";
+    Strings sent = {};         // the postid of each request
+    const char* type = "ems";  // the type code of each request
 };
 
-class OutputCharsets : public BatchProgram, public testing::WithParamInterface<CharsetCase> {};
-
-TEST_P(OutputCharsets, RecordsAndCourierNamesInTheCharacterSetNamed) {
-    const BatchOutcome outcome = Run(GetParam().arguments, "222\r\n");
-    EXPECT_EQ(outcome.status, 1) << outcome.errors;
-    EXPECT_EQ(outcome.output, GetParam().output);
-    EXPECT_EQ(SentValues("type"), Strings{GetParam().type});
+void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
+class OneRun : public BatchProgram, public testing::WithParamInterface<RunCase> {};
+
+TEST_P(OneRun, GivesTheStatusOutputMessageAndRequests) {
+    const RunCase& c = GetParam();
+    const fs::path output_folder = OutputFolder();
+    const fs::path orders = folder_.Path() / "orders.csv";
+    TempFolder::WriteFile(orders, "订单号,运单号\r\n1,111\r\n2,\" 222\"\r\n");
+    Strings arguments;
+    for (const std::string& argument : c.arguments) {
+        arguments.push_back(argument == "OUT"   ? output_folder.string()
+                            : argument == "CSV" ? orders.string()
+                                                : argument);
+    }
+    const BatchOutcome outcome = Run(arguments, "222\r\n");
+    EXPECT_EQ(outcome.status, c.status) << outcome.errors;
+    EXPECT_EQ(outcome.output, c.output);
+    EXPECT_NE(outcome.errors.find(c.errors), std::string::npos) << outcome.errors;
+    EXPECT_EQ(SentValues("postid"), c.sent);
+    EXPECT_EQ(SentValues("type"), Strings(c.sent.size(), c.type));
+    EXPECT_TRUE(TempFolder::Names(OutputFolder()).empty());
+}
+
+const std::string kStepsHeader = "快件单号,操作时间,走件流程,状态\r\n";
+
 INSTANTIATE_TEST_SUITE_P(
-    Encodings, OutputCharsets,
-    testing::Values(CharsetCase{"Utf8",
-                                {"--encoding", "utf-8", "--courier", Utf8(u8"顺丰速递")},
-                                Utf8(u8"222 -- 单号不存在\r\n"),
-                                "shunfeng"},
-                    CharsetCase{"Utf8NameWithoutEncoding",
-                                {"--courier", Utf8(u8"顺丰速递")},
-                                "222 -- 单号不存在\r\n",
-                                "shunfeng"},
-                    CharsetCase{
-                        "CsvUtf8",
-                        {"--courier", "ems", "--format", "csv", "--encoding", "utf-8"},
-                        Utf8(u8"快件单号,操作时间,最近状态,状态\r\n222,--,单号不存在,查询失败\r\n"),
-                        "ems"}),
-    [](const testing::TestParamInfo<CharsetCase>& info) { return std::string(info.param.name); });
+    Cases, OneRun,
+    testing::Values(
+        // --steps lists every step as the single query does.
+        RunCase("Steps", {"--courier", "ems", "--steps", "111"}, 0,
+                "111 t1 111 first\r\n111 t2 111 latest\r\n", "", {"111"}),
+        RunCase("StepsRefused", {"--courier", "ems", "--steps", "222"}, 1, "", "单号不存在!",
+                {"222"}),
+        RunCase("StepsAsCsv", {"--courier", "ems", "--steps", "111", "--format", "csv"}, 0,
+                kStepsHeader + "111,t1 111,first,运输中\r\n111,t2 111,latest,运输中\r\n", "",
+                {"111"}),
+        RunCase("StepsRefusedAsCsv", {"--courier", "ems", "--steps", "222", "--format", "csv"}, 1,
+                kStepsHeader, "单号不存在!", {"222"}),
+        // Records and the courier name follow --encoding; without it a name may be in UTF-8.
+        RunCase("Utf8", {"--encoding", "utf-8", "--courier", Utf8(u8"顺丰速递")}, 1,
+                Utf8(u8"222 -- 单号不存在\r\n"), "", {"222"}, "shunfeng"),
+        RunCase("Utf8NameWithoutEncoding", {"--courier", Utf8(u8"顺丰速递")}, 1,
+                "222 -- 单号不存在\r\n", "", {"222"}, "shunfeng"),
+        RunCase("CsvUtf8", {"--courier", "ems", "--format", "csv", "--encoding", "utf-8"}, 1,
+                Utf8(u8"快件单号,操作时间,最近状态,状态\r\n222,--,单号不存在,查询失败\r\n"), "",
+                {"222"}),
+        RunCase("ColumnOfAnOrderExport", {"--courier", "ems", "--column", Utf8(u8"运单号"), "CSV"},
+                1, "111 t2 111 latest\r\n222 -- 单号不存在\r\n", "", {"111", "222"}),
+        RunCase("Version", {"--version"}, 0,
+                std::string("parcelio-batch ") + PARCELIO_VERSION_TEXT + "\n"),
+        // Usage errors: status 2, the problem named, nothing sent or written.
+        RunCase("UnknownCourier", {"--courier", "NoSuchCourier", "-o", "out/r.txt"}, 2, "",
+                "unknown courier 'NoSuchCourier'"),
+        RunCase("MissingNumberFile", {"--courier", "ems", "-o", "out/r.txt", "missing.txt"}, 2, "",
+                "cannot read the number list missing.txt"),
+        RunCase("FolderAsNumberFile", {"--courier", "ems", "out"}, 2, "",
+                "cannot read the number list out"),
+        RunCase("MissingOutputFolder", {"--courier", "ems", "-o", "nowhere/r.txt"}, 2, "",
+                "no folder nowhere"),
+        RunCase("OutputIsAFolder", {"--courier", "ems", "-o", "OUT"}, 2, "", "is a folder"),
+        RunCase("BlankStepsNumber", {"--courier", "ems", "--steps", " "}, 2, "",
+                "no tracking number"),
+        RunCase("UnknownGroup", {"--list-couriers", "A-Z", "-o", "out/r.txt"}, 2, "", "'A-Z'"),
+        RunCase("UnknownOption", {"--courier", "ems", "--parallel"}, 2, "", "'--parallel'"),
+        RunCase("Utf8NameNotConvertible", {"--encoding", "utf-8", "--courier", "\xff"}, 2, "",
+                "unknown courier"),
+        RunCase("UnknownColumn",
+                {"--courier", "ems", "--column", Utf8(u8"运单"), "-o", "out/r.txt", "CSV"}, 2, "",
+                "orders.csv: no column '运单' (header cells: 订单号, 运单号)"),
+        RunCase("NumberListIsNoCsv",
+                {"--courier", "ems", "--column", Utf8(u8"运单号"), "--format", "csv"}, 2, "",
+                "standard input: no column '运单号' (header cells: 222)")),
+    [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BatchProgram, ListsTheCatalogueOrOneLetterGroup) {
     const BatchOutcome group = Run({"--list-couriers", "K-O", "--encoding", "utf-8"});
@@ -359,66 +359,10 @@ TEST_F(BatchProgram, WritesTheOutputFileWholeInPlaceOfTheOldOne) {
     EXPECT_EQ(TempFolder::Names(OutputFolder()), Strings{"result.txt"});
 }
 
-struct UsageCase {
-    const char* name;
-    Strings arguments;  // "OUT" stands for the output folder, "CSV" for a file with a bad quote
-    const char* named;  // part of the message, which names the problem
-};
-
-class BadUsage : public BatchProgram, public testing::WithParamInterface<UsageCase> {};
-
-TEST_P(BadUsage, EndsWithStatus2AMessageAndNothingWritten) {
-    const fs::path output_folder = OutputFolder();
-    const fs::path orders = folder_.Path() / "orders.csv";
-    TempFolder::WriteFile(orders, "订单号,运单号\r\n1,\"SF1\r\n");
-    Strings arguments;
-    for (const std::string& argument : GetParam().arguments) {
-        arguments.push_back(argument == "OUT"   ? output_folder.string()
-                            : argument == "CSV" ? orders.string()
-                                                : argument);
-    }
-    const BatchOutcome outcome = Run(arguments, "111\r\n");
-    EXPECT_EQ(outcome.status, 2);
-    EXPECT_EQ(outcome.output, "");
-    EXPECT_NE(outcome.errors.find(GetParam().named), std::string::npos) << outcome.errors;
-    EXPECT_EQ(service_.RequestCount(), 0u);
-    EXPECT_TRUE(TempFolder::Names(OutputFolder()).empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BadUsage,
-    testing::Values(
-        UsageCase{"UnknownCourier",
-                  {"--courier", "NoSuchCourier", "-o", "out/r.txt"},
-                  "unknown courier 'NoSuchCourier'"},
-        UsageCase{"MissingNumberFile",
-                  {"--courier", "ems", "-o", "out/r.txt", "missing.txt"},
-                  "cannot read the number list missing.txt"},
-        UsageCase{"MissingOutputFolder",
-                  {"--courier", "ems", "-o", "nowhere/r.txt"},
-                  "no folder nowhere"},
-        UsageCase{"OutputIsAFolder", {"--courier", "ems", "-o", "OUT"}, "is a folder"},
-        UsageCase{"BlankStepsNumber", {"--courier", "ems", "--steps", " "}, "no tracking number"},
-        UsageCase{"UnknownGroup", {"--list-couriers", "A-Z", "-o", "out/r.txt"}, "'A-Z'"},
-        UsageCase{"UnknownOption", {"--courier", "ems", "--parallel"}, "'--parallel'"},
-        UsageCase{"Utf8NameNotConvertible",
-                  {"--encoding", "utf-8", "--courier", "\xff"},
-                  "unknown courier"},
-        UsageCase{"UnknownColumn",
-                  {"--courier", "ems", "--column", Utf8(u8"运单"), "-o", "out/r.txt", "CSV"},
-                  "orders.csv: no column '运单' (header cells: 订单号, 运单号)"},
-        UsageCase{"NumberListIsNoCsv",
-                  {"--courier", "ems", "--column", Utf8(u8"运单号"), "--format", "csv"},
-                  "standard input: no column '运单号' (header cells: 111)"}),
-    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
-
-TEST_F(BatchProgram, HelpAndVersion) {
+TEST_F(BatchProgram, Help) {
     const BatchOutcome help = Run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.output.rfind("Usage: parcelio-batch --courier NAME-OR-CODE", 0), 0u);
-    const BatchOutcome version = Run({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.output, std::string("parcelio-batch ") + PARCELIO_VERSION_TEXT + "\n");
 }
 
 TEST_F(BatchProgram, ShowsAProgressLineOnATerminal) {
@@ -470,43 +414,24 @@ TEST_P(OnATerminal, RecordsFollowTheTerminalsCharacterSet) {
     EXPECT_NE(shown.find(GetParam().summary), std::string::npos) << shown;
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, OnATerminal,
-                         testing::Values(TerminalCase{"Utf8Locale",
-                                                      {"LC_ALL=C.UTF-8"},
-                                                      {},
-                                                      Utf8(u8"222 -- 单号不存在"),
-                                                      Utf8(u8"1 个单号：查询失败 1")},
-                                         TerminalCase{"Utf8Lang",
-                                                      {"LC_ALL=", "LC_CTYPE=", "LANG=C.UTF-8"},
-                                                      {},
-                                                      Utf8(u8"222 -- 单号不存在"),
-                                                      Utf8(u8"1 个单号：查询失败 1")},
-                                         TerminalCase{"CLocaleKeepsGbk",
-                                                      {"LC_ALL=C"},
-                                                      {},
-                                                      "222 -- 单号不存在",
-                                                      "1 个单号：查询失败 1",
-                                                      kGbkOnTheConsole},
-                                         TerminalCase{"GbkNamed",
-                                                      {"LC_ALL=C.UTF-8"},
-                                                      {"--encoding", "gbk"},
-                                                      "222 -- 单号不存在",
-                                                      "1 个单号：查询失败 1",
-                                                      kGbkOnTheConsole},
-                                         TerminalCase{"Csv",
-                                                      {"LC_ALL=C.UTF-8"},
-                                                      {"--format", "csv"},
-                                                      Utf8(u8"222,--,单号不存在,查询失败"),
-                                                      Utf8(u8"1 个单号：查询失败 1")},
-                                         TerminalCase{"JsonlOnAGbkTerminal",
-                                                      {"LC_ALL=C"},
-                                                      {"--format", "jsonl"},
-                                                      Utf8(u8"\"message\":\"单号不存在\""),
-                                                      "1 个单号：查询失败 1",
-                                                      kUtf8OnACLocaleConsole}),
-                         [](const testing::TestParamInfo<TerminalCase>& info) {
-                             return std::string(info.param.name);
-                         });
+const std::string kShownUtf8 = Utf8(u8"222 -- 单号不存在");
+const std::string kSummaryUtf8 = Utf8(u8"1 个单号：查询失败 1");
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, OnATerminal,
+    testing::Values(TerminalCase("Utf8Locale", {"LC_ALL=C.UTF-8"}, {}, kShownUtf8, kSummaryUtf8),
+                    TerminalCase("Utf8Lang", {"LC_ALL=", "LC_CTYPE=", "LANG=C.UTF-8"}, {},
+                                 kShownUtf8, kSummaryUtf8),
+                    TerminalCase("CLocaleKeepsGbk", {"LC_ALL=C"}, {}, "222 -- 单号不存在",
+                                 "1 个单号：查询失败 1", kGbkOnTheConsole),
+                    TerminalCase("GbkNamed", {"LC_ALL=C.UTF-8"}, {"--encoding", "gbk"},
+                                 "222 -- 单号不存在", "1 个单号：查询失败 1", kGbkOnTheConsole),
+                    TerminalCase("Csv", {"LC_ALL=C.UTF-8"}, {"--format", "csv"},
+                                 Utf8(u8"222,--,单号不存在,查询失败"), kSummaryUtf8),
+                    TerminalCase("JsonlOnAGbkTerminal", {"LC_ALL=C"}, {"--format", "jsonl"},
+                                 Utf8(u8"\"message\":\"单号不存在\""), "1 个单号：查询失败 1",
+                                 kUtf8OnACLocaleConsole)),
+    [](const testing::TestParamInfo<TerminalCase>& info) { return std::string(info.param.name); });
 
 class InterruptedRun : public BatchProgram, public testing::WithParamInterface<bool> {};
 
