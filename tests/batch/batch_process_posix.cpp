@@ -155,8 +155,8 @@ std::string TerminalTranscript(const std::vector<std::string>& arguments,
     return ScreenText(CommandOutput(command + " </dev/null"));
 }
 
-std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes, bool utf8) {
-    return ReadBack(kCsvReader, bytes, utf8 ? "utf-8" : "gbk");
+std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes) {
+    return ReadBack(kCsvReader, bytes, "gbk");
 }
 
 std::optional<std::vector<std::string>> JsonlObjectsReadBack(const std::string& bytes) {
