@@ -366,6 +366,10 @@ struct TerminalCase {
     const char* not_under_wine = nullptr;
 };
 
+void PrintTo(const TerminalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 constexpr char kGbkOnTheConsole[] = "Wine's console shows GBK bytes in the locale's character set";
 constexpr char kUtf8OnACLocaleConsole[] =
     "Wine's console shows UTF-8 bytes in the C locale's character set";
