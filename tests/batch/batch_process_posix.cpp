@@ -44,13 +44,8 @@ std::string ScreenText(const std::string& bytes) {
             at = end;
         } else {
             std::string& line = lines[row];
-            if (line.size() <= column) {
-                line.resize(column, ' ');
-                line += byte;
-            } else {
-                line[column] = byte;
-            }
-            ++column;
+            line.resize(std::max(line.size(), column + 1), ' ');
+            line[column++] = byte;
         }
     }
     std::string shown;
@@ -61,40 +56,36 @@ std::string ScreenText(const std::string& bytes) {
     return shown;
 }
 
-// The readers print one line per record, its values joined by '|' in hex of their GBK bytes,
-// then "end", which a reader that failed never prints.
-constexpr char kCsvReader[] = R"(
-import csv, io, sys
-text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
-for row in csv.reader(io.StringIO(text, newline=''), strict=True):
-    print('|'.join(row).encode('gbk').hex())
-print('end')
-)";
-
-constexpr char kJsonlReader[] = R"(
-import json, sys
-text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
-assert text == '' or text.endswith('\n')
-for line in text.split('\n')[:-1]:
-    record = json.loads(line)
-    assert list(record) == ['number', 'ok', 'message', 'time', 'context', 'state',
-                            'state_text', 'error'], list(record)
-    if record['error'] is None:
-        del record['error']
+// Reads csv (GBK, strict quoting) or jsonl (UTF-8, the keys in their order) and prints one
+// line per record, its values joined by '|' in hex of their GBK bytes, then "end", which a
+// reader that failed never prints.
+constexpr char kReader[] = R"(
+import csv, io, json, sys
+data = open(sys.argv[2], 'rb').read()
+if sys.argv[1] == 'csv':
+    records = csv.reader(io.StringIO(data.decode('gbk'), newline=''), strict=True)
+else:
+    text = data.decode('utf-8')
+    assert text == '' or text.endswith('\n')
+    objects = [json.loads(line) for line in text.split('\n')[:-1]]
+    keys = ['number', 'ok', 'message', 'time', 'context', 'state', 'state_text', 'error']
+    assert all(list(record) == keys for record in objects), objects
     words = {None: '(null)', True: 'true', False: 'false'}
-    print('|'.join(words[v] if v is None or isinstance(v, bool) else v
-                   for v in record.values()).encode('gbk').hex())
+    records = [[words[v] if v is None or isinstance(v, bool) else v
+                for k, v in record.items() if k != 'error' or v is not None] for record in objects]
+for values in records:
+    print('|'.join(values).encode('gbk').hex())
 print('end')
 )";
 
-// Runs the reader on the bytes and gives its records.
-std::optional<std::vector<std::string>> ReadBack(const char* reader, const std::string& bytes,
-                                                 const std::string& encoding) {
+// Runs the reader on the bytes in format and gives its records.
+std::optional<std::vector<std::string>> ReadBack(const std::string& format,
+                                                 const std::string& bytes) {
     const TempFolder folder;
-    TempFolder::WriteFile(folder.Path() / "reader.py", reader);
+    TempFolder::WriteFile(folder.Path() / "reader.py", kReader);
     TempFolder::WriteFile(folder.Path() / "data", bytes);
     std::istringstream printed(CommandOutput("python3 " + (folder.Path() / "reader.py").string() +
-                                             " " + encoding + " " +
+                                             " " + format + " " +
                                              (folder.Path() / "data").string()));
     std::vector<std::string> records;
     for (std::string line; std::getline(printed, line);) {
@@ -156,9 +147,9 @@ std::string TerminalTranscript(const std::vector<std::string>& arguments,
 }
 
 std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes) {
-    return ReadBack(kCsvReader, bytes, "gbk");
+    return ReadBack("csv", bytes);
 }
 
 std::optional<std::vector<std::string>> JsonlObjectsReadBack(const std::string& bytes) {
-    return ReadBack(kJsonlReader, bytes, "utf-8");
+    return ReadBack("jsonl", bytes);
 }
