@@ -361,7 +361,7 @@ TEST_P(OnATerminal, RecordsFollowTheTerminalsCharacterSet) {
     }
 #endif
     const fs::path list = folder_.Path() / "list.txt";
-    TempFolder::WriteFile(list, "111\r\n222\r\n");
+    TempFolder::WriteFile(list, "111\r\n222\r\n444\r\n");
     const fs::path result = OutputFolder() / "result.txt";
     Strings arguments = {"--courier", "ems"};
     for (const std::string& option : GetParam().options) {
@@ -373,17 +373,18 @@ TEST_P(OnATerminal, RecordsFollowTheTerminalsCharacterSet) {
                        GetParam().environment.end());
     const std::string shown = TerminalTranscript(arguments, environment);
     EXPECT_NE(shown.find(GetParam().shown), std::string::npos) << shown;
-    EXPECT_NE(shown.find("2/2 numbers, 1 failed, "), std::string::npos) << shown;
+    EXPECT_NE(shown.find("3/3 numbers, 1 failed, "), std::string::npos) << shown;
     EXPECT_NE(shown.find("/s, 0:00 left"), std::string::npos) << shown;
     EXPECT_NE(shown.find(GetParam().summary), std::string::npos) << shown;
     if (fs::exists(result) || GetParam().shown.empty()) {
-        EXPECT_EQ(TempFolder::FileContent(result), "111 t2 111 latest\r\n222 -- 单号不存在\r\n");
+        EXPECT_EQ(TempFolder::FileContent(result),
+                  "111 t2 111 latest\r\n222 -- 单号不存在\r\n444 t2 444 latest\r\n");
     }
 }
 
 const std::string kShownUtf8 = Utf8(u8"222 -- 单号不存在");
-const std::string kSummaryGbk = "2 个单号：运输中 1，查询失败 1";
-const std::string kSummaryUtf8 = Utf8(u8"2 个单号：运输中 1，查询失败 1");
+const std::string kSummaryGbk = "3 个单号：运输中 2，查询失败 1";
+const std::string kSummaryUtf8 = Utf8(u8"3 个单号：运输中 2，查询失败 1");
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, OnATerminal,
