@@ -34,7 +34,8 @@ class BatchProgram : public testing::Test {
         });
         service_.SetReplyForNumber("222", BodyReply(MessageReplyJson(Utf8(u8"单号不存在"))));
         service_.SetReplyForNumber("333", BodyReply(TrackingReplyJson("333", {})));
-        // Commas, a line break, a backslash, spaces.
+        // Cells that a spreadsheet or a script must not split: commas, a line break, a
+        // backslash, spaces.
         service_.SetReplyForNumber(
             "555", BodyReply(TrackingReplyJson(
                        "555", {{"2026-12-06 16:05:12", Utf8(u8"到达 北京,顺义\n集散中心 a\\b")}})));
