@@ -1,4 +1,6 @@
 // The command line of parcelio-batch: what each form asks for, and the forms refused.
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "batch/batch_options.h"
@@ -8,11 +10,8 @@ namespace {
 using Arguments = std::vector<std::string_view>;
 using enum BatchAction;
 
-// A form and what it gives: the options read, or a refusal whose message names the problem.
-struct OptionsCase {
-    const char* name = "";
-    Arguments arguments = {};
-    const char* refused = nullptr;  // a part of the message
+// The options a form gives, with the defaults of a bare command line.
+struct Expected {
     BatchAction action = kQueryNumbers;
     std::string courier = {};
     std::optional<std::string> input_path = {};
@@ -25,167 +24,91 @@ struct OptionsCase {
     int jobs = 1;
 };
 
-class CommandLine : public testing::TestWithParam<OptionsCase> {};
-
-TEST_P(CommandLine, GivesTheActionAndValuesOrNamesTheProblem) {
-    const OptionsCase& c = GetParam();
-    const auto read = ReadBatchOptions(c.arguments);
-    if (c.refused != nullptr) {
-        ASSERT_TRUE(std::holds_alternative<UsageError>(read));
-        EXPECT_NE(std::get<UsageError>(read).message.find(c.refused), std::string::npos)
-            << std::get<UsageError>(read).message;
-        return;
-    }
-    ASSERT_TRUE(std::holds_alternative<BatchOptions>(read)) << std::get<UsageError>(read).message;
-    const BatchOptions& options = std::get<BatchOptions>(read);
-    EXPECT_EQ(options.action, c.action);
-    EXPECT_EQ(options.courier, c.courier);
-    EXPECT_EQ(options.input_path, c.input_path);
-    EXPECT_EQ(options.output_path, c.output_path);
-    EXPECT_EQ(options.steps_number, c.steps_number);
-    EXPECT_EQ(options.group, c.group);
-    EXPECT_EQ(options.encoding, c.encoding);
-    EXPECT_EQ(options.format, c.format);
-    EXPECT_EQ(options.jobs, c.jobs);
-    EXPECT_EQ(options.column, c.column);
+// Every field, named, to compare options at once.
+template <typename Options>
+std::string Fields(const Options& o) {
+    std::ostringstream text;
+    text << "action " << static_cast<int>(o.action) << ", courier " << o.courier << ", input "
+         << o.input_path.value_or("(none)") << ", column " << o.column.value_or("(none)")
+         << ", output " << o.output_path.value_or("(none)") << ", steps " << o.steps_number
+         << ", group " << o.group.value_or("(none)") << ", encoding "
+         << static_cast<int>(o.encoding) << ", format " << static_cast<int>(o.format) << ", jobs "
+         << o.jobs;
+    return text.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, CommandLine,
-    testing::Values(
-        OptionsCase{.name = "CourierAndFile",
-                    .arguments = {"--courier", "ems", "list.txt"},
-                    .courier = "ems",
-                    .input_path = "list.txt"},
-        OptionsCase{.name = "FileFirst",
-                    .arguments = {"list.txt", "--courier", "ems"},
-                    .courier = "ems",
-                    .input_path = "list.txt"},
-        OptionsCase{.name = "StandardInput", .arguments = {"--courier", "ems"}, .courier = "ems"},
-        OptionsCase{.name = "DashIsStandardInput",
-                    .arguments = {"--courier", "ems", "-"},
-                    .courier = "ems"},
-        OptionsCase{.name = "OutputFile",
-                    .arguments = {"--courier", "ems", "-o", "out.txt", "in.txt"},
-                    .courier = "ems",
-                    .input_path = "in.txt",
-                    .output_path = "out.txt"},
-        OptionsCase{.name = "LongOutput",
-                    .arguments = {"--output", "out.txt", "--courier", "ems"},
-                    .courier = "ems",
-                    .output_path = "out.txt"},
-        OptionsCase{.name = "Steps",
-                    .arguments = {"--courier", "UPS", "--steps", "1Z9"},
-                    .action = kShowSteps,
-                    .courier = "UPS",
-                    .steps_number = "1Z9"},
-        OptionsCase{.name = "ListAll", .arguments = {"--list-couriers"}, .action = kListCouriers},
-        OptionsCase{.name = "ListGroup",
-                    .arguments = {"--list-couriers", "K-O", "--encoding", "utf-8"},
-                    .action = kListCouriers,
-                    .group = "K-O",
-                    .encoding = Encoding::kUtf8},
-        OptionsCase{.name = "ListThenOption",
-                    .arguments = {"--list-couriers", "--encoding", "UTF-8"},
-                    .action = kListCouriers,
-                    .encoding = Encoding::kUtf8},
-        OptionsCase{.name = "GbkNamed",
-                    .arguments = {"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
-                    .courier = "x",
-                    .encoding = Encoding::kGbk},
-        OptionsCase{.name = "CsvWithEightJobs",
-                    .arguments = {"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
-                    .courier = "ems",
-                    .input_path = "in.txt",
-                    .format = OutputFormat::kCsv,
-                    .jobs = 8},
-        OptionsCase{.name = "JsonlLastFormatWins",
-                    .arguments = {"--courier", "ems", "--format", "csv", "--format", "jsonl",
-                                  "--jobs", "1"},
-                    .courier = "ems",
-                    .format = OutputFormat::kJsonl},
-        OptionsCase{.name = "ExportNamed",
-                    .arguments = {"--courier", "ems", "--format", "export", "--jobs", "3"},
-                    .courier = "ems",
-                    .jobs = 3},
-        OptionsCase{.name = "StepsAsJsonl",
-                    .arguments = {"--courier", "ems", "--steps", "1", "--format", "jsonl"},
-                    .action = kShowSteps,
-                    .courier = "ems",
-                    .steps_number = "1",
-                    .format = OutputFormat::kJsonl},
-        OptionsCase{.name = "ColumnOfACsvFile",
-                    .arguments = {"--column", "运单号", "--courier", "ems", "orders.csv"},
-                    .courier = "ems",
-                    .input_path = "orders.csv",
-                    .column = "运单号"},
-        OptionsCase{.name = "HelpBeforeAnythingWrong",
-                    .arguments = {"--courier", "ems", "--help", "--bogus"},
-                    .action = kShowHelp,
-                    .courier = "ems"},
-        OptionsCase{.name = "Version", .arguments = {"--version"}, .action = kShowVersion},
-        OptionsCase{.name = "Nothing", .arguments = {}, .refused = "no courier"},
-        OptionsCase{.name = "NoCourier", .arguments = {"list.txt"}, .refused = "no courier"},
-        OptionsCase{.name = "UnknownOption",
-                    .arguments = {"--courier", "ems", "--fast"},
-                    .refused = "'--fast'"},
-        OptionsCase{.name = "MissingValue",
-                    .arguments = {"--courier"},
-                    .refused = "'--courier' needs a value"},
-        OptionsCase{.name = "MissingOutput",
-                    .arguments = {"--courier", "ems", "-o"},
-                    .refused = "'-o' needs"},
-        OptionsCase{.name = "TwoFiles",
-                    .arguments = {"--courier", "ems", "a", "b"},
-                    .refused = "more than one"},
-        OptionsCase{.name = "BadEncoding",
-                    .arguments = {"--courier", "ems", "--encoding", "latin1"},
-                    .refused = "'latin1'"},
-        OptionsCase{.name = "StepsAndList",
-                    .arguments = {"--steps", "1", "--list-couriers"},
-                    .refused = "cannot be used together"},
-        OptionsCase{.name = "ListWithCourier",
-                    .arguments = {"--list-couriers", "--courier", "ems"},
-                    .refused = "no --courier"},
-        OptionsCase{.name = "StepsWithFile",
-                    .arguments = {"--courier", "ems", "--steps", "1", "f.txt"},
-                    .refused = "--steps"},
-        OptionsCase{.name = "NoJobs",
-                    .arguments = {"--courier", "ems", "--jobs", "0"},
-                    .refused = "1 to 8, not '0'"},
-        OptionsCase{.name = "TooManyJobs",
-                    .arguments = {"--courier", "ems", "--jobs", "9"},
-                    .refused = "1 to 8, not '9'"},
-        OptionsCase{.name = "JobsNotANumber",
-                    .arguments = {"--courier", "ems", "--jobs", "4x"},
-                    .refused = "not '4x'"},
-        OptionsCase{.name = "NegativeJobs",
-                    .arguments = {"--courier", "ems", "--jobs", "-2"},
-                    .refused = "not '-2'"},
-        OptionsCase{.name = "MissingJobs",
-                    .arguments = {"--courier", "ems", "--jobs"},
-                    .refused = "'--jobs' needs a value"},
-        OptionsCase{.name = "UnknownFormat",
-                    .arguments = {"--courier", "ems", "--format", "xml"},
-                    .refused = "'xml'"},
-        OptionsCase{.name = "FormatByCase",
-                    .arguments = {"--courier", "ems", "--format", "CSV"},
-                    .refused = "'CSV'"},
-        OptionsCase{.name = "JobsWithSteps",
-                    .arguments = {"--courier", "ems", "--steps", "1", "--jobs", "2"},
-                    .refused = "--jobs"},
-        OptionsCase{.name = "FormatWithList",
-                    .arguments = {"--list-couriers", "--format", "csv"},
-                    .refused = "--format"},
-        OptionsCase{.name = "ColumnWithSteps",
-                    .arguments = {"--courier", "ems", "--steps", "1", "--column", "2"},
-                    .refused = "--column is only for a batch run"},
-        OptionsCase{.name = "EmptyColumn",
-                    .arguments = {"--courier", "ems", "--column", ""},
-                    .refused = "--column takes"},
-        OptionsCase{.name = "MissingColumn",
-                    .arguments = {"--courier", "ems", "--column"},
-                    .refused = "'--column' needs"}),
-    [](const testing::TestParamInfo<OptionsCase>& info) { return std::string(info.param.name); });
+TEST(CommandLine, GivesTheActionAndValues) {
+    using enum Encoding;
+    using enum OutputFormat;
+    const std::pair<Arguments, Expected> cases[] = {
+        {{"--courier", "ems", "list.txt"}, {.courier = "ems", .input_path = "list.txt"}},
+        {{"list.txt", "--courier", "ems"}, {.courier = "ems", .input_path = "list.txt"}},
+        {{"--courier", "ems"}, {.courier = "ems"}},
+        {{"--courier", "ems", "-"}, {.courier = "ems"}},  // standard input
+        {{"--courier", "ems", "-o", "out.txt", "in.txt"},
+         {.courier = "ems", .input_path = "in.txt", .output_path = "out.txt"}},
+        {{"--output", "out.txt", "--courier", "ems"}, {.courier = "ems", .output_path = "out.txt"}},
+        {{"--courier", "UPS", "--steps", "1Z9"},
+         {.action = kShowSteps, .courier = "UPS", .steps_number = "1Z9"}},
+        {{"--list-couriers"}, {.action = kListCouriers}},
+        {{"--list-couriers", "K-O", "--encoding", "utf-8"},
+         {.action = kListCouriers, .group = "K-O", .encoding = kUtf8}},
+        {{"--list-couriers", "--encoding", "UTF-8"}, {.action = kListCouriers, .encoding = kUtf8}},
+        {{"--encoding", "utf-8", "--encoding", "gbk", "--courier", "x"},
+         {.courier = "x", .encoding = kGbk}},
+        {{"--format", "csv", "--jobs", "8", "--courier", "ems", "in.txt"},
+         {.courier = "ems", .input_path = "in.txt", .format = kCsv, .jobs = 8}},
+        {{"--courier", "ems", "--format", "csv", "--format", "jsonl", "--jobs", "1"},
+         {.courier = "ems", .format = kJsonl}},
+        {{"--courier", "ems", "--format", "export", "--jobs", "3"}, {.courier = "ems", .jobs = 3}},
+        {{"--courier", "ems", "--steps", "1", "--format", "jsonl"},
+         {.action = kShowSteps, .courier = "ems", .steps_number = "1", .format = kJsonl}},
+        {{"--column", "运单号", "--courier", "ems", "orders.csv"},
+         {.courier = "ems", .input_path = "orders.csv", .column = "运单号"}},
+        // --help comes before anything wrong.
+        {{"--courier", "ems", "--help", "--bogus"}, {.action = kShowHelp, .courier = "ems"}},
+        {{"--version"}, {.action = kShowVersion}},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        const auto read = ReadBatchOptions(arguments);
+        ASSERT_TRUE(std::holds_alternative<BatchOptions>(read))
+            << std::get<UsageError>(read).message;
+        EXPECT_EQ(Fields(std::get<BatchOptions>(read)), Fields(expected));
+    }
+}
+
+// The forms refused, each with a part of the message, which names the problem.
+TEST(CommandLineRefusals, NameTheProblem) {
+    const std::pair<Arguments, const char*> cases[] = {
+        {{}, "no courier"},
+        {{"list.txt"}, "no courier"},
+        {{"--courier", "ems", "--fast"}, "'--fast'"},
+        {{"--courier"}, "'--courier' needs a value"},
+        {{"--courier", "ems", "-o"}, "'-o' needs"},
+        {{"--courier", "ems", "a", "b"}, "more than one"},
+        {{"--courier", "ems", "--encoding", "latin1"}, "'latin1'"},
+        {{"--steps", "1", "--list-couriers"}, "cannot be used together"},
+        {{"--list-couriers", "--courier", "ems"}, "no --courier"},
+        {{"--courier", "ems", "--steps", "1", "f.txt"}, "--steps"},
+        {{"--courier", "ems", "--jobs", "0"}, "1 to 8, not '0'"},
+        {{"--courier", "ems", "--jobs", "9"}, "1 to 8, not '9'"},
+        {{"--courier", "ems", "--jobs", "4x"}, "not '4x'"},
+        {{"--courier", "ems", "--jobs", "-2"}, "not '-2'"},
+        {{"--courier", "ems", "--jobs"}, "'--jobs' needs a value"},
+        {{"--courier", "ems", "--format", "xml"}, "'xml'"},
+        {{"--courier", "ems", "--format", "CSV"}, "'CSV'"},
+        {{"--courier", "ems", "--steps", "1", "--jobs", "2"}, "--jobs"},
+        {{"--list-couriers", "--format", "csv"}, "--format"},
+        {{"--courier", "ems", "--steps", "1", "--column", "2"}, "--column is only for a batch run"},
+        {{"--courier", "ems", "--column", ""}, "--column takes"},
+        {{"--courier", "ems", "--column"}, "'--column' needs"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const auto read = ReadBatchOptions(arguments);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(read)) << named;
+        EXPECT_NE(std::get<UsageError>(read).message.find(named), std::string::npos)
+            << std::get<UsageError>(read).message;
+    }
+}
 
 }  // namespace

@@ -28,7 +28,7 @@ std::optional<BatchChild> StartBatch(const std::vector<std::string>& arguments,
 // Waits up to limit_seconds for the child to end (then kills it) and reads what it wrote.
 BatchOutcome FinishBatch(const BatchChild& child, int limit_seconds);
 
-// Starts, waits and reads in one go.
+// Starts, waits and reads.
 BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::string& standard_input,
                       const std::vector<std::string>& extra_environment, const std::string& folder);
 
@@ -37,14 +37,12 @@ BatchOutcome RunBatch(const std::vector<std::string>& arguments, const std::stri
 std::string TerminalTranscript(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& extra_environment);
 
-// Each csv row's cells, joined by '|', as GBK texts, read by Python's csv module (strict
-// quoting); csv is decoded from UTF-8 when utf8, else from GBK. Nothing when the bytes are no
-// csv in that character set.
-std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes, bool utf8);
+// Each csv row's cells, joined by '|', read from GBK by Python's csv module (strict quoting).
+// Nothing when the bytes are no GBK csv.
+std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes);
 
 // Each jsonl object's values number|ok|message|time|context|state|state_text, then |error when
 // error is not null, strings as GBK texts, null as "(null)", read by Python's json module
-// (strict UTF-8). Nothing when a line is no JSON object with exactly the keys number, ok,
-// message, time, context, state, state_text and error in that order, or the bytes are no UTF-8,
-// or the last line has no LF.
+// (strict UTF-8). Nothing when a line is no object with exactly those keys in that order, the
+// bytes are no UTF-8, or the last line has no LF.
 std::optional<std::vector<std::string>> JsonlObjectsReadBack(const std::string& bytes);

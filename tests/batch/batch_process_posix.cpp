@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "tests/batch/batch_process.h"
 #include "tests/support/temp_folder.h"
@@ -43,13 +44,8 @@ std::string ScreenText(const std::string& bytes) {
             at = end;
         } else {
             std::string& line = lines[row];
-            if (line.size() <= column) {
-                line.resize(column, ' ');
-                line += byte;
-            } else {
-                line[column] = byte;
-            }
-            ++column;
+            line.resize(std::max(line.size(), column + 1), ' ');
+            line[column++] = byte;
         }
     }
     std::string shown;
@@ -60,77 +56,48 @@ std::string ScreenText(const std::string& bytes) {
     return shown;
 }
 
-// The readers print one line per record: its values, each "x" and the hex of its GBK bytes, or
-// a word; then "end", which a reader that failed never prints.
-constexpr char kCsvReader[] = R"(
-import csv, io, sys
-text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
-for row in csv.reader(io.StringIO(text, newline=''), strict=True):
-    print(' '.join('x' + cell.encode('gbk').hex() for cell in row))
+// Reads csv (GBK, strict quoting) or jsonl (UTF-8, the keys in their order) and prints one
+// line per record, its values joined by '|' in hex of their GBK bytes, then "end", which a
+// reader that failed never prints.
+constexpr char kReader[] = R"(
+import csv, io, json, sys
+data = open(sys.argv[2], 'rb').read()
+if sys.argv[1] == 'csv':
+    records = csv.reader(io.StringIO(data.decode('gbk'), newline=''), strict=True)
+else:
+    text = data.decode('utf-8')
+    assert text == '' or text.endswith('\n')
+    objects = [json.loads(line) for line in text.split('\n')[:-1]]
+    keys = ['number', 'ok', 'message', 'time', 'context', 'state', 'state_text', 'error']
+    assert all(list(record) == keys for record in objects), objects
+    words = {None: '(null)', True: 'true', False: 'false'}
+    records = [[words[v] if v is None or isinstance(v, bool) else v
+                for k, v in record.items() if k != 'error' or v is not None] for record in objects]
+for values in records:
+    print('|'.join(values).encode('gbk').hex())
 print('end')
 )";
 
-constexpr char kJsonlReader[] = R"(
-import json, sys
-text = open(sys.argv[2], 'rb').read().decode(sys.argv[1])
-assert text == '' or text.endswith('\n')
-for line in text.split('\n')[:-1]:
-    record = json.loads(line)
-    assert list(record) == ['number', 'ok', 'message', 'time', 'context', 'state',
-                            'state_text', 'error'], list(record)
-    if record['error'] is None:
-        del record['error']
-    words = {None: 'null', True: 'true', False: 'false'}
-    print(' '.join(words[v] if v is None or isinstance(v, bool) else 'x' + v.encode('gbk').hex()
-                   for v in record.values()))
-print('end')
-)";
-
-std::string Decoded(const std::string& word) {
-    if (word == "null") {
-        return "(null)";
-    }
-    if (word.empty() || word[0] != 'x') {
-        return word;
-    }
-    std::string bytes;
-    for (std::size_t at = 1; at + 1 < word.size(); at += 2) {
-        bytes += static_cast<char>(std::strtol(word.substr(at, 2).c_str(), nullptr, 16));
-    }
-    return bytes;
-}
-
-// Runs the reader on the bytes and gives its records, the words of each decoded and joined by
-// '|'.
-std::optional<std::vector<std::string>> ReadBack(const char* reader, const std::string& bytes,
-                                                 const std::string& encoding) {
+// Runs the reader on the bytes in format and gives its records.
+std::optional<std::vector<std::string>> ReadBack(const std::string& format,
+                                                 const std::string& bytes) {
     const TempFolder folder;
-    TempFolder::WriteFile(folder.Path() / "reader.py", reader);
+    TempFolder::WriteFile(folder.Path() / "reader.py", kReader);
     TempFolder::WriteFile(folder.Path() / "data", bytes);
-    std::string printed = "\n";
-    printed += CommandOutput("python3 " + (folder.Path() / "reader.py").string() + " " + encoding +
-                             " " + (folder.Path() / "data").string());
-    printed += '\n';
-    if (!printed.ends_with("\nend\n")) {
-        return std::nullopt;
-    }
-    printed = printed.substr(1, printed.size() - 5);
+    std::istringstream printed(CommandOutput("python3 " + (folder.Path() / "reader.py").string() +
+                                             " " + format + " " +
+                                             (folder.Path() / "data").string()));
     std::vector<std::string> records;
-    for (std::size_t start = 0, end = 0; start < printed.size(); start = end + 1) {
-        end = printed.find('\n', start);
-        std::string record;
-        const std::string line = printed.substr(start, end - start);
-        std::size_t word_start = 0;
-        for (std::size_t space = 0; space != std::string::npos; word_start = space + 1) {
-            space = line.find(' ', word_start);
-            if (word_start != 0) {
-                record += '|';
-            }
-            record += Decoded(line.substr(word_start, space - word_start));
+    for (std::string line; std::getline(printed, line);) {
+        if (line == "end") {
+            return records;
         }
-        records.push_back(record);
+        std::string& record = records.emplace_back();
+        for (std::size_t at = 0; at + 1 < line.size(); at += 2) {
+            record += static_cast<char>(std::strtol(line.substr(at, 2).c_str(), nullptr, 16));
+        }
     }
-    return records;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -179,10 +146,10 @@ std::string TerminalTranscript(const std::vector<std::string>& arguments,
     return ScreenText(CommandOutput(command + " </dev/null"));
 }
 
-std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes, bool utf8) {
-    return ReadBack(kCsvReader, bytes, utf8 ? "utf-8" : "gbk");
+std::optional<std::vector<std::string>> CsvRowsReadBack(const std::string& bytes) {
+    return ReadBack("csv", bytes);
 }
 
 std::optional<std::vector<std::string>> JsonlObjectsReadBack(const std::string& bytes) {
-    return ReadBack(kJsonlReader, bytes, "utf-8");
+    return ReadBack("jsonl", bytes);
 }

@@ -2,8 +2,6 @@
 // parcelio-batch gives the same requests and the same export bytes.
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "runs/import_export.h"
 #include "tests/batch/batch_process.h"
@@ -16,11 +14,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 FileChooser Picks(const fs::path& path) {
     return [path](FileDialogKind) { return std::optional<fs::path>(path); };
@@ -43,17 +36,6 @@ class WindowParity : public QueryWindowTest, public testing::WithParamInterface<
         });
         service_.SetReplyForNumber("222", RefusalReply(u8"单号不存在"));
         service_.SetReplyForNumber("333", StepsReply("333", {}));
-    }
-
-    // The type and postid values of every request, in order.
-    std::vector<std::string> Sent() const {
-        const std::vector<std::string> types = SentValues("type");
-        const std::vector<std::string> numbers = SentValues("postid");
-        std::vector<std::string> sent;
-        for (std::size_t index = 0; index < numbers.size(); ++index) {
-            sent.push_back(types[index] + " " + numbers[index]);
-        }
-        return sent;
     }
 
     TempFolder folder_;
@@ -79,14 +61,19 @@ TEST_P(WindowParity, GivesTheWindowsRequestsAndExportBytes) {
         RunBatch({"--courier", courier, "-o", batch_export.string(), list.string()}, "",
                  {"PARCELIO_TRACKING_HOST=" + service_.HostAndPort()}, streams.string());
 
-    const std::vector<std::string> sent = Sent();
+    std::vector<std::string> sent = SentValues("postid");
+    const std::vector<std::string> types = SentValues("type");
+    for (std::size_t index = 0; index < sent.size(); ++index) {
+        sent[index] = types[index] + " " + sent[index];
+    }
     ASSERT_EQ(sent.size(), 2 * window_requests);
     const std::vector<std::string> by_window(sent.begin(), sent.begin() + window_requests);
     const std::vector<std::string> by_batch(sent.begin() + window_requests, sent.end());
     EXPECT_EQ(by_batch, by_window);
     ASSERT_TRUE(fs::exists(window_export));
-    EXPECT_EQ(ReadFile(window_export).empty(), window_requests == 0);
-    EXPECT_EQ(ReadFile(batch_export), ReadFile(window_export));
+    const std::string exported = TempFolder::FileContent(window_export);
+    EXPECT_EQ(exported.empty(), window_requests == 0);
+    EXPECT_EQ(TempFolder::FileContent(batch_export), exported);
     // The service refuses only the number 222.
     const bool refused = std::any_of(by_batch.begin(), by_batch.end(),
                                      [](const std::string& one) { return one.ends_with(" 222"); });
