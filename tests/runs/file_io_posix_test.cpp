@@ -3,19 +3,44 @@
 // symbolic links.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <csignal>
 #include <string>
 #include <vector>
 
 #include "runs/file_io.h"
-#include "tests/support/file_size_limit_posix.h"
 #include "tests/support/literals.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Lowers the largest file this process may write, for every user, root included. Writing past
+// the limit fails with EFBIG instead of raising SIGXFSZ. The old limit and signal handling come
+// back when the object goes away.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previous_handler_)(int) = SIG_DFL;
+};
 
 // A 64 KiB file system mounted on a fresh folder for as long as the object lives.
 class SmallFileSystem {

@@ -216,12 +216,6 @@ void DropWaitingSteps() {
     Watches().clear();
 }
 
-bool ChooseInPopupMenu(const wxPoint& right_click_at, std::string_view menu, std::string_view item,
-                       ChooseBy by) {
-    return ChooseInPopupMenu([right_click_at] { MouseClickAt(right_click_at, wxMOUSE_BTN_RIGHT); },
-                             menu, item, by);
-}
-
 bool ChooseInPopupMenu(const std::function<void()>& open, std::string_view menu,
                        std::string_view item, ChooseBy by) {
     wxMenu& popup = Menu(menu);

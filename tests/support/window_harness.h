@@ -52,13 +52,9 @@ void WhenItHolds(std::function<bool()> condition, std::function<void()> step);
 // How a person chooses an item of an open pop-up menu.
 enum class ChooseBy { kPointer, kKeyboard };
 
-// A right click at the screen point, as a person makes it. When menu (a pop-up menu of the
-// layout) opens, the test checks that it is still shown a moment after the click and then
-// chooses item (GBK) in it by pointer or keyboard. False, with a failure added, when the menu did
-// not open or did not stay open.
-bool ChooseInPopupMenu(const wxPoint& right_click_at, std::string_view menu, std::string_view item,
-                       ChooseBy by);
-// The same with the menu opened by open.
+// Opens menu (a pop-up menu of the layout) by open; once it shows, checks that it is still shown a
+// moment later and then chooses item (GBK) in it by pointer or keyboard. False, with a failure
+// added, when the menu did not open or did not stay open.
 bool ChooseInPopupMenu(const std::function<void()>& open, std::string_view menu,
                        std::string_view item, ChooseBy by);
 // Runs the handler of item (GBK) of the named menu as the layout's own table binds it, without
