@@ -296,8 +296,7 @@ TEST_F(ModesAndPanels, TheHelpPageIsDrawnOverTheQueryRowAndThePanel) {
     for (const std::string_view name : covered) {
         Control<wxWindow>(name).Show();
     }
-    const wxImage help =
-        SettledScreenshot(Control<wxFrame>(kMainWindow), "help_over_query_row.png");
+    const wxImage help = SettledScreenshot(Control<wxFrame>(kMainWindow), "window_help_page.png");
     ASSERT_TRUE(help.IsOk() && help_without.IsOk());
     for (const std::string_view name : covered) {
         EXPECT_TRUE(SamePixels(PixelsOver(help, name), PixelsOver(help_without, name))) << name;
