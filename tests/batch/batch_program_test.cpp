@@ -419,7 +419,7 @@ TEST_P(InterruptedRun, LeavesNoHalfWrittenOutputFile) {
     const std::optional<BatchChild> child = StartBatch({"--courier", "ems", "-o", result.string()},
                                                        list, {host_}, folder_.Path().string());
     ASSERT_TRUE(child);
-    service_.WaitForRequests(3);
+    ASSERT_TRUE(service_.WaitForRequests(3, 60));
     SignalProgram(child->process, SIGINT);
     const BatchOutcome outcome = FinishBatch(*child, 30);
 #ifdef PARCELIO_BATCH_UNDER_WINE

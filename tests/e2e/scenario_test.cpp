@@ -62,7 +62,7 @@ void QuerySingle(const At& at) {
     at.program.PressKeys("ctrl+a BackSpace");
     at.program.Type("SF100");
     at.program.Click(kQueryButton);
-    ASSERT_TRUE(WaitForRequests(at.service, before + 1, kRequestLimitSeconds));
+    ASSERT_TRUE(at.service.WaitForRequests(before + 1, kRequestLimitSeconds));
     ASSERT_TRUE(WaitFor([&] { return at.program.MenuStays(kSingleResultList); }));
 }
 
@@ -71,7 +71,7 @@ void QuerySingle(const At& at) {
 void RunBatch(const At& at) {
     const std::size_t before = at.service.RequestCount();
     at.program.Click(kQueryButton);
-    ASSERT_TRUE(WaitForRequests(at.service, before + 3, kRequestLimitSeconds));
+    ASSERT_TRUE(at.service.WaitForRequests(before + 3, kRequestLimitSeconds));
     ASSERT_TRUE(WaitFor([&] {
         // The last number's row is the third: a menu on it and a copy of it tell it arrived.
         return at.program.ChooseFromMenu(kBatchResultList, 2, 2, Choice::Keyboard) &&
@@ -99,9 +99,7 @@ bool AnswerReplaceQuestion(const std::string& keys) {
     if (!WaitFor(asked)) {
         return false;
     }
-    for (int look = 0; look < 4; ++look) {
-        PauseBriefly();
-    }
+    PauseBriefly(4);
     const std::vector<std::string> windows = WindowsTitled(kReplaceQuestionTitle);
     if (windows.empty()) {
         return false;
@@ -110,18 +108,16 @@ bool AnswerReplaceQuestion(const std::string& keys) {
     return WaitFor([&] { return !asked(); });
 }
 
+// A person looks at the window a moment before the next key: a new window, or one a dialog has
+// just given the keyboard back to.
+void LookAMoment() {
+    PauseBriefly(10);
+}
+
 // Where the help page shows white (its "作者的话" box) and the query row shows the window's
 // colour, in the window's coordinates.
 constexpr WindowPoint kOnTheHelpPage{290, 135};
 constexpr unsigned kWhite = 0xFFFFFF;
-
-// A person looks at the window a moment before the next key: a new window, or one a dialog has
-// just given the keyboard back to.
-void LookAMoment() {
-    for (int look = 0; look < 10; ++look) {
-        PauseBriefly();
-    }
-}
 
 bool HelpPageShows(const At& at) {
     const std::optional<ScreenBox> window = WindowPlace(at.program.Window());
@@ -148,7 +144,7 @@ void EverythingFromTheKeyboard(const At& at) {
     LookAMoment();
     // Back from the link box's first link to 查询, the last control of the window.
     at.program.PressKeys("shift+Tab space");
-    ASSERT_TRUE(WaitForRequests(at.service, 3, kRequestLimitSeconds));
+    ASSERT_TRUE(at.service.WaitForRequests(3, kRequestLimitSeconds));
     // On to the batch list past the link box's two links and the batch box, its first row
     // selected, and its menu.
     at.program.PressKeys("Tab Tab Tab Tab");
@@ -222,7 +218,7 @@ void QueryEveryListShape(const At& at, void (*put)(const At&, const ListShape&))
         put(at, shape);
         at.program.Click(kQueryButton);
         sent += shape.sent.size();
-        ASSERT_TRUE(WaitForRequests(at.service, sent, kRequestLimitSeconds)) << shape.name;
+        ASSERT_TRUE(at.service.WaitForRequests(sent, kRequestLimitSeconds)) << shape.name;
     }
 }
 
@@ -300,7 +296,7 @@ const Scenario kScenarios[] = {
      [](const At& at) {
          QueryBatch(at);
          EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 0, 0, Choice::Pointer));
-         ASSERT_TRUE(WaitForRequests(at.service, 4, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(4, kRequestLimitSeconds));
          Export(at, kSingleResultList, Choice::Keyboard);
      },
      Joined(kBatch, {{"auspost", "111"}}), std::nullopt,
@@ -310,7 +306,7 @@ const Scenario kScenarios[] = {
      [](const At& at) {
          QueryBatch(at);
          EXPECT_TRUE(at.program.ChooseFromMenu(kBatchResultList, 1, 0, Choice::Keyboard));
-         ASSERT_TRUE(WaitForRequests(at.service, 4, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(4, kRequestLimitSeconds));
          EXPECT_FALSE(at.program.MenuStays(kSingleResultList));
      },
      Joined(kBatch, {{"auspost", "222"}}), std::nullopt, std::nullopt},
@@ -351,7 +347,7 @@ const Scenario kScenarios[] = {
          at.program.Click(kModeButton);
          ASSERT_TRUE(at.program.ImportNumbers(at.folder / "marked"));
          at.program.Click(kQueryButton);
-         ASSERT_TRUE(WaitForRequests(at.service, 2, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(2, kRequestLimitSeconds));
      },
      {{"auspost", "111"}, {"auspost", "222"}},
      std::nullopt,
@@ -425,10 +421,10 @@ const Scenario kScenarios[] = {
          at.program.Type("SF100");
          ASSERT_TRUE(at.program.ChooseFromDropDown(kLetterGroupBox, 2));
          at.program.Click(kQueryButton);
-         ASSERT_TRUE(WaitForRequests(at.service, 1, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(1, kRequestLimitSeconds));
          ASSERT_TRUE(at.program.ChooseFromDropDown(kCourierBox, 1));
          at.program.Click(kQueryButton);
-         ASSERT_TRUE(WaitForRequests(at.service, 2, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(2, kRequestLimitSeconds));
      },
      {{"fedex", "SF100"}, {"fedexcn", "SF100"}},
      std::nullopt,
@@ -442,11 +438,11 @@ const Scenario kScenarios[] = {
          at.program.DoubleClick(kPanelCaption);
          at.program.Click(kShunfengOption);
          at.program.Click(kQueryButton);
-         ASSERT_TRUE(WaitForRequests(at.service, 1, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(1, kRequestLimitSeconds));
          at.program.DoubleClick(kPanelCaption);
          at.program.Click(kShunfengOption);
          at.program.Click(kQueryButton);
-         ASSERT_TRUE(WaitForRequests(at.service, 2, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(2, kRequestLimitSeconds));
      },
      {{"auspost", "SF100"}, {"shunfeng", "SF100"}},
      std::nullopt,
@@ -459,12 +455,12 @@ const Scenario kScenarios[] = {
          for (int run = 0; run < kWaitingSingleRuns; ++run) {
              at.program.Click(kQueryButton);
          }
-         ASSERT_TRUE(WaitForRequests(at.service, kWaitingSingleRuns, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(kWaitingSingleRuns, kRequestLimitSeconds));
          at.program.Click(kModeButton);
          at.program.Click(kBatchNumberBox);
          at.program.Type("111");
          at.program.Click(kQueryButton);
-         ASSERT_TRUE(WaitForRequests(at.service, kWaitingSingleRuns + 1, kRequestLimitSeconds));
+         ASSERT_TRUE(at.service.WaitForRequests(kWaitingSingleRuns + 1, kRequestLimitSeconds));
      },
      Joined(std::vector<Request>(kWaitingSingleRuns, {"auspost", "SF100"}), {{"auspost", "111"}}),
      std::nullopt, std::nullopt, true},

@@ -30,7 +30,7 @@ TEST(CloseWorkerBridge, EndsFetchesUntilTheBridgeReopens) {
         StartWorker([body, address] { *body = FetchUrl(address); });
         bodies.push_back(body);
     }
-    service.WaitForRequests(2);
+    ASSERT_TRUE(service.WaitForRequests(2, 60));
     ASSERT_TRUE(CloseWorkerBridge(60000));
     for (const auto& body : bodies) {
         EXPECT_EQ(*body, ByteArray());

@@ -3,6 +3,7 @@
 // with POSIX process calls.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,5 +44,8 @@ void SignalProgram(const ChildProcess& child, int signal);
 // Runs command with the shell; its standard output, without a final line break.
 std::string CommandOutput(const std::string& command);
 
-// Waits a tenth of a second between two looks at what another process does.
-void PauseBriefly();
+// Waits tenths of a second (one between two looks at what another process does).
+void PauseBriefly(int tenths = 1);
+
+// Looks at condition ten times a second for up to limit_seconds; whether it held.
+bool WaitFor(const std::function<bool()>& condition, int limit_seconds = 10);

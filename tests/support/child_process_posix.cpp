@@ -56,13 +56,8 @@ std::optional<ChildProcess> StartProgram(const std::string& program, const Child
 ChildEnd WaitForEnd(const ChildProcess& child, int limit_seconds) {
     int status = 0;
     pid_t ended = 0;
-    for (int look = 0; ended == 0 && look < limit_seconds * 10; ++look) {
-        ended = waitpid(child.pid, &status, WNOHANG);
-        if (ended == 0) {
-            PauseBriefly();
-        }
-    }
-    if (ended == 0) {
+    if (!WaitFor([&] { return (ended = waitpid(child.pid, &status, WNOHANG)) != 0; },
+                 limit_seconds)) {
         SignalProgram(child, SIGKILL);
         waitpid(child.pid, nullptr, 0);
         return {};
@@ -101,6 +96,16 @@ std::string CommandOutput(const std::string& command) {
     return output;
 }
 
-void PauseBriefly() {
-    usleep(100000);
+void PauseBriefly(int tenths) {
+    usleep(100000 * static_cast<useconds_t>(tenths));
+}
+
+bool WaitFor(const std::function<bool()>& condition, int limit_seconds) {
+    for (int look = 0; look < limit_seconds * 10; ++look) {
+        if (condition()) {
+            return true;
+        }
+        PauseBriefly();
+    }
+    return condition();
 }

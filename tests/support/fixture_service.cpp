@@ -81,9 +81,11 @@ std::size_t FixtureService::RequestCount() const {
     return requests_.size();
 }
 
-void FixtureService::WaitForRequests(std::size_t count) const {
+bool FixtureService::WaitForRequests(std::size_t count, int limit_seconds) const {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return stopping_ || requests_.size() >= count; });
+    changed_.wait_for(lock, std::chrono::seconds(limit_seconds),
+                      [&] { return stopping_ || requests_.size() >= count; });
+    return requests_.size() >= count;
 }
 
 void FixtureService::Stop() {

@@ -48,8 +48,8 @@ class FixtureService {
     // The response bytes handed to each request's connection before it ended or failed, in the
     // order of Requests(); final for every request once Stop() has returned.
     std::vector<std::size_t> SentByteCounts() const;
-    // Blocks until this many requests have been read (or the service stops).
-    void WaitForRequests(std::size_t count) const;
+    // Waits up to limit_seconds until this many requests have been read; whether they were.
+    bool WaitForRequests(std::size_t count, int limit_seconds) const;
 
     // Ends every connection, held ones included, and joins every thread. Called by the destructor.
     void Stop();

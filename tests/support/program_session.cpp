@@ -16,7 +16,7 @@ namespace {
 constexpr int kWindowLimitSeconds = 60;
 constexpr int kDialogLimitSeconds = 10;
 constexpr int kConfirmAttempts = 10;
-constexpr int kLooksPerConfirm = 20;
+constexpr int kSecondsPerConfirm = 2;
 constexpr char kMainWindowTitle[] = "^Parceliov1\\.4$";
 // The X window's width at 96 dots per inch: the client area (Wine's frame has no caption or
 // border without a window manager, GTK's window is the client area).
@@ -64,14 +64,11 @@ void TypeName(const std::string& dialog, const fs::path& file) {
 bool ConfirmDialog(const std::string& dialog, const std::function<bool()>& done) {
     for (int attempt = 0; attempt < kConfirmAttempts; ++attempt) {
         PressKeysIn(dialog, "Return");
-        for (int look = 0; look < kLooksPerConfirm; ++look) {
-            if (done()) {
-                return true;
-            }
-            PauseBriefly();
+        if (WaitFor(done, kSecondsPerConfirm)) {
+            return true;
         }
     }
-    return done();
+    return false;
 }
 
 }  // namespace
@@ -273,25 +270,8 @@ bool HasSanitizerReport(const std::string& error_output) {
            error_output.find("runtime error") != std::string::npos;
 }
 
-bool WaitForRequests(const FixtureService& service, std::size_t count, int limit_seconds) {
-    for (int round = 0; round < limit_seconds * 10 && service.RequestCount() < count; ++round) {
-        PauseBriefly();
-    }
-    return service.RequestCount() >= count;
-}
-
 fs::path OutputFolder(const std::string& name) {
     const fs::path folder = fs::path(PARCELIO_E2E_OUTPUT_DIR) / name;
     fs::create_directories(folder);
     return folder;
-}
-
-bool WaitFor(const std::function<bool()>& condition, int limit_seconds) {
-    for (int look = 0; look < limit_seconds * 10; ++look) {
-        if (condition()) {
-            return true;
-        }
-        PauseBriefly();
-    }
-    return condition();
 }

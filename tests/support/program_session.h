@@ -2,9 +2,7 @@
 // machine, with the points of its main window that the tests click.
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -154,11 +152,5 @@ class ProgramSession {
 // Whether a sanitizer reported anything in error_output.
 bool HasSanitizerReport(const std::string& error_output);
 
-// Waits up to limit_seconds for service to have received count requests.
-bool WaitForRequests(const FixtureService& service, std::size_t count, int limit_seconds);
-
 // A folder for the test's files in the test's build folder; made when missing.
 std::filesystem::path OutputFolder(const std::string& name);
-
-// Looks at condition ten times a second for up to limit_seconds; whether it held.
-bool WaitFor(const std::function<bool()>& condition, int limit_seconds = 10);

@@ -215,22 +215,19 @@ std::string VisibleWindowTitled(const std::string& title_pattern) {
 
 std::string FindWindow(const std::string& title_pattern, int limit_seconds,
                        const std::function<bool()>& give_up) {
-    std::string window = VisibleWindowTitled(title_pattern);
-    for (int look = 0; window.empty() && look < limit_seconds * 10; ++look) {
-        if (give_up && give_up()) {
-            break;
-        }
-        PauseBriefly();
-        window = VisibleWindowTitled(title_pattern);
-    }
+    std::string window;
+    WaitFor(
+        [&] {
+            window = VisibleWindowTitled(title_pattern);
+            return !window.empty() || (give_up && give_up());
+        },
+        limit_seconds);
     return window;
 }
 
 std::string WindowThatStays(const std::string& title_pattern, int limit_seconds) {
     const std::string window = FindWindow(title_pattern, limit_seconds);
-    for (int look = 0; !window.empty() && look < kPopupSettleLooks; ++look) {
-        PauseBriefly();
-    }
+    PauseBriefly(kPopupSettleLooks);
     return !window.empty() && VisibleWindowTitled(title_pattern) == window ? window : std::string();
 }
 
@@ -321,12 +318,8 @@ std::optional<unsigned> ScreenPixel(int x, int y) {
 }
 
 std::optional<ScreenBox> PopupThatStays(int limit_seconds) {
-    for (int look = 0; !PopupShows() && look < limit_seconds * 10; ++look) {
-        PauseBriefly();
-    }
-    for (int look = 0; look < kPopupSettleLooks; ++look) {
-        PauseBriefly();
-    }
+    WaitFor(PopupShows, limit_seconds);
+    PauseBriefly(kPopupSettleLooks);
     return TopPopup();
 }
 

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include "tests/support/program_session.h"
+#include "text/chrono_shim.h"
 
 namespace {
 
@@ -32,13 +32,6 @@ FixtureReply SlowReply() {
     return reply;
 }
 
-// Seconds on the system clock; <chrono> does not compile with the GBK execution charset.
-double NowSeconds() {
-    std::timespec now{};
-    std::timespec_get(&now, TIME_UTC);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
 // Starts the program, starts the runs, closes the window; the seconds the program took to end.
 double CloseOneLoadedProgram(int round) {
     FixtureService service;
@@ -57,12 +50,13 @@ double CloseOneLoadedProgram(int round) {
     program.Click(kBatchNumberBox);
     program.Type("111");
     program.Click(kQueryButton);
-    EXPECT_TRUE(WaitForRequests(service, kSingleRuns + 1, kRequestLimitSeconds))
+    EXPECT_TRUE(service.WaitForRequests(kSingleRuns + 1, kRequestLimitSeconds))
         << "round " << round;
 
-    const double closing = NowSeconds();
+    const auto closing = std::chrono::steady_clock::now();
     EXPECT_EQ(program.CloseAndWait(kExitLimitSeconds), 0) << "round " << round;
-    const double taken = NowSeconds() - closing;
+    const double taken =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - closing).count();
     EXPECT_FALSE(HasSanitizerReport(program.ErrorOutput()))
         << "round " << round << ": " << program.ErrorOutput();
     return taken;

@@ -58,9 +58,7 @@ class StartupWindowUnderWine : public testing::Test {
         FixtureService service;
         ProgramSession program(service);
         ASSERT_FALSE(program.Window().empty()) << program.ErrorOutput();
-        for (int look = 0; look < 10; ++look) {
-            PauseBriefly();
-        }
+        PauseBriefly(10);
         CommandOutput("import -window " + program.Window() + " " + Picture());
         EXPECT_EQ(program.CloseAndWait(30), 0);
     }

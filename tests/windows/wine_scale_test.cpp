@@ -130,9 +130,7 @@ TEST_P(WindowAtScreenScale, PlacesEveryControlAtTheLayoutsPlaceTimesTheScale) {
     FixtureService service;
     ProgramSession program(service);
     ASSERT_FALSE(program.Window().empty()) << program.ErrorOutput();
-    for (int look = 0; look < 10; ++look) {
-        PauseBriefly();
-    }
+    PauseBriefly(10);
     const std::string shot =
         (OutputFolder("screenshots") / ("windows-at-" + std::to_string(dpi) + "-dpi.png")).string();
     CommandOutput("import -window " + program.Window() + " " + shot);

@@ -56,9 +56,7 @@ bool BandShowsText(const std::string& picture, const TextBand& band) {
 
 // Lets the window draw, then saves it.
 void SaveScreenshot(const std::string& window, const std::string& name) {
-    for (int look = 0; look < 10; ++look) {
-        PauseBriefly();
-    }
+    PauseBriefly(10);
     CommandOutput("import -window " + window + " " + (OutputFolder("screenshots") / name).string());
 }
 
