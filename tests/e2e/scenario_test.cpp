@@ -108,16 +108,16 @@ bool AnswerReplaceQuestion(const std::string& keys) {
     return WaitFor([&] { return !asked(); });
 }
 
+// Where the help page shows white (its "作者的话" box) and the query row shows the window's
+// colour, in the window's coordinates.
+constexpr WindowPoint kOnTheHelpPage{290, 135};
+constexpr unsigned kWhite = 0xFFFFFF;
+
 // A person looks at the window a moment before the next key: a new window, or one a dialog has
 // just given the keyboard back to.
 void LookAMoment() {
     PauseBriefly(10);
 }
-
-// Where the help page shows white (its "作者的话" box) and the query row shows the window's
-// colour, in the window's coordinates.
-constexpr WindowPoint kOnTheHelpPage{290, 135};
-constexpr unsigned kWhite = 0xFFFFFF;
 
 bool HelpPageShows(const At& at) {
     const std::optional<ScreenBox> window = WindowPlace(at.program.Window());

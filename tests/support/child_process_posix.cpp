@@ -97,7 +97,9 @@ std::string CommandOutput(const std::string& command) {
 }
 
 void PauseBriefly(int tenths) {
-    usleep(100000 * static_cast<useconds_t>(tenths));
+    for (int tenth = 0; tenth < tenths; ++tenth) {
+        usleep(100000);  // usleep may refuse a second or more
+    }
 }
 
 bool WaitFor(const std::function<bool()>& condition, int limit_seconds) {

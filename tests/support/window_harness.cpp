@@ -374,6 +374,11 @@ wxColour ColourIn(const wxImage& shot, const wxPoint& at) {
     return {shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y), shot.GetBlue(at.x, at.y)};
 }
 
+wxColour ColourAtCentreOf(const wxImage& shot, std::string_view name) {
+    return ColourIn(shot, ScreenCentre(Control<wxWindow>(name)) -
+                              Control<wxFrame>(kMainWindow).GetScreenPosition());
+}
+
 wxImage PixelsOver(const wxImage& shot, std::string_view name) {
     const wxWindow& control = Control<wxWindow>(name);
     const wxPoint at =

@@ -79,9 +79,11 @@ bool SaveWindowScreenshot(const wxFrame& window, const std::string& path);
 // back (an empty image when the shot failed, which also fails the test).
 wxImage SettledScreenshot(wxFrame& window, std::string_view file_name);
 
-// Readings of a shot of the main window: the colour at a point of the window, the pixels where
-// the named control lies, and whether two pictures are the same pixel for pixel.
+// Readings of a shot of the main window: the colour at a point of the window and at the centre
+// of the named control, the pixels where the named control lies, and whether two pictures are the
+// same pixel for pixel.
 wxColour ColourIn(const wxImage& shot, const wxPoint& at);
+wxColour ColourAtCentreOf(const wxImage& shot, std::string_view name);
 wxImage PixelsOver(const wxImage& shot, std::string_view name);
 bool SamePixels(const wxImage& a, const wxImage& b);
 

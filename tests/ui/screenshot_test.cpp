@@ -15,20 +15,15 @@
 
 namespace {
 
-// The colour on screen at the centre of the named control.
-wxColour ColourAtCentreOf(const wxImage& shot, const wxFrame& window, std::string_view name) {
-    return ColourIn(shot, ScreenCentre(Control<wxWindow>(name)) - window.GetScreenPosition());
-}
-
 using Screenshots = MainWindowTest;
 
 TEST_F(Screenshots, StartedWindowShowsItsLayout) {
     const wxImage shot = SettledScreenshot(Window(), "window_started.png");
     ASSERT_TRUE(shot.IsOk());
     EXPECT_EQ(shot.GetSize(), wxSize(623, 688));
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kNumberBox), *wxWHITE);
-    EXPECT_EQ(ColourAtCentreOf(shot, Window(), kBannerStrip), wxColour(0x9C, 0xCB, 0xEA));
-    EXPECT_NE(ColourAtCentreOf(shot, Window(), kModeButton), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, kNumberBox), *wxWHITE);
+    EXPECT_EQ(ColourAtCentreOf(shot, kBannerStrip), wxColour(0x9C, 0xCB, 0xEA));
+    EXPECT_NE(ColourAtCentreOf(shot, kModeButton), *wxWHITE);
     // The banner's picture is on screen as it is stored.
     const wxBitmap banner = DecodePicture(kBannerJpeg.data(), kBannerJpeg.size());
     const wxImage stored = banner.ConvertToImage();
